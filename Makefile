@@ -1,0 +1,32 @@
+# Lumora Solitaire: the two commands everyone needs.
+#   make play   installs what is missing, builds the program and starts it under Wine
+#   make test   installs what is missing, builds all three builds and runs every test
+
+JOBS ?= $(shell nproc)
+
+.PHONY: play test bootstrap native win64 win32 clean
+
+bootstrap:
+	@scripts/bootstrap
+
+native: bootstrap
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j $(JOBS)
+
+win64: bootstrap
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 -j $(JOBS)
+
+win32: bootstrap
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32 -j $(JOBS)
+
+play: win64
+	scripts/play
+
+test: native win64 win32
+	ctest --preset native -j $(JOBS)
+	ctest --preset win64
+
+clean:
+	rm -rf build

@@ -1,0 +1,37 @@
+# Settings shared by every target of the project.
+
+if(WIN32)
+  # Everything we ship runs on a bare Windows: no MinGW runtime DLLs.
+  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+function(lumora_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+endfunction()
+
+# Native test builds run under AddressSanitizer and UndefinedBehaviorSanitizer.
+function(lumora_sanitize target)
+  target_compile_options(${target} PUBLIC -fsanitize=address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+endfunction()
+
+# A game module or test module: a DLL that exports the sixteen entry points
+# with undecorated names, listed in games/kit/tessel_module.def.
+function(lumora_game_module target)
+  set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".dll")
+  target_link_options(${target} PRIVATE ${CMAKE_SOURCE_DIR}/modules/tessel_module.def)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_link_options(${target} PRIVATE -Wl,--kill-at)
+  endif()
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/modules/tessel_module.def)
+endfunction()
+
+# The program's resources depend on generated pictures and sounds.
+function(lumora_resource_dependencies target)
+  if(TARGET lumora_pictures)
+    add_dependencies(${target} lumora_pictures)
+  endif()
+endfunction()

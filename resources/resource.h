@@ -1,0 +1,31 @@
+// Identifiers of the program's resources and commands.
+#pragma once
+
+// Icons
+#define IDI_PROGRAM 141
+#define IDI_PORTRAIT_FIRST 142  // 142..149: the portraits of the game-over dialogs
+#define IDI_PORTRAIT_LAST 149
+
+// Fixed commands of the menu TesselMenu
+#define IDM_ABOUT 101
+#define IDM_NEWGAME 102
+#define IDM_LOADGAME 103
+#define IDM_SAVEGAME 104
+#define IDM_EXIT 106
+#define IDM_UNDO 107
+#define IDM_AUTOPLAY 108
+#define IDM_SOUNDS 109
+#define IDM_HELPCONTENTS 110
+#define IDM_HELPSEARCH 111
+#define IDM_REPLAY 113
+#define IDM_SMALLCARDS 114
+#define IDM_LARGECARDS 115
+#define IDM_SCOREHISTORY 120
+#define IDM_FIXED_FIRST 101
+#define IDM_FIXED_LAST 120
+
+// Command ranges made at run time
+#define IDM_GAMELIST_FIRST 1000  // + Game List row
+#define IDM_BACKGROUND_FIRST 3000  // + background 0..5
+#define IDM_CARDSET_FIRST 4000  // + card set 0..3
+#define IDM_OPTION_FIRST 5000  // + module option number

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "shell/command_ranges.h"
+#include "shell/command_tail.h"
+
+using shell::ClassifyCommand;
+using shell::CommandKind;
+using shell::SavedGamePathFromTail;
+
+TEST(CommandTail, NamesTheWholeTailAsOnePath)
+{
+    struct Case {
+        const char* tail;
+        const char* path;  // nullptr: nothing to open
+    };
+    const Case cases[] = {
+        {"", nullptr},
+        {"x", nullptr},                   // one character
+        {"\"\"", nullptr},                // two double quotes
+        {"\"", nullptr},                  // a lone quote names no file
+        {"\"a\"", "a"},                   // the copy "a\"" is two characters long
+        {"C:\\games\\a b.tsg", "C:\\games\\a b.tsg"},
+        {"\"C:\\games\\a b.tsg\"", "C:\\games\\a b.tsg"},
+        {"C:\\x.tsg\"", "C:\\x.tsg"},     // a closing quote alone is cut too
+        {"ab", "ab"},
+    };
+    for (const Case& c : cases) {
+        auto path = SavedGamePathFromTail(c.tail);
+        if (c.path == nullptr) {
+            EXPECT_FALSE(path.has_value()) << "tail [" << c.tail << "]";
+        } else {
+            ASSERT_TRUE(path.has_value()) << "tail [" << c.tail << "]";
+            EXPECT_EQ(*path, c.path);
+        }
+    }
+}
+
+TEST(CommandTail, LongestPathFitsAndLongerTailsAreIgnored)
+{
+    const std::string longest(shell::kMaxTailPath, 'p');
+    EXPECT_EQ(SavedGamePathFromTail(longest), longest);
+    EXPECT_EQ(SavedGamePathFromTail("\"" + longest), longest);
+    EXPECT_FALSE(SavedGamePathFromTail(longest + "p").has_value());
+}
+
+TEST(CommandRanges, RangesAreTestedInOrder)
+{
+    struct Case {
+        int id, options, rows;
+        CommandKind kind;
+        int index;
+    };
+    const Case cases[] = {
+        {5000, 1, 0, CommandKind::ModuleOption, 0},
+        {5002, 3, 0, CommandKind::ModuleOption, 2},
+        {5003, 3, 0, CommandKind::None, 0},  // one past the last option
+        {5000, 0, 0, CommandKind::None, 0},
+        {4000, 0, 0, CommandKind::CardSet, 0},
+        {4003, 0, 0, CommandKind::CardSet, 3},
+        {4004, 0, 0, CommandKind::None, 0},
+        {3000, 0, 0, CommandKind::Background, 0},
+        {3005, 0, 0, CommandKind::Background, 5},
+        {3006, 0, 0, CommandKind::None, 0},
+        {1000, 0, 0, CommandKind::None, 0},  // no modules: no rows
+        {1000, 0, 1, CommandKind::GameRow, 0},
+        {1029, 0, 30, CommandKind::GameRow, 29},
+        {1030, 0, 30, CommandKind::None, 0},
+        {101, 0, 0, CommandKind::Fixed, 101},
+        {120, 0, 0, CommandKind::Fixed, 120},
+        {100, 0, 0, CommandKind::None, 0},
+        {121, 0, 0, CommandKind::None, 0},
+        {0, 0, 0, CommandKind::None, 0},
+    };
+    for (const Case& c : cases) {
+        auto got = ClassifyCommand(c.id, c.options, c.rows);
+        EXPECT_EQ(got.kind, c.kind) << "id " << c.id;
+        EXPECT_EQ(got.index, c.index) << "id " << c.id;
+    }
+}
