@@ -77,3 +77,33 @@ TEST(CommandRanges, RangesAreTestedInOrder)
         EXPECT_EQ(got.index, c.index) << "id " << c.id;
     }
 }
+
+#include <cctype>
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "modules/module_names.h"
+
+TEST(ModuleNameList, ThirtyDistinctStemsWithKlondikeSeventhOfTheShippedGames)
+{
+    std::set<std::string> seen;
+    for (const char* stem : modules::kModuleNameList) {
+        ASSERT_NE(stem, nullptr);
+        const std::size_t n = std::strlen(stem);
+        EXPECT_GE(n, 1u);
+        EXPECT_LE(n, 8u) << stem;
+        for (const char* c = stem; *c; ++c)
+            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(*c)) || std::isdigit(static_cast<unsigned char>(*c))) << stem;
+        EXPECT_TRUE(seen.insert(stem).second) << "repeated stem " << stem;
+    }
+    // The seven shipped games; KLONDIKE must come seventh among them.
+    const std::set<std::string> shipped = {"KLONDIKE", "FREECELL", "SPIDER", "GOLF", "PYRAMID", "YUKON", "FORTYTHV"};
+    int row = 0;
+    for (const char* stem : modules::kModuleNameList) {
+        if (!shipped.count(stem)) continue;
+        if (std::string(stem) == "KLONDIKE") break;
+        ++row;
+    }
+    EXPECT_EQ(row, 6);
+}
