@@ -1,0 +1,16 @@
+// What the mouse does on the table.
+#pragma once
+
+namespace interaction {
+
+void PickUpCards(int x, int y);
+void DragCards(int x, int y);
+void DropCards(int x, int y);
+void DoubleClickCards(int x, int y);
+void ShowCard(int x, int y);
+void HideCard();
+
+// Releases every stack, the undo shadows and what a drag left behind.
+void DiscardTable();
+
+}  // namespace interaction

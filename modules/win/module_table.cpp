@@ -1,0 +1,111 @@
+#include "modules/win/module_table.h"
+
+#include <cstdio>
+
+#include "modules/module_names.h"
+
+namespace modules {
+
+namespace {
+
+constexpr int kGameListMenu = 1;
+constexpr int kGameListFirstId = 1000;
+constexpr int kSecondColumnRow = 15;
+
+struct ModuleTable {
+    ModuleEntry rows[kMaxModules];
+    int count = 0;
+};
+
+ModuleTable& Table()
+{
+    static ModuleTable table;
+    return table;
+}
+
+bool FileExists(const char* fileName)
+{
+    OFSTRUCT of{};
+    return OpenFile(fileName, &of, OF_EXIST) != HFILE_ERROR;
+}
+
+// Looks up the sixteen entry points in order, stopping at the first missing.
+bool ResolveEntryPoints(HMODULE library, ModuleEntryPoints& points)
+{
+    for (int i = 0; i < kEntryPointCount; ++i) {
+        FARPROC address = GetProcAddress(library, kEntryPointNames[i]);
+        if (!address) return false;
+        *EntryPointSlot(points, i) = reinterpret_cast<void*>(address);
+    }
+    return true;
+}
+
+void AppendGameListItem(HWND mainWindow, int row, const char* name)
+{
+    HMENU gameList = GetSubMenu(GetMenu(mainWindow), kGameListMenu);
+    UINT flags = MF_STRING | (row == kSecondColumnRow ? MF_MENUBARBREAK : 0);
+    AppendMenuA(gameList, flags, kGameListFirstId + row, name);
+}
+
+bool LoadModule(HWND mainWindow, const char* stem)
+{
+    ModuleTable& table = Table();
+    if (table.count >= kMaxModules) return false;
+    char fileName[16];
+    std::snprintf(fileName, sizeof fileName, "%s.dll", stem);
+    if (!FileExists(fileName)) return false;
+
+    HMODULE library = LoadLibraryA(fileName);
+    if (reinterpret_cast<UINT_PTR>(library) < 32) return false;
+
+    ModuleEntry& row = table.rows[table.count];
+    row = ModuleEntry{};
+    row.library = library;
+    bool accepted = ResolveEntryPoints(library, row.entry) &&
+                    row.entry.initModule(mainWindow, row.name, &row.tableWidth) != 0;
+    if (!accepted) {
+        FreeLibrary(library);
+        row = ModuleEntry{};
+        return false;
+    }
+    row.name[sizeof row.name - 1] = '\0';  // a module may fill all 64 bytes
+    AppendGameListItem(mainWindow, table.count, row.name);
+    ++table.count;
+    return true;
+}
+
+static_assert(offsetof(ModuleEntry, tableHeight) == offsetof(ModuleEntry, tableWidth) + 4,
+              "TSInitModule writes the width and the height as one pair");
+
+}  // namespace
+
+void BuildGameList(HWND mainWindow)
+{
+    HMENU gameList = GetSubMenu(GetMenu(mainWindow), kGameListMenu);
+    DeleteMenu(gameList, 0, MF_BYPOSITION);  // the resource's placeholder
+    for (const char* stem : kModuleNameList) LoadModule(mainWindow, stem);
+    DrawMenuBar(mainWindow);
+}
+
+void CloseAllModules()
+{
+    ModuleTable& table = Table();
+    for (int i = 0; i < table.count; ++i) {
+        ModuleEntry& row = table.rows[i];
+        row.entry.closeModule();
+        FreeLibrary(static_cast<HMODULE>(row.library));
+    }
+    table.count = 0;
+}
+
+int ModuleRows()
+{
+    return Table().count;
+}
+
+ModuleEntry& ModuleRow(int row)
+{
+    return Table().rows[row];
+}
+
+}  // namespace modules

@@ -1,0 +1,138 @@
+// WM_COMMAND: one numbering for the whole program.
+#include <windows.h>
+
+#include "furniture/win/furniture.h"
+#include "modules/win/game_flow.h"
+#include "modules/win/module_table.h"
+#include "persistence/win/resume.h"
+#include "persistence/win/saved_game.h"
+#include "resources/resource.h"
+#include "shell/command_ranges.h"
+#include "shell/win/main_window.h"
+#include "shell/win/services.h"
+#include "table/win/card_images.h"
+
+namespace shell {
+
+namespace {
+
+enum CardSize { kSmallCards = 0, kLargeCards = 1 };
+
+void Exit(HWND window)
+{
+    DestroyWindow(window);
+}
+
+void NewGame(HWND)
+{
+    modules::ChooseGame(modules::CurrentModule());
+}
+
+void LoadGame(HWND)
+{
+    persistence::ShowLoadGameDialog();
+}
+
+void SaveGame(HWND)
+{
+    persistence::ShowSaveGameDialog();
+}
+
+void Undo(HWND)
+{
+    modules::UndoMove();
+}
+
+void Replay(HWND)
+{
+    modules::DealGame();
+}
+
+void AutoPlay(HWND)
+{
+    modules::ToggleAutoPlay();
+}
+
+void Sounds(HWND)
+{
+    modules::ToggleSounds();
+}
+
+void SmallCards(HWND)
+{
+    table::SelectCardSize(kSmallCards, true);
+}
+
+void LargeCards(HWND)
+{
+    table::SelectCardSize(kLargeCards, true);
+}
+
+void About(HWND)
+{
+    ShowAbout();
+}
+
+void HelpContents(HWND)
+{
+    ShowHelpContents();
+}
+
+void HelpSearch(HWND)
+{
+    ShowHelpSearch();
+}
+
+void ScoreHistory(HWND)
+{
+    persistence::ShowScoreHistory();
+}
+
+struct FixedCommand {
+    int id;
+    void (*run)(HWND window);
+};
+
+constexpr FixedCommand kFixedCommands[] = {
+    {IDM_ABOUT, About},
+    {IDM_NEWGAME, NewGame},
+    {IDM_LOADGAME, LoadGame},
+    {IDM_SAVEGAME, SaveGame},
+    {IDM_EXIT, Exit},
+    {IDM_UNDO, Undo},
+    {IDM_AUTOPLAY, AutoPlay},
+    {IDM_SOUNDS, Sounds},
+    {IDM_HELPCONTENTS, HelpContents},
+    {IDM_HELPSEARCH, HelpSearch},
+    {IDM_REPLAY, Replay},
+    {IDM_SMALLCARDS, SmallCards},
+    {IDM_LARGECARDS, LargeCards},
+    {IDM_SCOREHISTORY, ScoreHistory},
+};
+
+void RunFixedCommand(HWND window, int id)
+{
+    for (const FixedCommand& command : kFixedCommands) {
+        if (command.id == id) {
+            command.run(window);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void OnCommand(HWND window, int id, HWND, UINT)
+{
+    const Command command = ClassifyCommand(id, modules::OptionCount(), modules::ModuleRows());
+    switch (command.kind) {
+    case CommandKind::ModuleOption: modules::SelectOption(command.index); break;
+    case CommandKind::CardSet: table::SelectCardSet(command.index, true); break;
+    case CommandKind::Background: furniture::SelectBackground(command.index); break;
+    case CommandKind::GameRow: modules::ChooseGame(command.index); break;
+    case CommandKind::Fixed: RunFixedCommand(window, command.index); break;
+    case CommandKind::None: break;
+    }
+}
+
+}  // namespace shell

@@ -1,0 +1,128 @@
+#include "shell/win/main_window.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "furniture/win/furniture.h"
+#include "modules/tessel_module.h"
+#include "modules/win/game_flow.h"
+#include "persistence/win/saved_game.h"
+#include "resources/resource.h"
+#include "shell/win/app.h"
+#include "shell/win/surfaces.h"
+#include "table/win/paint_table.h"
+
+namespace shell {
+
+namespace {
+
+constexpr UINT kMainClassStyle = 0x300B;  // redraw on resize, double-clicks, byte-aligned
+
+BOOL OnCreate(HWND window, LPCREATESTRUCT)
+{
+    CreateSurfaces(window);
+    return TRUE;  // start-up checks the back buffer afterwards
+}
+
+void OnSize(HWND window, UINT, int width, int height)
+{
+    ResizeBackBuffer(window, width, height);
+}
+
+void OnPaint(HWND window)
+{
+    table::PaintTable(window);
+}
+
+BOOL OnEraseBackground(HWND window, HDC dc)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    furniture::DrawBackground(dc, client);
+    return TRUE;
+}
+
+void OnDropFiles(HWND, HDROP drop)
+{
+    char path[256];
+    if (DragQueryFileA(drop, 0, path, sizeof path) > 0) persistence::LoadGameFile(path);
+    DragFinish(drop);
+}
+
+void OnPaletteChanged(HWND window, HWND changer)
+{
+    if (changer != window) furniture::OnPaletteChanged(window);
+}
+
+LRESULT OnDrawItem(const DRAWITEMSTRUCT* item)
+{
+    if (item->CtlType != ODT_MENU) return FALSE;
+    furniture::DrawThumbnailItem(*item);
+    return TRUE;
+}
+
+LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item)
+{
+    if (item->CtlType != ODT_MENU) return FALSE;
+    furniture::MeasureThumbnailItem(*item);
+    return TRUE;
+}
+
+// Only the service messages that answer something return their result.
+LRESULT OnServiceMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = modules::HandleServiceMessage(window, message, wParam, lParam);
+    switch (message) {
+    case HM_CREATESTACK:
+    case HM_SHUFFLE:
+    case HM_QUERYHOST:
+    case HM_GETAUTOPLAY: return result;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+bool RegisterMainWindowClass(HINSTANCE instance)
+{
+    WNDCLASSA wc{};
+    wc.style = kMainClassStyle;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszMenuName = "TesselMenu";
+    wc.lpszClassName = kMainClassName;
+    return RegisterClassA(&wc) != 0;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+        HANDLE_MSG(window, WM_CREATE, OnCreate);
+        HANDLE_MSG(window, WM_DESTROY, OnDestroy);
+        HANDLE_MSG(window, WM_SIZE, OnSize);
+        HANDLE_MSG(window, WM_PAINT, OnPaint);
+        HANDLE_MSG(window, WM_ERASEBKGND, OnEraseBackground);
+        HANDLE_MSG(window, WM_COMMAND, OnCommand);
+        HANDLE_MSG(window, WM_MOUSEMOVE, OnMouseMove);
+        HANDLE_MSG(window, WM_LBUTTONDOWN, OnLeftButtonDown);
+        HANDLE_MSG(window, WM_LBUTTONDBLCLK, OnLeftButtonDown);
+        HANDLE_MSG(window, WM_LBUTTONUP, OnLeftButtonUp);
+        HANDLE_MSG(window, WM_RBUTTONDOWN, OnRightButtonDown);
+        HANDLE_MSG(window, WM_RBUTTONDBLCLK, OnRightButtonDown);
+        HANDLE_MSG(window, WM_RBUTTONUP, OnRightButtonUp);
+        HANDLE_MSG(window, WM_DROPFILES, OnDropFiles);
+        HANDLE_MSG(window, WM_PALETTECHANGED, OnPaletteChanged);
+    case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    default:
+        if (message >= HM_FIRST && message <= HM_LAST)
+            return OnServiceMessage(window, message, wParam, lParam);
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace shell

@@ -1,0 +1,56 @@
+// Mouse messages: the strip's buttons first, then the table.
+#include <windows.h>
+
+#include "furniture/win/furniture.h"
+#include "interaction/win/table_mouse.h"
+#include "modules/win/game_flow.h"
+#include "shell/win/main_window.h"
+#include "shell/win/surfaces.h"
+
+namespace shell {
+
+void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
+{
+    Surfaces& s = TheSurfaces();
+    if (furniture::PressButton(x, y)) {
+        s.buttonTracking = true;
+        return;
+    }
+    if (!modules::GameInPlay()) return;
+    s.buttonTracking = false;
+    if (doubleClick)
+        interaction::DoubleClickCards(x, y);
+    else
+        interaction::PickUpCards(x, y);
+}
+
+void OnMouseMove(HWND, int x, int y, UINT keys)
+{
+    if (!(keys & MK_LBUTTON)) return;
+    if (TheSurfaces().buttonTracking)
+        furniture::TrackButton(x, y);
+    else if (modules::GameInPlay())
+        interaction::DragCards(x, y);
+}
+
+void OnLeftButtonUp(HWND, int x, int y, UINT)
+{
+    Surfaces& s = TheSurfaces();
+    if (s.buttonTracking)
+        furniture::ReleaseButton();
+    else if (modules::GameInPlay())
+        interaction::DropCards(x, y);
+    s.buttonTracking = false;
+}
+
+void OnRightButtonDown(HWND, BOOL, int x, int y, UINT)
+{
+    interaction::ShowCard(x, y);
+}
+
+void OnRightButtonUp(HWND, int, int, UINT)
+{
+    interaction::HideCard();
+}
+
+}  // namespace shell

@@ -1,0 +1,20 @@
+// Settings, the splash and About dialogs, and help.
+#pragma once
+
+#include <windows.h>
+
+namespace shell {
+
+// The file association and the saved window placement (CurState).
+void ReadSettingsAndAssociate(int showCommand);
+void WriteSettings();
+
+void ShowSplash();
+void CloseSplash();
+void ShowAbout();
+
+void ShowHelpContents();
+void ShowHelpSearch();
+void CloseHelp();
+
+}  // namespace shell

@@ -1,0 +1,34 @@
+// The main window's destruction: everything is saved, then released.
+#include <windows.h>
+
+#include "furniture/win/furniture.h"
+#include "interaction/win/table_mouse.h"
+#include "modules/win/module_table.h"
+#include "persistence/win/resume.h"
+#include "shell/win/app.h"
+#include "shell/win/main_window.h"
+#include "shell/win/services.h"
+#include "shell/win/surfaces.h"
+#include "table/win/card_images.h"
+
+namespace shell {
+
+void OnDestroy(HWND)
+{
+    // A start-up that failed never read the stored scores and settings, so
+    // it must not write its empty ones over them.
+    if (!TheApp().startupFailed) {
+        persistence::WriteScoresAndResume();
+        WriteSettings();
+    }
+    modules::CloseAllModules();
+    table::ReleaseCardImages();
+    interaction::DiscardTable();
+    furniture::ReleaseFurniture();
+    ReleaseSurfaces();
+    CloseHelp();
+    table::CloseCardLibraries();
+    PostQuitMessage(0);
+}
+
+}  // namespace shell

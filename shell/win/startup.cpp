@@ -1,0 +1,92 @@
+#include "shell/win/startup.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "furniture/win/furniture.h"
+#include "modules/win/game_flow.h"
+#include "modules/win/module_table.h"
+#include "persistence/win/resume.h"
+#include "persistence/win/saved_game.h"
+#include "resources/resource.h"
+#include "shell/command_tail.h"
+#include "shell/win/app.h"
+#include "shell/win/placement.h"
+#include "shell/win/services.h"
+#include "shell/win/surfaces.h"
+#include "table/win/card_images.h"
+
+namespace shell {
+
+namespace {
+
+constexpr DWORD kMainExStyle = 0x40310;  // app window, raised edge, sunken client, accepts files
+constexpr int kStartTableSize = 400;
+
+HWND CreateMainWindow(HINSTANCE instance)
+{
+    const RECT r = WindowRectForTable(kStartTableSize, kStartTableSize).rect;
+    return CreateWindowExA(kMainExStyle, kMainClassName, kProgramTitle, WS_OVERLAPPEDWINDOW,
+                           r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                           instance, nullptr);
+}
+
+void CheckOptionItems(HWND window)
+{
+    HMENU menu = GetMenu(window);
+    CheckMenuItem(menu, IDM_AUTOPLAY, MF_BYCOMMAND | (modules::AutoPlayOn() ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_SOUNDS, MF_BYCOMMAND | (modules::SoundsOn() ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// A saved game named on the command line. True when it loaded.
+bool OpenCommandLineGame(const char* tail)
+{
+    const auto path = SavedGamePathFromTail(tail);
+    if (!path) return false;
+    App& app = TheApp();
+    std::memcpy(app.commandPath, path->c_str(), path->size() + 1);
+    return persistence::LoadGameFile(app.commandPath);
+}
+
+// Tears down a start-up that cannot go on; nothing stored is replaced.
+bool Abandon(HWND window)
+{
+    TheApp().startupFailed = true;
+    if (window) DestroyWindow(window);
+    return false;
+}
+
+}  // namespace
+
+bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
+{
+    App& app = TheApp();
+    app.instance = instance;
+    app.accelerators = LoadAcceleratorsA(instance, "TSLNACC");
+
+    HWND window = CreateMainWindow(instance);
+    app.mainWindow = window;
+    if (!window || !TheSurfaces().backBuffer) return Abandon(window);
+
+    persistence::RestoreHostState();
+    ReadSettingsAndAssociate(showCommand);
+    ShowSplash();
+    furniture::LoadFurniture();
+    if (!table::OpenCardLibraries()) {
+        CloseSplash();
+        return Abandon(window);
+    }
+    modules::BuildGameList(window);
+    furniture::BuildPictureMenus();
+    const bool resumed = persistence::ReadScoresAndResume();
+    CheckOptionItems(window);
+    CloseSplash();
+    DragAcceptFiles(window, TRUE);
+    const bool loaded = OpenCommandLineGame(commandTail);
+    if (!resumed && !loaded) modules::ChooseStartupGame();
+    ApplySavedPlacement(showCommand);
+    return true;
+}
+
+}  // namespace shell

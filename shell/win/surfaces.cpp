@@ -1,0 +1,79 @@
+#include "shell/win/surfaces.h"
+
+#include <cstdlib>
+
+#include "shell/win/placement.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kOptionsMenu = 2;
+constexpr int kCardSizesItem = 5;
+
+// A logical palette holding the first 256 entries of the system palette.
+HPALETTE MakeHostPalette(HDC screen)
+{
+    constexpr int kEntries = 256;
+    auto* block = static_cast<LOGPALETTE*>(
+        std::calloc(1, sizeof(LOGPALETTE) + (kEntries - 1) * sizeof(PALETTEENTRY)));
+    if (!block) return nullptr;
+    block->palVersion = 0x300;
+    block->palNumEntries = kEntries;
+    UINT got = GetSystemPaletteEntries(screen, 0, kEntries, block->palPalEntry);
+    block->palNumEntries = static_cast<WORD>(got);
+    HPALETTE palette = got ? CreatePalette(block) : nullptr;
+    std::free(block);
+    return palette;
+}
+
+}  // namespace
+
+Surfaces& TheSurfaces()
+{
+    static Surfaces surfaces;
+    return surfaces;
+}
+
+void CreateSurfaces(HWND window)
+{
+    Surfaces& s = TheSurfaces();
+    RECT client;
+    GetClientRect(window, &client);
+    {
+        WindowDC screen(nullptr);
+        s.backDC.reset(CreateCompatibleDC(screen.get()));
+        s.scratchDC.reset(CreateCompatibleDC(screen.get()));
+        s.backBuffer.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+        s.palette.reset(MakeHostPalette(screen.get()));
+    }
+    s.tableExtent = {client.right, client.bottom - kStripHeight};
+    s.tableOrigin = {0, kStripHeight};
+    s.fullRepaint = true;
+
+    // The card size follows the start-up rule and saved games, not the menu.
+    DeleteMenu(GetSubMenu(GetMenu(window), kOptionsMenu), kCardSizesItem, MF_BYPOSITION);
+}
+
+void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)
+{
+    Surfaces& s = TheSurfaces();
+    s.backBuffer.reset();
+    {
+        WindowDC dc(window);
+        s.backBuffer.reset(CreateCompatibleBitmap(dc.get(), clientWidth, clientHeight));
+    }
+    s.fullRepaint = true;
+    PlaceTableOrigin(clientWidth, clientHeight);
+}
+
+void ReleaseSurfaces()
+{
+    Surfaces& s = TheSurfaces();
+    s.backBuffer.reset();
+    s.backDC.reset();
+    s.scratchDC.reset();
+    s.palette.reset();
+}
+
+}  // namespace shell

@@ -1,0 +1,54 @@
+#include "table/win/paint_table.h"
+
+#include "furniture/win/furniture.h"
+#include "shell/win/gdi_owner.h"
+#include "shell/win/surfaces.h"
+
+namespace table {
+
+namespace {
+
+// The area to rebuild: everything after a layout change, else what the
+// platform asks for.
+RECT AreaToRedraw(const PAINTSTRUCT& ps, const RECT& client, bool fullRepaint)
+{
+    if (fullRepaint || IsRectEmpty(&ps.rcPaint)) return client;
+    return ps.rcPaint;
+}
+
+}  // namespace
+
+void PaintTable(HWND window)
+{
+    shell::Surfaces& s = shell::TheSurfaces();
+    RECT client;
+    GetClientRect(window, &client);
+    PAINTSTRUCT ps;
+    HDC windowDC = BeginPaint(window, &ps);
+
+    const bool buffered = s.backBuffer && s.backDC;
+    HDC target = buffered ? s.backDC.get() : windowDC;
+    HGDIOBJ oldBitmap = buffered ? SelectObject(target, s.backBuffer.get()) : nullptr;
+
+    if (!buffered || s.tableDirty || s.fullRepaint) {
+        RECT area = AreaToRedraw(ps, client, s.fullRepaint);
+        shell::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
+        SelectClipRgn(target, clip.get());
+        furniture::DrawBackground(target, area);
+        DrawStacksInRect(target, area);
+        furniture::DrawStrip(target, area);
+        SelectClipRgn(target, nullptr);
+        s.tableDirty = false;
+        s.fullRepaint = false;
+    }
+    if (buffered) {
+        BitBlt(windowDC, 0, 0, client.right, client.bottom, target, 0, 0, SRCCOPY);
+        SelectObject(target, oldBitmap);
+    }
+    EndPaint(window, &ps);
+}
+
+// Stacks are drawn once the card pictures are loaded.
+void DrawStacksInRect(HDC /*dc*/, const RECT& /*area*/) {}
+
+}  // namespace table
