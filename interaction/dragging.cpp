@@ -1,0 +1,244 @@
+#include "interaction/dragging.h"
+
+#include <cstdlib>
+
+#include "modules/game_flow.h"
+#include "modules/module_calls.h"
+
+namespace interaction {
+
+namespace {
+
+using modules::HostCore;
+
+table::DragMode Mode(const DragState& d) { return d.singleCard ? table::DragMode::Single : table::DragMode::Run; }
+
+// The grabbed stack, when it is still on the table and its grabbed card is
+// still there. Autoplay after the press may have moved cards away.
+CardStack* GrabbedCardStack(HostCore& core)
+{
+    DragState& d = core.drag;
+    if (core.table.IndexOf(d.grabbedStack) < 0) return nullptr;
+    if (d.grabbedIndex < 0 || d.grabbedIndex >= table::ReadableCount(*d.grabbedStack)) return nullptr;
+    return d.grabbedStack;
+}
+
+void ReleaseDragStack(HostCore& core)
+{
+    DragState& d = core.drag;
+    table::FreeStack(d.dragStack);
+    d.dragStack = nullptr;
+    if (d.hasDragImage) {
+        core.seam.ReleaseDragImage();
+        d.hasDragImage = false;
+    }
+}
+
+// Lifts the grabbed cards into a new drag stack. False when the drag cannot
+// start now.
+bool StartDrag(HostCore& core)
+{
+    DragState& d = core.drag;
+    CardStack* source = GrabbedCardStack(core);
+    if (!source) {  // stale press: cancel the drag
+        d.armed = false;
+        d.singleCard = false;
+        return false;
+    }
+    const int16_t n = d.singleCard ? 1 : static_cast<int16_t>(table::ReadableCount(*source) - d.grabbedIndex);
+    CardStack* drag = table::NewStack(n);
+    if (!drag) return false;  // the next move tries again
+    ReleaseDragStack(core);
+    d.dragStack = drag;
+    modules::PlayTableSound(core, Sound::Slide, SoundMode::Async);
+
+    drag->framed = 0;
+    drag->baseImage = TS_BASE_NONE;
+    drag->fanDirection = source->fanDirection;
+    drag->capacity = n;
+    drag->count = n;
+    const table::Rect b = table::StackRect(*drag, core.view);
+    drag->x = -b.left;
+    drag->y = -b.top;
+    for (int16_t i = 0; i < n; ++i) drag->cards[i] = source->cards[d.grabbedIndex + i];
+
+    modules::InvalidateTable(core, table::StackRect(*source, core.view));
+    const table::Rect image = table::StackRect(*drag, core.view);
+    d.imageWidth = image.Width();
+    d.imageHeight = image.Height();
+    d.hasDragImage = core.seam.MakeDragImage(*drag, d.imageWidth, d.imageHeight);
+
+    const table::Rect g = table::CardRect(*source, core.view, d.grabbedIndex);
+    table::TakeDraggedCards(*source, d.grabbedIndex, Mode(d));
+    core.seam.RepaintNow();
+    drag->x += g.left;
+    drag->y += g.top;
+    d.dragging = true;
+    return true;
+}
+
+}  // namespace
+
+void PickUpCards(HostCore& core, int32_t x, int32_t y)
+{
+    DragState& d = core.drag;
+    if (d.viewing) return;
+    d.leftPressed = true;
+    core.seam.CaptureMouse();
+    d.grabbedStack = nullptr;
+    d.grabbedIndex = 0;
+
+    const table::Hit hit = table::HitTest(core.table.live(), core.view, {x, y});
+    if (!hit.found) return;
+    d.grabbedStack = core.table[hit.stack];
+    d.grabbedIndex = hit.card;
+    d.lastX = x;
+    d.lastY = y;
+    d.armed = d.dragging = d.singleCard = false;
+
+    const int16_t answer = modules::CallMouseHit(core, d.grabbedStack, d.grabbedIndex);
+    if (d.grabbedIndex < 0) return;
+    switch (answer) {
+    case TS_HIT_DRAG_RUN: d.armed = true; break;
+    case TS_HIT_DRAG_CARD: d.armed = d.singleCard = true; break;
+    case TS_HIT_MARK:
+        if (CardStack* s = GrabbedCardStack(core)) {
+            s->cards[d.grabbedIndex].mark = 1;
+            modules::InvalidateTable(core, table::CardRect(*s, core.view, d.grabbedIndex));
+            core.seam.RepaintNow();
+        }
+        break;
+    default: break;
+    }
+}
+
+void DragCards(HostCore& core, int32_t x, int32_t y)
+{
+    DragState& d = core.drag;
+    if (d.viewing || !d.armed) return;
+    if (!d.dragging) {
+        if (std::abs(x - d.lastX) < kDragThreshold && std::abs(y - d.lastY) < kDragThreshold) return;
+        if (!StartDrag(core)) return;
+    } else {
+        if (!d.dragStack) {  // the table was discarded under the drag
+            d.armed = d.dragging = d.singleCard = false;
+            return;
+        }
+        core.seam.Invalidate(table::StackRect(*d.dragStack, core.view), false);
+    }
+    d.dragStack->x += x - d.lastX;
+    d.dragStack->y += y - d.lastY;
+    d.lastX = x;
+    d.lastY = y;
+    const table::Rect now = table::StackRect(*d.dragStack, core.view);
+    core.seam.ValidateRect(now);
+    core.seam.RepaintNow();
+    if (d.hasDragImage)
+        core.seam.DrawDragImage({now.left, now.top});
+    else
+        core.seam.DrawStackOnWindow(*d.dragStack);
+}
+
+bool DropCards(HostCore& core, int32_t x, int32_t y)
+{
+    DragState& d = core.drag;
+    if (d.viewing) return false;
+    d.leftPressed = false;
+    core.seam.ReleaseMouse();
+    if (!d.armed) return false;
+    d.armed = false;
+    if (!d.dragging) return false;
+    d.dragging = false;
+    CardStack* drag = d.dragStack;
+    CardStack* source = core.table.IndexOf(d.grabbedStack) >= 0 ? d.grabbedStack : nullptr;
+    if (!drag || !source) {  // the table was discarded under the drag
+        ReleaseDragStack(core);
+        d.singleCard = false;
+        return false;
+    }
+
+    const table::Rect a = table::StackRect(*drag, core.view);
+    const table::Rect r = table::Offset(table::CardRect(*drag, core.view, 0), x - d.lastX, y - d.lastY);
+    modules::PlayTableSound(core, Sound::Flip, SoundMode::Async);
+
+    table::DropTargets targets;
+    table::RankDropTargets(core.table.live(), core.view, r, targets);
+    CardStack* accepted = nullptr;
+    for (int16_t i = 0; i < targets.count && !accepted; ++i) {
+        CardStack* candidate = core.table[targets.stack[static_cast<size_t>(i)]];
+        if (candidate == source) continue;
+        if (modules::CallOkToDropCards(core, drag, candidate) == 0) continue;
+        if (candidate->count < 0 || candidate->count + drag->count > candidate->capacity) break;  // no room
+        accepted = candidate;
+    }
+
+    table::ReturnDraggedCards(*source, d.grabbedIndex, Mode(d), *drag);
+    table::Rect t;
+    if (accepted) {
+        modules::TakeUndoSnapshot(core);
+        table::TakeDraggedCards(*source, d.grabbedIndex, Mode(d));
+        for (int16_t i = 0; i < drag->count; ++i) accepted->cards[accepted->count++] = drag->cards[i];
+        t = table::StackRect(*accepted, core.view);
+    } else {
+        t = table::StackRect(*source, core.view);
+    }
+    drag->count = 0;
+    core.paint.tableDirty = true;
+    core.seam.Invalidate(a, false);
+    core.seam.Invalidate(t, false);
+    core.seam.RepaintNow();
+    ReleaseDragStack(core);
+    d.singleCard = false;
+    if (accepted) modules::CallStackChanged(core, accepted);
+    return accepted != nullptr;
+}
+
+void DoubleClickCards(HostCore& core, int32_t x, int32_t y)
+{
+    DragState& d = core.drag;
+    if (d.viewing || d.dragging) return;
+    const table::Hit hit = table::HitTest(core.table.live(), core.view, {x, y});
+    if (!hit.found || core.table[hit.stack] != d.grabbedStack) return;
+    modules::CallDoubleClick(core, core.table[hit.stack], hit.card);
+    d.armed = false;
+    d.singleCard = false;
+}
+
+void ShowCard(HostCore& core, int32_t x, int32_t y)
+{
+    DragState& d = core.drag;
+    if (d.leftPressed) return;
+    const table::Hit hit = table::HitTest(core.table.live(), core.view, {x, y});
+    if (!hit.found || hit.card < 0 || hit.card >= table::ReadableCount(*core.table[hit.stack])) return;
+    d.viewing = true;
+    core.seam.CaptureMouse();
+    ReleaseDragStack(core);
+    CardStack* view = table::NewStack(1);
+    if (!view) return;
+    d.dragStack = view;
+    const CardStack& s = *core.table[hit.stack];
+    const table::Point p = table::CardPos(s, core.view, hit.card);
+    view->count = 1;
+    view->capacity = 1;
+    view->baseImage = TS_BASE_NONE;
+    view->fanDirection = TS_FAN_SQUARED;
+    view->framed = 0;
+    view->x = p.x - core.view.origin.x;
+    view->y = p.y - core.view.origin.y;
+    view->cards[0] = s.cards[hit.card];
+    core.seam.DrawStackOnWindow(*view);
+}
+
+void HideCard(HostCore& core, int32_t x, int32_t y)
+{
+    DragState& d = core.drag;
+    if (d.leftPressed || !d.viewing) return;
+    d.viewing = false;
+    core.seam.ReleaseMouse();
+    if (!d.dragStack) return;
+    core.seam.Invalidate(table::StackRect(*d.dragStack, core.view), false);
+    core.seam.RepaintNow();
+    ReleaseDragStack(core);
+}
+
+}  // namespace interaction

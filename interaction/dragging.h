@@ -1,0 +1,22 @@
+// The mouse on the table: pick up, drag, drop, double-click, and the right
+// button's view of a covered card. Coordinates are signed client pixels.
+#pragma once
+
+#include <cstdint>
+
+#include "modules/host_core.h"
+
+namespace interaction {
+
+// The pointer must move this far along either axis before a drag starts.
+constexpr int32_t kDragThreshold = 5;
+
+void PickUpCards(modules::HostCore& core, int32_t x, int32_t y);
+void DragCards(modules::HostCore& core, int32_t x, int32_t y);
+// True when a stack accepted the cards.
+bool DropCards(modules::HostCore& core, int32_t x, int32_t y);
+void DoubleClickCards(modules::HostCore& core, int32_t x, int32_t y);
+void ShowCard(modules::HostCore& core, int32_t x, int32_t y);
+void HideCard(modules::HostCore& core, int32_t x, int32_t y);
+
+}  // namespace interaction

@@ -1,0 +1,65 @@
+// Everything the platform-free core asks of the window system. The Win32
+// layer carries these out with GDI, USER and the sound API; tests use a
+// recording fake. The core decides what and when; the seam only does it.
+#pragma once
+
+#include <cstdint>
+
+#include "table/rect.h"
+#include "tessel_table.h"
+
+namespace interaction {
+
+enum class Sound : uint8_t { Flip, Slide, Shuffle, Win, Lose };
+enum class SoundMode : uint8_t { Sync, Async };
+
+class HostSeam {
+public:
+    virtual ~HostSeam() = default;
+
+    // Repainting. The table itself is drawn into a back buffer by the paint
+    // pass, which reads and clears the core's PaintFlags.
+    virtual void Invalidate(const table::Rect& area, bool erase) = 0;
+    virtual void InvalidateClient(bool erase) = 0;
+    virtual void ValidateRect(const table::Rect& area) = 0;
+    // Has the pending area painted before returning (UpdateWindow).
+    virtual void RepaintNow() = 0;
+
+    // Moving pictures, drawn straight onto the window, never into the back
+    // buffer. MakeDragImage draws the drag stack once into an off-screen
+    // picture of the given size; false when none could be made.
+    virtual bool MakeDragImage(const CardStack& drag, int32_t width, int32_t height) = 0;
+    virtual void DrawDragImage(table::Point topLeft) = 0;
+    virtual void ReleaseDragImage() = 0;
+    virtual void DrawStackOnWindow(const CardStack& stack) = 0;
+    // One card picture: the current back when faceDown, else the face of image.
+    virtual void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) = 0;
+
+    // Called only when the Sounds option is on.
+    virtual void PlaySound(Sound sound, SoundMode mode) = 0;
+
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;
+
+    // Milliseconds since some start; wraps around.
+    virtual uint32_t TickCount() = 0;
+    // Calendar time in whole seconds.
+    virtual int64_t CalendarSeconds() = 0;
+
+    // The window, its menus and dialogs.
+    virtual void SetTitle(const char* title) = 0;
+    // Sizes the window for a table in small-card pixels, lays it out again
+    // and repaints it whole.
+    virtual void FitWindowToTable(int32_t width, int32_t height) = 0;
+    virtual void EnableGameCommands() = 0;  // New Game, Replay Game, Undo, Save Game
+    virtual void CheckMenuItem(int command, bool checked) = 0;
+    virtual void CheckGameListRow(int row) = 0;  // and uncheck every other row
+    virtual void AppendOptionItem(int command, const char* text, bool separatorFirst) = 0;
+    virtual void RemoveOptionItems(int32_t count) = 0;  // the separator and count items
+    virtual void RedrawMenuBar() = 0;
+    // Modal; returns when the player closed it.
+    virtual void ShowGameOver(bool won) = 0;
+    virtual void PostCommand(int command) = 0;
+};
+
+}  // namespace interaction

@@ -1,0 +1,81 @@
+// The host's state that the platform-free core works on: options and texts,
+// the table, the view of it on screen, the mouse, the game in play and the
+// loaded modules. One instance lives for the program's run.
+#pragma once
+
+#include <cstdint>
+
+#include "interaction/drag_state.h"
+#include "interaction/host_seam.h"
+#include "modules/host_random.h"
+#include "modules/module_entry.h"
+#include "persistence/host_state.h"
+#include "table/face_map.h"
+#include "table/geometry.h"
+#include "table/stack_table.h"
+
+namespace modules {
+
+// Read and cleared by the paint pass.
+struct PaintFlags {
+    bool tableDirty = false;   // redraw the invalidated area of the back buffer
+    bool fullRepaint = false;  // redraw the whole back buffer
+};
+
+struct UndoSnapshot {
+    char messageText[persistence::kTextBytes] = {};
+    char scoreText[persistence::kTextBytes] = {};
+    ScoreRecord score;
+};
+
+struct GameFlow {
+    int16_t currentModule = -1;
+    bool scorePending = false;
+    bool undoArmed = false;
+    bool undoAvailable = false;
+    int32_t optionCount = 0;
+    UndoSnapshot snapshot;
+};
+
+constexpr int32_t kStripHeight = 32;
+
+struct HostCore {
+    explicit HostCore(interaction::HostSeam& s) : seam(s) {}
+
+    interaction::HostSeam& seam;
+    persistence::HostState state;
+    table::CardTable table;
+    table::TableView view;
+    int32_t clientWidth = 0;
+    int32_t clientHeight = 0;
+    PaintFlags paint;
+    interaction::DragState drag;
+    GameFlow flow;
+    ModuleTable modules;
+    HostRandom random;
+    table::FaceMap faceMap = table::BuildFaceMap(1);
+
+    table::CardSize cardSize() const
+    {
+        return state.cardSize == 1 ? table::CardSize::Large : table::CardSize::Small;
+    }
+    bool hasModule() const { return flow.currentModule >= 0 && flow.currentModule < modules.count; }
+    ModuleEntry* currentModule()
+    {
+        return hasModule() ? &modules.rows[static_cast<size_t>(flow.currentModule)] : nullptr;
+    }
+    table::Rect StripRect() const { return {0, 0, clientWidth, kStripHeight}; }
+};
+
+// Plays a sound when the Sounds option is on.
+void PlayTableSound(HostCore& core, interaction::Sound sound, interaction::SoundMode mode);
+
+// Makes a card size the one in use: the geometry follows, and with rescale
+// every stack of both tables is converted to the new size.
+void SwitchCardSize(HostCore& core, table::CardSize size, bool rescale);
+
+// Marks an area of the table changed: the paint pass redraws it from the
+// stacks. Never erases.
+void InvalidateTable(HostCore& core, const table::Rect& area);
+
+}  // namespace modules

@@ -1,0 +1,159 @@
+#include "modules/service_messages.h"
+
+#include "interaction/card_motion.h"
+#include "modules/game_flow.h"
+
+namespace modules {
+
+namespace {
+
+using interaction::Sound;
+using interaction::SoundMode;
+
+CardStack* Ours(HostCore& core, CardStack* stack) { return core.table.IndexOf(stack) >= 0 ? stack : nullptr; }
+
+template <typename T>
+T* Record(intptr_t lParam) { return reinterpret_cast<T*>(lParam); }
+
+CardEntry& TopCard(CardStack& s) { return s.cards[s.count - 1]; }
+
+bool HasReadableTop(const CardStack& s) { return s.count > 0 && s.count <= s.capacity; }
+
+}  // namespace
+
+CardStack* CreateStack(HostCore& core, const StackSpec* spec)
+{
+    if (!spec) return nullptr;
+    CardStack* s = core.table.Create(*spec, core.cardSize());
+    if (!s) return nullptr;
+    InvalidateTable(core, table::CardRect(*s, core.view, 0));
+    core.seam.RepaintNow();
+    return s;
+}
+
+void AddCard(HostCore& core, const CardPlacement* p)
+{
+    if (!p) return;
+    CardStack* s = Ours(core, p->stack);
+    if (!s || s->count < 0 || table::IsFull(*s)) return;
+    TakeUndoSnapshot(core);
+    CardEntry& card = s->cards[s->count++];
+    card.faceDown = p->faceDown;
+    card.mark = p->mark;
+    card.image = static_cast<int16_t>(p->image & 0xFFFFu);
+    card.imageHigh = static_cast<uint16_t>(p->image >> 16);
+    InvalidateTable(core, table::TopAreaRect(*s, core.view));
+    if (p->redrawNow) core.seam.RepaintNow();
+}
+
+void MoveCard(HostCore& core, const CardMove* m)
+{
+    if (!m) return;
+    CardStack* src = Ours(core, m->source);
+    CardStack* dst = Ours(core, m->destination);
+    if (!src || !dst || !HasReadableTop(*src)) return;
+
+    if (src == dst) {
+        TakeUndoSnapshot(core);
+        CardEntry& top = TopCard(*src);
+        top.faceDown = m->faceDown;
+        top.mark = 0;
+        InvalidateTable(core, table::CardRect(*src, core.view, static_cast<int16_t>(src->count - 1)));
+        if (m->redrawNow) {
+            core.seam.RepaintNow();
+            PlayTableSound(core, Sound::Flip, SoundMode::Sync);
+        }
+        return;
+    }
+
+    if (dst->count < 0 || table::IsFull(*dst)) return;  // the card stays on its source
+    TakeUndoSnapshot(core);
+    const int16_t image = TopCard(*src).image;
+    InvalidateTable(core, table::TopAreaRect(*src, core.view));
+    --src->count;
+    const bool slides = (m->slide & 0xFFFFu) == TS_SLIDE;
+    if (slides) interaction::SlideCardImage(core, *src, *dst, image, m->faceDown != 0);
+    CardEntry& card = dst->cards[dst->count++];
+    card.faceDown = m->faceDown;
+    card.mark = 0;
+    card.image = image;
+    InvalidateTable(core, table::TopAreaRect(*dst, core.view));
+    if (m->redrawNow || slides) {
+        core.seam.RepaintNow();
+        PlayTableSound(core, Sound::Flip, SoundMode::Sync);
+    }
+}
+
+int32_t ShuffleValues(HostCore& core, int16_t count, uint8_t* values)
+{
+    const ShuffleResult r = Shuffle(core.random, values, count);
+    if (r == ShuffleResult::NotRun) return 0;
+    PlayTableSound(core, Sound::Shuffle, SoundMode::Sync);
+    return r == ShuffleResult::Shuffled ? 1 : 0;
+}
+
+void RemoveCard(HostCore& core, int16_t index, CardStack* stack)
+{
+    CardStack* s = Ours(core, stack);
+    if (!s || !HasReadableTop(*s) || index < 0) return;
+    TakeUndoSnapshot(core);
+    const table::Rect before = table::StackRect(*s, core.view);
+    for (int16_t j = index; j < s->count - 1; ++j) s->cards[j] = s->cards[j + 1];
+    --s->count;
+    InvalidateTable(core, before);
+    core.seam.RepaintNow();
+}
+
+void MarkCard(HostCore& core, uint32_t mark, CardStack* stack)
+{
+    CardStack* s = Ours(core, stack);
+    if (!s || !HasReadableTop(*s)) return;
+    TakeUndoSnapshot(core);
+    TopCard(*s).mark = mark;
+    InvalidateTable(core, table::CardRect(*s, core.view, static_cast<int16_t>(s->count - 1)));
+    core.seam.RepaintNow();
+}
+
+void ClearStack(HostCore& core, CardStack* stack)
+{
+    CardStack* s = Ours(core, stack);
+    if (!s) return;
+    TakeUndoSnapshot(core);
+    const table::Rect before = table::StackRect(*s, core.view);
+    s->count = 0;
+    InvalidateTable(core, before);
+    core.seam.RepaintNow();
+}
+
+intptr_t HandleServiceMessage(HostCore& core, uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    switch (message) {
+    case HM_ADDCARD: AddCard(core, Record<const CardPlacement>(lParam)); return 0;
+    case HM_MOVECARD: MoveCard(core, Record<const CardMove>(lParam)); return 0;
+    case HM_CREATESTACK:
+        return reinterpret_cast<intptr_t>(CreateStack(core, Record<const StackSpec>(lParam)));
+    case HM_SHUFFLE:
+        return ShuffleValues(core, static_cast<int16_t>(wParam), Record<uint8_t>(lParam));
+    case HM_QUERYHOST: return 1;
+    case HM_NOOP: return 0;
+    case HM_SETSCORE: SetScoreText(core, Record<const char>(lParam)); return 0;
+    case HM_SETMESSAGE: SetMessageText(core, Record<const char>(lParam)); return 0;
+    case HM_GAMELOST: GameOver(core, false); return 0;
+    case HM_GAMEWON: GameOver(core, true); return 0;
+    case HM_REMOVECARD:
+        RemoveCard(core, static_cast<int16_t>(wParam), Record<CardStack>(lParam));
+        return 0;
+    case HM_ADDOPTION:
+        AddOptionItem(core, static_cast<uint16_t>(wParam), Record<const char>(lParam));
+        return 0;
+    case HM_CHECKOPTION:
+        CheckOptionItem(core, static_cast<uint16_t>(lParam & 0xFFFF), ((lParam >> 16) & 0xFFFF) != 0);
+        return 0;
+    case HM_GETAUTOPLAY: return core.state.autoPlay ? 1 : 0;
+    case HM_MARKCARD: MarkCard(core, static_cast<uint32_t>(wParam), Record<CardStack>(lParam)); return 0;
+    case HM_CLEARSTACK: ClearStack(core, Record<CardStack>(lParam)); return 0;
+    default: return 0;
+    }
+}
+
+}  // namespace modules

@@ -1,0 +1,442 @@
+#include "headless_host.h"
+
+#include <dlfcn.h>
+#include <strings.h>
+
+#include <cstring>
+
+#include "interaction/card_motion.h"
+#include "interaction/dragging.h"
+#include "modules/game_flow.h"
+#include "modules/service_messages.h"
+#include "shell/window_fit.h"
+
+namespace headless {
+
+namespace {
+
+constexpr uint32_t kSavedGameMagic = 0xEE1100FFu;
+constexpr uint32_t kSavedGameVersion = 256;
+
+void* LookUp(void* library, const char* name) { return dlsym(library, name); }
+
+template <typename T>
+void Put(std::vector<uint8_t>& out, const T& value)
+{
+    const auto* p = reinterpret_cast<const uint8_t*>(&value);
+    out.insert(out.end(), p, p + sizeof value);
+}
+
+struct Reader {
+    const std::vector<uint8_t>& bytes;
+    size_t at = 0;
+
+    bool Take(void* dst, size_t n)
+    {
+        if (bytes.size() - at < n) return false;
+        if (n) std::memcpy(dst, bytes.data() + at, n);
+        at += n;
+        return true;
+    }
+    const uint8_t* Here(size_t n)
+    {
+        if (bytes.size() - at < n) return nullptr;
+        const uint8_t* p = bytes.data() + at;
+        at += n;
+        return p;
+    }
+};
+
+}  // namespace
+
+// --- The pretend window ---------------------------------------------------
+
+void HeadlessHost::WindowSeam::SetTitle(const char* title)
+{
+    RecordingSeam::SetTitle(title);
+    host_.title_ = title;
+}
+
+void HeadlessHost::WindowSeam::FitWindowToTable(int32_t width, int32_t height)
+{
+    RecordingSeam::FitWindowToTable(width, height);
+    host_.LayOut(width, height);
+}
+
+void HeadlessHost::WindowSeam::CheckMenuItem(int command, bool checked)
+{
+    RecordingSeam::CheckMenuItem(command, checked);
+    const int option = command - modules::kCommandFirstOption;
+    if (option >= 0 && static_cast<size_t>(option) < host_.optionChecks_.size())
+        host_.optionChecks_[static_cast<size_t>(option)] = checked;
+}
+
+void HeadlessHost::WindowSeam::AppendOptionItem(int command, const char* text, bool separatorFirst)
+{
+    RecordingSeam::AppendOptionItem(command, text, separatorFirst);
+    host_.options_.emplace_back(text);
+    host_.optionChecks_.push_back(false);
+}
+
+void HeadlessHost::WindowSeam::RemoveOptionItems(int32_t count)
+{
+    RecordingSeam::RemoveOptionItems(count);
+    host_.options_.clear();
+    host_.optionChecks_.clear();
+}
+
+void HeadlessHost::WindowSeam::ShowGameOver(bool won)
+{
+    RecordingSeam::ShowGameOver(won);
+    ++(won ? host_.won_ : host_.lost_);
+}
+
+// --- Modules --------------------------------------------------------------
+
+HeadlessHost::HeadlessHost() : seam_(*this), core_(seam_)
+{
+    seam_.paint = &core_.paint;
+    bridge_.send = &HeadlessHost::Send;
+    bridge_.host = this;
+    LayOut(400, 400);
+}
+
+HeadlessHost::~HeadlessHost()
+{
+    for (int i = 0; i < core_.modules.count; ++i) {
+        const modules::ModuleEntry& m = core_.modules.rows[static_cast<size_t>(i)];
+        if (m.entry.closeModule) m.entry.closeModule();
+    }
+    interaction::DiscardTable(core_);
+    for (void* library : libraries_) dlclose(library);
+}
+
+intptr_t HeadlessHost::Send(TsNativeHost* self, uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    HeadlessHost& host = *static_cast<Bridge*>(self)->host;
+    return modules::HandleServiceMessage(host.core_, message, wParam, lParam);
+}
+
+bool HeadlessHost::LoadModule(const std::string& path)
+{
+    loadError_.clear();
+    if (core_.modules.count >= modules::kMaxModules) {
+        loadError_ = "the module table is full";
+        return false;
+    }
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        loadError_ = dlerror();
+        return false;
+    }
+    modules::ModuleEntry& row = core_.modules.rows[static_cast<size_t>(core_.modules.count)];
+    row = modules::ModuleEntry{};
+    row.library = library;
+    if (!modules::ResolveEntryPoints(row.entry, &LookUp, library)) {
+        loadError_ = "an entry point is missing";
+        dlclose(library);
+        return false;
+    }
+    if (row.entry.initModule(static_cast<TsNativeHost*>(&bridge_), row.name, &row.tableWidth) == 0) {
+        loadError_ = "TSInitModule refused";
+        dlclose(library);
+        return false;
+    }
+    row.name[TS_NAME_BYTES - 1] = '\0';
+    libraries_.push_back(library);
+    ++core_.modules.count;
+    return true;
+}
+
+const modules::ModuleEntry& HeadlessHost::Module(int row) const
+{
+    return core_.modules.rows[static_cast<size_t>(row)];
+}
+
+// --- Game flow ------------------------------------------------------------
+
+void HeadlessHost::LayOut(int32_t smallWidth, int32_t smallHeight)
+{
+    const shell::Extent extent = shell::TableExtent(smallWidth, smallHeight, core_.cardSize());
+    core_.clientWidth = extent.width;
+    core_.clientHeight = extent.height + shell::kStripHeight;
+    core_.view.cards = table::GeometryFor(core_.cardSize());
+    core_.view.origin = shell::PlaceTableOrigin(core_.clientWidth, core_.clientHeight, extent);
+}
+
+void HeadlessHost::RunPostedCommands()
+{
+    while (!seam_.posted.empty()) {
+        const int command = seam_.posted.front();
+        seam_.posted.pop_front();
+        if (command == modules::kCommandReplay)
+            modules::Deal(core_);
+        else if (command == modules::kCommandNewGame)
+            modules::NewGame(core_);
+    }
+}
+
+bool HeadlessHost::StartGame(int row, uint32_t seed)
+{
+    if (!modules::ChooseGame(core_, row)) return false;
+    seam_.posted.clear();
+    core_.state.seed = seed;
+    modules::Deal(core_);
+    RunPostedCommands();
+    return GameInPlay();
+}
+
+bool HeadlessHost::ChooseGame(int row)
+{
+    if (!modules::ChooseGame(core_, row)) return false;
+    RunPostedCommands();
+    return true;
+}
+
+void HeadlessHost::NewGame()
+{
+    modules::NewGame(core_);
+    RunPostedCommands();
+}
+
+void HeadlessHost::Replay()
+{
+    modules::Deal(core_);
+    RunPostedCommands();
+}
+
+void HeadlessHost::Undo()
+{
+    modules::Undo(core_);
+    RunPostedCommands();
+}
+
+void HeadlessHost::ToggleAutoPlay()
+{
+    modules::ToggleAutoPlay(core_);
+    RunPostedCommands();
+}
+
+void HeadlessHost::SetAutoPlay(bool on)
+{
+    if ((core_.state.autoPlay != 0) != on) ToggleAutoPlay();
+}
+
+void HeadlessHost::SetSounds(bool on) { core_.state.sounds = on ? 1 : 0; }
+
+bool HeadlessHost::SelectOption(int option)
+{
+    const bool routed = modules::SelectOption(core_, modules::kCommandFirstOption + option);
+    RunPostedCommands();
+    return routed;
+}
+
+void HeadlessHost::SetCardSize(table::CardSize size)
+{
+    if (size == core_.cardSize()) return;
+    modules::SwitchCardSize(core_, size, true);
+    if (modules::ModuleEntry* m = core_.currentModule()) LayOut(m->tableWidth, m->tableHeight);
+}
+
+modules::ScoreRecord HeadlessHost::Score() const
+{
+    const int16_t row = core_.flow.currentModule;
+    if (row < 0 || row >= core_.modules.count) return {};
+    return core_.modules.rows[static_cast<size_t>(row)].score;
+}
+
+bool HeadlessHost::OptionChecked(int option) const
+{
+    return option >= 0 && static_cast<size_t>(option) < optionChecks_.size() &&
+           optionChecks_[static_cast<size_t>(option)];
+}
+
+// --- The table and the mouse ----------------------------------------------
+
+table::Rect HeadlessHost::CardRect(int stack, int card) const
+{
+    return table::CardRect(Stack(stack), core_.view, static_cast<int16_t>(card));
+}
+
+table::Rect HeadlessHost::StackRect(int stack) const { return table::StackRect(Stack(stack), core_.view); }
+
+bool HeadlessHost::PointOn(int stack, int card, table::Point& p) const
+{
+    if (stack < 0 || stack >= StackCount()) return false;
+    const table::Rect r = card < 0 ? StackRect(stack) : CardRect(stack, card);
+    // The first pixel, row by row, where the hit test finds this card.
+    for (int32_t y = r.top; y < r.bottom; ++y) {
+        for (int32_t x = r.left; x < r.right; ++x) {
+            const table::Hit hit = table::HitTest(core_.table.live(), core_.view, {x, y});
+            if (hit.found && hit.stack == stack && hit.card == card) {
+                p = {x, y};
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void HeadlessHost::Press(int32_t x, int32_t y)
+{
+    if (GameInPlay()) interaction::PickUpCards(core_, x, y);
+    RunPostedCommands();
+}
+
+void HeadlessHost::Move(int32_t x, int32_t y)
+{
+    if (GameInPlay()) interaction::DragCards(core_, x, y);
+    RunPostedCommands();
+}
+
+bool HeadlessHost::Release(int32_t x, int32_t y)
+{
+    // A press still held when the game ended is finished here too, so the
+    // capture never stays behind.
+    bool accepted = false;
+    if (GameInPlay() || core_.drag.leftPressed) accepted = interaction::DropCards(core_, x, y);
+    RunPostedCommands();
+    return accepted;
+}
+
+void HeadlessHost::DoubleClickAt(int32_t x, int32_t y)
+{
+    if (GameInPlay()) interaction::DoubleClickCards(core_, x, y);
+    RunPostedCommands();
+}
+
+void HeadlessHost::RightPress(int32_t x, int32_t y) { interaction::ShowCard(core_, x, y); }
+
+void HeadlessHost::RightRelease(int32_t x, int32_t y) { interaction::HideCard(core_, x, y); }
+
+bool HeadlessHost::Click(int stack, int card)
+{
+    table::Point p;
+    if (!PointOn(stack, card, p)) return false;
+    Press(p.x, p.y);
+    Release(p.x, p.y);
+    return true;
+}
+
+bool HeadlessHost::DoubleClick(int stack, int card)
+{
+    table::Point p;
+    if (!PointOn(stack, card, p)) return false;
+    Press(p.x, p.y);
+    Release(p.x, p.y);
+    DoubleClickAt(p.x, p.y);
+    Release(p.x, p.y);
+    return true;
+}
+
+bool HeadlessHost::DragCard(int from, int card, int to)
+{
+    table::Point p;
+    if (to < 0 || to >= StackCount() || !PointOn(from, card, p)) return false;
+    // Bring the grabbed card onto the place the next card of `to` takes.
+    const CardStack& target = Stack(to);
+    CardStack next;
+    std::memcpy(&next, &target, sizeof next);
+    next.count = static_cast<int16_t>(table::ReadableCount(target) + 1);
+    const table::Point there = table::CardPos(next, core_.view, static_cast<int16_t>(next.count - 1));
+    const table::Point here = table::CardPos(Stack(from), core_.view, static_cast<int16_t>(card));
+    const int32_t dx = there.x - here.x;
+    const int32_t dy = there.y - here.y;
+
+    Press(p.x, p.y);
+    if (!core_.drag.armed) {
+        Release(p.x, p.y);
+        return false;
+    }
+    Move(p.x + interaction::kDragThreshold, p.y);  // starts the drag
+    Move(p.x + dx, p.y + dy);
+    return Release(p.x + dx, p.y + dy);
+}
+
+// --- Saving ---------------------------------------------------------------
+
+std::vector<uint8_t> HeadlessHost::Save()
+{
+    std::vector<uint8_t> out;
+    modules::ModuleEntry* m = core_.currentModule();
+    if (!m) return out;
+    persistence::CopyText(core_.state.moduleName, m->name);
+    Put(out, kSavedGameMagic);
+    Put(out, kSavedGameVersion);
+    Put(out, core_.state);
+    TSMemory data = m->entry.getGameData ? m->entry.getGameData() : nullptr;
+    const uint32_t length = static_cast<uint32_t>(TsNativeMemorySize(data));
+    Put(out, length);
+    const auto* bytes = static_cast<const uint8_t*>(TsNativeMemoryData(data));
+    if (length) out.insert(out.end(), bytes, bytes + length);
+    TsNativeMemoryFree(data);
+    Put(out, core_.table.count());
+    for (int i = 0; i < core_.table.count(); ++i) {
+        const CardStack& s = Stack(i);
+        const uint32_t size = TS_STACK_BYTES(s.capacity);
+        Put(out, size);
+        const auto* p = reinterpret_cast<const uint8_t*>(&s);
+        out.insert(out.end(), p, p + size);
+    }
+    return out;
+}
+
+bool HeadlessHost::Load(const std::vector<uint8_t>& bytes)
+{
+    modules::BookGame(core_);
+    Reader in{bytes};
+    uint32_t magic = 0, version = 0;
+    persistence::HostState state;
+    if (!in.Take(&magic, 4) || !in.Take(&version, 4) || !in.Take(&state, sizeof state)) return false;
+    if (magic != kSavedGameMagic || version != kSavedGameVersion) return false;
+    state.moduleName[TS_NAME_BYTES - 1] = '\0';
+    int row = -1;
+    for (int i = 0; i < core_.modules.count && row < 0; ++i)
+        if (strcasecmp(core_.modules.rows[static_cast<size_t>(i)].name, state.moduleName) == 0) row = i;
+    if (row < 0) return false;
+
+    uint32_t length = 0;
+    if (!in.Take(&length, 4)) return false;
+    TSMemory block = nullptr;
+    if (length) {
+        const uint8_t* data = in.Here(length);
+        if (!data) return false;
+        block = TsNativeMemoryAlloc(length);
+        std::memcpy(TsNativeMemoryData(block), data, length);
+    }
+
+    interaction::DiscardTable(core_);
+    int16_t count = 0;
+    bool ok = in.Take(&count, 2) && count >= 0 && count <= table::kMaxStacks;
+    for (int16_t i = 0; ok && i < count; ++i) {
+        uint32_t size = 0;
+        const uint8_t* record = nullptr;
+        ok = in.Take(&size, 4) && (record = in.Here(size)) != nullptr &&
+             core_.table.AddRecord(record, size) != nullptr;
+    }
+    if (!ok) {
+        TsNativeMemoryFree(block);
+        interaction::DiscardTable(core_);
+        core_.state.gameInPlay = 0;
+        return false;
+    }
+
+    modules::ModuleEntry& m = core_.modules.rows[static_cast<size_t>(row)];
+    m.entry.loadGame(core_.table.StackArray(), core_.table.count(), block);
+    TsNativeMemoryFree(block);
+    core_.state = state;
+    if (core_.state.cardSize != 0 && core_.state.cardSize != 1) core_.state.cardSize = 0;
+    modules::SwitchCardSize(core_, core_.cardSize(), false);
+    core_.flow.undoAvailable = false;
+    core_.flow.undoArmed = false;
+    if (row != core_.flow.currentModule) {
+        modules::RemoveOptionItems(core_);
+        if (m.entry.setupOptionsMenu) m.entry.setupOptionsMenu();
+    }
+    core_.flow.currentModule = static_cast<int16_t>(row);
+    LayOut(m.tableWidth, m.tableHeight);
+    if (core_.state.gameInPlay) core_.flow.scorePending = true;
+    return true;
+}
+
+}  // namespace headless

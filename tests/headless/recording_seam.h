@@ -1,0 +1,182 @@
+// A HostSeam that does nothing but write down what the core asked for, in
+// order, so tests can assert exactly what was invalidated, repainted,
+// drawn and played. Repainting clears the paint flags as the paint pass does.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "interaction/host_seam.h"
+#include "modules/host_core.h"
+
+namespace headless {
+
+enum class SeamCall {
+    Invalidate, InvalidateClient, ValidateRect, RepaintNow,
+    MakeDragImage, DrawDragImage, ReleaseDragImage, DrawStackOnWindow, DrawCardOnWindow,
+    PlaySound, CaptureMouse, ReleaseMouse,
+    SetTitle, FitWindowToTable, EnableGameCommands, CheckMenuItem, CheckGameListRow,
+    AppendOptionItem, RemoveOptionItems, RedrawMenuBar, ShowGameOver, PostCommand,
+};
+
+struct SeamEvent {
+    SeamCall call{};
+    table::Rect rect{};       // Invalidate, ValidateRect
+    bool flag = false;        // erase; tableDirty at a repaint; checked; won; separator first
+    table::Point point{};     // drawing position
+    interaction::Sound sound{};
+    interaction::SoundMode mode{};
+    int number = 0;           // command, row, option count, card image
+    int number2 = 0;          // table height, picture kind
+    std::string text;
+};
+
+inline SeamEvent Ev(SeamCall call, table::Rect rect = {}, bool flag = false)
+{
+    SeamEvent e;
+    e.call = call;
+    e.rect = rect;
+    e.flag = flag;
+    return e;
+}
+
+class RecordingSeam : public interaction::HostSeam {
+public:
+    std::vector<SeamEvent> events;
+    modules::PaintFlags* paint = nullptr;  // cleared by every repaint when set
+    bool dragImagesAvailable = true;
+    uint32_t tick = 1000;
+    uint32_t tickStep = 1;  // every TickCount call advances the clock
+    int64_t calendarSeconds = 1700000000;
+    std::deque<int> posted;
+
+    void Clear() { events.clear(); }
+
+    std::vector<SeamEvent> Calls(SeamCall call) const
+    {
+        std::vector<SeamEvent> out;
+        for (const SeamEvent& e : events)
+            if (e.call == call) out.push_back(e);
+        return out;
+    }
+    int Count(SeamCall call) const { return static_cast<int>(Calls(call).size()); }
+
+    void Invalidate(const table::Rect& area, bool erase) override
+    {
+        Add(Ev(SeamCall::Invalidate, area, erase));
+    }
+    void InvalidateClient(bool erase) override { Add(Ev(SeamCall::InvalidateClient, {}, erase)); }
+    void ValidateRect(const table::Rect& area) override { Add(Ev(SeamCall::ValidateRect, area)); }
+    void RepaintNow() override
+    {
+        SeamEvent e = Ev(SeamCall::RepaintNow);
+        if (paint) {
+            e.flag = paint->tableDirty;
+            *paint = modules::PaintFlags{};
+        }
+        Add(e);
+    }
+    bool MakeDragImage(const CardStack& drag, int32_t width, int32_t height) override
+    {
+        SeamEvent e = Ev(SeamCall::MakeDragImage);
+        e.rect = {0, 0, width, height};
+        e.number = drag.count;
+        Add(e);
+        return dragImagesAvailable;
+    }
+    void DrawDragImage(table::Point topLeft) override { Add(At(SeamCall::DrawDragImage, topLeft)); }
+    void ReleaseDragImage() override { Add(Ev(SeamCall::ReleaseDragImage)); }
+    void DrawStackOnWindow(const CardStack& stack) override
+    {
+        SeamEvent e = Ev(SeamCall::DrawStackOnWindow);
+        e.point = {stack.x, stack.y};
+        e.number = stack.count;
+        Add(e);
+    }
+    void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) override
+    {
+        SeamEvent e = At(SeamCall::DrawCardOnWindow, topLeft);
+        e.number = image;
+        e.flag = faceDown;
+        Add(e);
+    }
+    void PlaySound(interaction::Sound sound, interaction::SoundMode mode) override
+    {
+        SeamEvent e = Ev(SeamCall::PlaySound);
+        e.sound = sound;
+        e.mode = mode;
+        Add(e);
+    }
+    void CaptureMouse() override { Add(Ev(SeamCall::CaptureMouse)); }
+    void ReleaseMouse() override { Add(Ev(SeamCall::ReleaseMouse)); }
+    uint32_t TickCount() override { return tick += tickStep; }
+    int64_t CalendarSeconds() override { return calendarSeconds; }
+    void SetTitle(const char* title) override { Add(Text(SeamCall::SetTitle, title)); }
+    void FitWindowToTable(int32_t width, int32_t height) override
+    {
+        SeamEvent e = Ev(SeamCall::FitWindowToTable);
+        e.number = width;
+        e.number2 = height;
+        Add(e);
+    }
+    void EnableGameCommands() override { Add(Ev(SeamCall::EnableGameCommands)); }
+    void CheckMenuItem(int command, bool checked) override
+    {
+        SeamEvent e = Ev(SeamCall::CheckMenuItem);
+        e.number = command;
+        e.flag = checked;
+        Add(e);
+    }
+    void CheckGameListRow(int row) override
+    {
+        SeamEvent e = Ev(SeamCall::CheckGameListRow);
+        e.number = row;
+        Add(e);
+    }
+    void AppendOptionItem(int command, const char* text, bool separatorFirst) override
+    {
+        SeamEvent e = Text(SeamCall::AppendOptionItem, text);
+        e.number = command;
+        e.flag = separatorFirst;
+        Add(e);
+    }
+    void RemoveOptionItems(int32_t count) override
+    {
+        SeamEvent e = Ev(SeamCall::RemoveOptionItems);
+        e.number = count;
+        Add(e);
+    }
+    void RedrawMenuBar() override { Add(Ev(SeamCall::RedrawMenuBar)); }
+    void ShowGameOver(bool won) override
+    {
+        SeamEvent e = Ev(SeamCall::ShowGameOver);
+        e.flag = won;
+        Add(e);
+    }
+    void PostCommand(int command) override
+    {
+        SeamEvent e = Ev(SeamCall::PostCommand);
+        e.number = command;
+        Add(e);
+        posted.push_back(command);
+    }
+
+private:
+    void Add(const SeamEvent& e) { events.push_back(e); }
+    static SeamEvent At(SeamCall call, table::Point p)
+    {
+        SeamEvent e = Ev(call);
+        e.point = p;
+        return e;
+    }
+    static SeamEvent Text(SeamCall call, const char* text)
+    {
+        SeamEvent e = Ev(call);
+        e.text = text ? text : "";
+        return e;
+    }
+};
+
+}  // namespace headless
