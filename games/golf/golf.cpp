@@ -1,0 +1,91 @@
+// Golf: clear the seven columns onto one foundation, a rank up or down at a
+// time, turning the stock when you are stuck.
+//
+//   [ 1 ] [ 2 ] [ 3 ] [ 4 ] [ 5 ] [ 6 ] [ 7 ]   tableau: five face-up cards each
+//    ...   ...   ...   ...   ...   ...   ...
+//
+//   [stock] [foundation]
+//
+// Any top card one rank above or below the foundation's top card may be
+// played onto it, whatever the suit; ranks do not turn the corner (no ace on
+// a king, no king on an ace). Score: the cards cleared from the columns,
+// plus the cards left in the stock when all are cleared.
+#include "game.h"
+#include "rules.h"
+
+namespace {
+
+using namespace kit;
+
+constexpr int kPitch = 55, kMargin = 8, kColumns = 7, kRows = 5, kLowerY = 130;
+constexpr int kX(int column) { return kMargin + kPitch * column; }
+
+class Golf : public Game {
+public:
+    Golf() : Game("Golf", {kX(kColumns) + kMargin - 10, kLowerY + 63 + kMargin})
+    {
+        for (int c = 0; c < kColumns; ++c) addPile(Role::Tableau, kX(c), kMargin, TS_FAN_DOWN, TS_BASE_EMPTY, kRows);
+        stock_ = addPile(Role::Stock, kX(0), kLowerY, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, TS_CARDS);
+        foundation_ = addPile(Role::Foundation, kX(1), kLowerY, TS_FAN_SQUARED, TS_BASE_ANY_CARD, TS_CARDS);
+    }
+
+private:
+    void deal() override
+    {
+        const std::vector<Card> cards = shuffled(fullDecks(1));
+        size_t next = 0;
+        for (int row = 0; row < kRows; ++row)
+            for (int c : piles(Role::Tableau)) dealCard(c, cards[next++]);
+        dealCard(foundation_, cards[next++]);
+        while (next < cards.size()) dealCard(stock_, cards[next++], true);
+    }
+
+    bool playable(int p) const { return role(p) == Role::Tableau && !empty(p) && fitsHome(top(p)); }
+    bool fitsHome(Card c) const { return !empty(foundation_) && Follows(Build::UpOrDownAny, top(foundation_), c); }
+
+    int16_t pressed(int p, int index) override
+    {
+        if (role(p) == Role::Stock) {
+            moveTop(stock_, foundation_, false);
+            return TS_HIT_NOTHING;
+        }
+        return (role(p) == Role::Tableau && index >= 0 && index == count(p) - 1) ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
+    }
+    bool accepts(int from, const CardStack* moving, int to) const override
+    {
+        return to == foundation_ && role(from) == Role::Tableau && moving->count == 1 && fitsHome(BottomOf(moving));
+    }
+    void doubleClicked(int p, int index) override
+    {
+        if (role(p) == Role::Stock) {
+            moveTop(stock_, foundation_, false);
+        } else if (index == count(p) - 1 && playable(p)) {
+            moveTop(p, foundation_, false);
+        }
+    }
+
+    bool won() const override { return cardsIn(Role::Tableau) == 0; }
+    bool lost() const override
+    {
+        if (!empty(stock_)) return false;
+        for (int c : piles(Role::Tableau))
+            if (playable(c)) return false;
+        return true;
+    }
+    int points() const override
+    {
+        const int cleared = kColumns * kRows - cardsIn(Role::Tableau);
+        return cleared + (won() ? count(stock_) : 0);
+    }
+    std::string messageText() const override
+    {
+        if (won()) return "All clear with " + std::to_string(count(stock_)) + " cards to spare";
+        return "Stock: " + std::to_string(count(stock_)) + " cards, one pass";
+    }
+
+    int stock_, foundation_;
+};
+
+}  // namespace
+
+LUMORA_GAME(Golf)

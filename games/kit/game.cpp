@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: MIT
+#include "game.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kit {
+
+namespace {
+
+// Saved data: a small header, then the game's state record.
+struct SavedHeader {
+    char magic[4];
+    uint32_t piles;
+    uint32_t stateSize;
+};
+constexpr char kMagic[4] = {'L', 'G', 'K', '1'};
+constexpr int kAutoPlayLimit = 1000;  // more moves than any game has cards
+
+}  // namespace
+
+int Game::addPile(Role role, int x, int y, int fan, int base, int capacity, bool framed)
+{
+    piles_.push_back(Pile{role, x, y, fan, base, capacity, framed});
+    return static_cast<int>(piles_.size()) - 1;
+}
+
+bool Game::init(TSWindow host, char* name, int32_t* extent)
+{
+    host_.attach(host);
+    if (name) {
+        std::strncpy(name, name_, TS_NAME_BYTES - 1);
+        name[TS_NAME_BYTES - 1] = '\0';
+    }
+    if (extent) {
+        extent[0] = extent_.width;
+        extent[1] = extent_.height;
+    }
+    return true;
+}
+
+void Game::resetTransients()
+{
+    dragFrom_ = -1;
+    dropCount_ = 0;
+    announced_ = false;
+    changed_ = false;
+}
+
+int32_t Game::newGame()
+{
+    playing_ = false;
+    stacks_.clear();
+    for (const Pile& p : piles_) {
+        StackSpec spec{p.framed ? 1u : 0u, p.x, p.y, static_cast<int16_t>(p.base),
+                       static_cast<int16_t>(p.fan), static_cast<int16_t>(p.capacity), 0};
+        CardStack* s = host_.createStack(spec);
+        if (!s) return 0;
+        stacks_.push_back(s);
+    }
+    if (state_) std::memset(state_, 0, stateSize_);
+    resetState();
+    deal();
+    playing_ = true;
+    resetTransients();
+    if (state_) undoState_.assign(state_, state_ + stateSize_);
+    host_.setScore(scoreText());
+    host_.setMessage(messageText());
+    return 1;
+}
+
+void Game::loadGame(CardStack** stacks, int count, TSMemory data)
+{
+    playing_ = false;
+    stacks_.clear();
+    resetTransients();
+    if (!stacks || count != pileCount()) return;
+    for (int i = 0; i < count; ++i) {
+        const CardStack* s = stacks[i];
+        if (!s || s->capacity < piles_[i].capacity || s->count < 0 || s->count > s->capacity) return;
+        for (int k = 0; k < s->count; ++k)
+            if (!IsCard(CardAt(s, k))) return;
+    }
+    stacks_.assign(stacks, stacks + count);
+
+    const std::vector<uint8_t> bytes = ReadDataBlock(data);
+    SavedHeader h{};
+    bool restored = false;
+    if (bytes.size() >= sizeof h) {
+        std::memcpy(&h, bytes.data(), sizeof h);
+        restored = std::memcmp(h.magic, kMagic, 4) == 0 && h.piles == static_cast<uint32_t>(count) &&
+                   h.stateSize == stateSize_ && bytes.size() >= sizeof h + stateSize_;
+    }
+    if (state_) {
+        if (restored) {
+            std::memcpy(state_, bytes.data() + sizeof h, stateSize_);
+        } else {
+            std::memset(state_, 0, stateSize_);
+            resetState();
+            stateFromTable();
+        }
+        undoState_.assign(state_, state_ + stateSize_);
+    }
+    playing_ = true;
+    loaded();
+}
+
+TSMemory Game::gameData() const
+{
+    if (!playing_) return nullptr;
+    std::vector<uint8_t> bytes(sizeof(SavedHeader) + stateSize_);
+    SavedHeader h{};
+    std::memcpy(h.magic, kMagic, 4);
+    h.piles = static_cast<uint32_t>(pileCount());
+    h.stateSize = static_cast<uint32_t>(stateSize_);
+    std::memcpy(bytes.data(), &h, sizeof h);
+    if (stateSize_) std::memcpy(bytes.data() + sizeof h, state_, stateSize_);
+    return MakeDataBlock(bytes.data(), bytes.size());
+}
+
+void Game::enterCall()
+{
+    if (callDepth_++ == 0 && state_) entryState_.assign(state_, state_ + stateSize_);
+}
+
+void Game::prepareForUndo()
+{
+    if (!state_) return;
+    // Inside one of our calls the host snapshots the table before its first
+    // change; our state may already have moved on, so keep the one from entry.
+    if (callDepth_ > 0 && entryState_.size() == stateSize_)
+        undoState_ = entryState_;
+    else
+        undoState_.assign(state_, state_ + stateSize_);
+}
+
+void Game::undo()
+{
+    dragFrom_ = -1;
+    announced_ = false;
+    if (!state_ || undoState_.size() != stateSize_) return;
+    std::vector<uint8_t> now(state_, state_ + stateSize_);
+    std::memcpy(state_, undoState_.data(), stateSize_);
+    undoState_.swap(now);
+}
+
+void Game::optionSelected(int option)
+{
+    changed_ = false;
+    optionChosen(option);
+    if (playing_ && changed_) afterAction();
+}
+
+void Game::autoPlay()
+{
+    if (!playing_ || !host_.autoPlayOn()) return;
+    changed_ = false;
+    for (int i = 0; i < kAutoPlayLimit && autoStep(); ++i) {
+    }
+    if (changed_) afterAction();
+}
+
+int16_t Game::mouseHit(CardStack* s, int card)
+{
+    dragFrom_ = -1;
+    const int p = indexOf(s);
+    if (!playing_ || p < 0) return TS_HIT_NOTHING;
+    changed_ = false;
+    const int16_t answer = pressed(p, card);
+    if (answer == TS_HIT_DRAG_RUN || answer == TS_HIT_DRAG_CARD) dragFrom_ = p;
+    if (changed_) afterAction();
+    return answer;
+}
+
+void Game::doubleClick(CardStack* s, int card)
+{
+    const int p = indexOf(s);
+    if (!playing_ || p < 0) return;
+    changed_ = false;
+    doubleClicked(p, card);
+    if (changed_) afterAction();
+}
+
+bool Game::okToDrop(const CardStack* dragged, const CardStack* target)
+{
+    const int to = indexOf(target);
+    if (!playing_ || to < 0 || dragFrom_ < 0 || to == dragFrom_ || CountOf(dragged) <= 0) return false;
+    if (count(to) + dragged->count > stacks_[to]->capacity) return false;
+    if (!accepts(dragFrom_, dragged, to)) return false;
+    dropCount_ = dragged->count;
+    return true;
+}
+
+void Game::stackChanged(CardStack* target)
+{
+    const int to = indexOf(target);
+    if (!playing_ || to < 0 || dragFrom_ < 0) return;
+    const int from = dragFrom_;
+    dragFrom_ = -1;
+    changed_ = true;
+    dropped(from, to, dropCount_);
+    afterAction();
+}
+
+int16_t Game::score() const
+{
+    const int p = playing_ ? points() : 0;
+    return static_cast<int16_t>(std::clamp(p, -32768, 32767));
+}
+
+void Game::afterAction()
+{
+    host_.setScore(scoreText());
+    host_.setMessage(messageText());
+    if (announced_) return;
+    if (won()) {
+        announced_ = true;
+        host_.gameWon();
+    } else if (lost()) {
+        announced_ = true;
+        host_.gameLost();
+    }
+}
+
+std::vector<int> Game::piles(Role r) const
+{
+    std::vector<int> out;
+    for (int i = 0; i < pileCount(); ++i)
+        if (piles_[i].role == r) out.push_back(i);
+    return out;
+}
+
+int Game::firstPile(Role r) const
+{
+    for (int i = 0; i < pileCount(); ++i)
+        if (piles_[i].role == r) return i;
+    return -1;
+}
+
+int Game::cardsIn(Role r) const
+{
+    int n = 0;
+    for (int i = 0; i < static_cast<int>(stacks_.size()); ++i)
+        if (piles_[i].role == r) n += count(i);
+    return n;
+}
+
+int Game::indexOf(const CardStack* s) const
+{
+    if (!s) return -1;
+    for (int i = 0; i < static_cast<int>(stacks_.size()); ++i)
+        if (stacks_[i] == s) return i;
+    return -1;
+}
+
+std::vector<Card> Game::fullDecks(int decks)
+{
+    std::vector<Card> deck;
+    for (int d = 0; d < decks; ++d)
+        for (Card c = 0; c < TS_CARDS; ++c) deck.push_back(c);
+    return deck;
+}
+
+std::vector<Card> Game::shuffled(const std::vector<Card>& deck)
+{
+    // The host shuffles bytes; we shuffle positions in `deck` and read them back.
+    std::vector<uint8_t> order(deck.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint8_t>(i);
+    host_.shuffle(order);
+    std::vector<Card> out;
+    out.reserve(deck.size());
+    for (uint8_t i : order) out.push_back(deck[i]);
+    return out;
+}
+
+void Game::dealCard(int pile, Card card, bool faceDown)
+{
+    host_.addCard(stacks_[pile], card, faceDown);
+    changed_ = true;
+}
+
+void Game::moveTop(int from, int to, bool faceDown, bool slide, bool redraw)
+{
+    if (empty(from)) return;
+    host_.moveCard(stacks_[from], stacks_[to], faceDown, slide, redraw);
+    changed_ = true;
+}
+
+void Game::turnTop(int pile, bool faceDown)
+{
+    if (empty(pile)) return;
+    host_.turnTop(stacks_[pile], faceDown);
+    changed_ = true;
+}
+
+void Game::markTop(int pile, bool marked)
+{
+    if (empty(pile)) return;
+    host_.markTop(stacks_[pile], marked);
+    changed_ = true;
+}
+
+}  // namespace kit

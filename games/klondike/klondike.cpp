@@ -1,0 +1,127 @@
+// Klondike: build down in alternate colours, kings to empty columns, the
+// stock dealt one or three at a time through the waste, as often as you like.
+//
+//   [stock] [waste]         [found] [found] [found] [found]
+//
+//   [ 1 ]  [ 2 ]  [ 3 ]  [ 4 ]  [ 5 ]  [ 6 ]  [ 7 ]     tableau: 1..7 cards,
+//    ...    ...    ...    ...    ...    ...    ...      the top one face up
+//
+// Scoring: waste to tableau 5, to a foundation 10, a tableau card turned 5,
+// a foundation card back to the tableau -15, each turn of the waste -100
+// (draw one) or -20 (draw three); never below 0.
+#include <algorithm>
+
+#include "patience.h"
+
+namespace {
+
+using namespace kit;
+
+constexpr int kPitch = 55, kMargin = 8, kTableauY = 87;
+constexpr int kX(int column) { return kMargin + kPitch * column; }
+
+PatienceRules KlondikeRules()
+{
+    PatienceRules r;
+    r.tableau = r.runs = Build::DownAlternate;
+    r.emptyTableau = Empty::KingOnly;
+    r.foundationReturns = true;
+    return r;
+}
+
+class Klondike : public Patience {
+public:
+    Klondike() : Patience("Klondike", {kX(7) + kMargin - 10, 340}, KlondikeRules())
+    {
+        stock_ = addPile(Role::Stock, kX(0), kMargin, TS_FAN_COUNTED, TS_BASE_STOCK_REDEAL, 24);
+        waste_ = addPile(Role::Waste, kX(1), kMargin, TS_FAN_SQUARED, TS_BASE_WASTE, 24);
+        for (int s = 0; s < TS_SUITS; ++s)
+            addPile(Role::Foundation, kX(3 + s), kMargin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
+        for (int c = 0; c < 7; ++c) addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_KING_ONLY, 19);
+        keepState(s_);
+    }
+
+private:
+    struct State {
+        int32_t draw;    // 1 or 3 cards at a time
+        int32_t score;
+        int32_t passes;  // times the waste went back to the stock
+    } s_{};
+
+    enum Option { kDrawOne, kDrawThree };
+
+    void resetState() override { s_.draw = drawPreference_; }
+    void stateFromTable() override { s_.score = 10 * cardsIn(Role::Foundation); }
+    void loaded() override
+    {
+        drawPreference_ = s_.draw == 3 ? 3 : 1;
+        checkDrawOptions();
+    }
+
+    void deal() override
+    {
+        const std::vector<Card> cards = shuffled(fullDecks(1));
+        size_t next = 0;
+        const std::vector<int> columns = piles(Role::Tableau);
+        for (int row = 0; row < 7; ++row)
+            for (int c = row; c < 7; ++c) dealCard(columns[c], cards[next++], c != row);
+        while (next < cards.size()) dealCard(stock_, cards[next++], true);
+    }
+
+    void stockClicked() override
+    {
+        if (!empty(stock_)) {
+            for (int i = 0; i < s_.draw && !empty(stock_); ++i) moveTop(stock_, waste_, false);
+        } else if (!empty(waste_)) {
+            while (count(waste_) > 1) moveTop(waste_, stock_, true, false, false);
+            moveTop(waste_, stock_, true, false, true);
+            ++s_.passes;
+            addScore(s_.draw == 1 ? -100 : -20);
+        }
+    }
+
+    void moved(int from, int to, int) override
+    {
+        if (role(from) == Role::Waste && role(to) == Role::Tableau) addScore(5);
+        if (role(from) != Role::Foundation && role(to) == Role::Foundation) addScore(10);
+        if (role(from) == Role::Foundation && role(to) == Role::Tableau) addScore(-15);
+    }
+    void turned(int) override { addScore(5); }
+    void addScore(int points) { s_.score = std::max(0, s_.score + points); }
+
+    int points() const override { return s_.score; }
+    std::string messageText() const override
+    {
+        std::string text = s_.draw == 3 ? "Draw Three" : "Draw One";
+        text += " - stock " + std::to_string(count(stock_));
+        if (empty(stock_) && !empty(waste_)) text += ", click it to turn the waste over";
+        return text;
+    }
+
+    void addOptions() override
+    {
+        host().addOption(kDrawOne, "Draw One");
+        host().addOption(kDrawThree, "Draw Three");
+        checkDrawOptions();
+    }
+    void optionChosen(int option) override
+    {
+        if (option != kDrawOne && option != kDrawThree) return;
+        drawPreference_ = option == kDrawThree ? 3 : 1;
+        checkDrawOptions();
+        if (playing() && drawPreference_ != s_.draw)
+            showMessage(std::string(drawPreference_ == 3 ? "Draw Three" : "Draw One") + " from the next deal");
+    }
+    void checkDrawOptions()
+    {
+        host().checkOption(kDrawOne, drawPreference_ == 1);
+        host().checkOption(kDrawThree, drawPreference_ == 3);
+    }
+
+    int stock_, waste_;
+    int drawPreference_ = 1;  // a setting of the player, kept for the next deals
+};
+
+}  // namespace
+
+LUMORA_GAME(Klondike)
