@@ -64,12 +64,22 @@ void CardTable::Discard()
     shadow_ = StackTable{};
 }
 
+namespace {
+// A shadow has its stack's size, but its header is zero unless it came from
+// a saved game: the live stack's capacity bounds both.
+int16_t Within(int16_t count, int16_t capacity)
+{
+    if (count <= 0 || capacity <= 0) return 0;
+    return count < capacity ? count : capacity;
+}
+}  // namespace
+
 void CardTable::Snapshot()
 {
     for (int i = 0; i < live_.count; ++i) {
         const CardStack& s = *live_[i];
         CardStack& d = *shadow_[i];
-        const int16_t n = ReadableCount(s);
+        const int16_t n = Within(s.count, s.capacity);
         std::memcpy(d.cards, s.cards, sizeof(CardEntry) * static_cast<size_t>(n));
         d.count = n;
     }
@@ -80,7 +90,7 @@ void CardTable::Swap()
     for (int i = 0; i < live_.count; ++i) {
         CardStack& a = *live_[i];
         CardStack& b = *shadow_[i];
-        const int16_t n = std::max(ReadableCount(a), ReadableCount(b));
+        const int16_t n = std::max(Within(a.count, a.capacity), Within(b.count, a.capacity));
         for (int16_t j = 0; j < n; ++j) std::swap(a.cards[j], b.cards[j]);
         std::swap(a.count, b.count);
     }
