@@ -137,23 +137,40 @@ int16_t TS_CALL TSGetScore(void);
 #endif
 
 TS_STATIC_ASSERT(sizeof(StackSpec) == 20, "StackSpec is 20 bytes");
+TS_STATIC_ASSERT(offsetof(StackSpec, framed) == 0, "framed at 0");
+TS_STATIC_ASSERT(offsetof(StackSpec, x) == 4, "x at 4");
+TS_STATIC_ASSERT(offsetof(StackSpec, y) == 8, "y at 8");
 TS_STATIC_ASSERT(offsetof(StackSpec, baseImage) == 12, "StackSpec matches the CardStack header");
+TS_STATIC_ASSERT(offsetof(StackSpec, fanDirection) == 14, "fanDirection at 14");
 TS_STATIC_ASSERT(offsetof(StackSpec, capacity) == 16, "capacity at 16");
 TS_STATIC_ASSERT(offsetof(StackSpec, reserved) == 18, "reserved at 18");
+TS_STATIC_ASSERT(HM_LAST - HM_FIRST == 15, "sixteen service messages, 2024 to 2039");
 #if UINTPTR_MAX == 0xFFFFFFFFu
 TS_STATIC_ASSERT(sizeof(CardPlacement) == 20, "CardPlacement is 20 bytes");
+TS_STATIC_ASSERT(offsetof(CardPlacement, stack) == 0, "stack at 0");
 TS_STATIC_ASSERT(offsetof(CardPlacement, faceDown) == 4, "faceDown at 4");
+TS_STATIC_ASSERT(offsetof(CardPlacement, mark) == 8, "mark at 8");
+TS_STATIC_ASSERT(offsetof(CardPlacement, image) == 12, "image at 12");
 TS_STATIC_ASSERT(offsetof(CardPlacement, redrawNow) == 16, "redrawNow at 16");
 TS_STATIC_ASSERT(sizeof(CardMove) == 20, "CardMove is 20 bytes");
+TS_STATIC_ASSERT(offsetof(CardMove, source) == 0, "source at 0");
+TS_STATIC_ASSERT(offsetof(CardMove, destination) == 4, "destination at 4");
 TS_STATIC_ASSERT(offsetof(CardMove, faceDown) == 8, "faceDown at 8");
+TS_STATIC_ASSERT(offsetof(CardMove, slide) == 12, "slide at 12");
 TS_STATIC_ASSERT(offsetof(CardMove, redrawNow) == 16, "redrawNow at 16");
 #else
 /* 64-bit: the pointers widen to 8 bytes, same order, natural alignment. */
 TS_STATIC_ASSERT(sizeof(CardPlacement) == 24, "CardPlacement is 24 bytes");
+TS_STATIC_ASSERT(offsetof(CardPlacement, stack) == 0, "stack at 0");
 TS_STATIC_ASSERT(offsetof(CardPlacement, faceDown) == 8, "faceDown at 8");
+TS_STATIC_ASSERT(offsetof(CardPlacement, mark) == 12, "mark at 12");
+TS_STATIC_ASSERT(offsetof(CardPlacement, image) == 16, "image at 16");
 TS_STATIC_ASSERT(offsetof(CardPlacement, redrawNow) == 20, "redrawNow at 20");
 TS_STATIC_ASSERT(sizeof(CardMove) == 32, "CardMove is 32 bytes");
+TS_STATIC_ASSERT(offsetof(CardMove, source) == 0, "source at 0");
+TS_STATIC_ASSERT(offsetof(CardMove, destination) == 8, "destination at 8");
 TS_STATIC_ASSERT(offsetof(CardMove, faceDown) == 16, "faceDown at 16");
+TS_STATIC_ASSERT(offsetof(CardMove, slide) == 20, "slide at 20");
 TS_STATIC_ASSERT(offsetof(CardMove, redrawNow) == 24, "redrawNow at 24");
 #endif
 
