@@ -1,0 +1,148 @@
+// What every game must do the same way, on the headless host: accepted by
+// the host, Replay deals the same cards, Undo twice is Redo, a saved game
+// continues exactly as the original, random play never loses a card.
+#include <gtest/gtest.h>
+
+#include "game_session.h"
+
+namespace {
+
+using gametest::Session;
+
+struct GameCase {
+    const char* stem;
+    const char* path;
+    const char* name;
+    int stacks;
+    int cards;
+};
+
+const GameCase kGames[] = {
+    {"KLONDIKE", KLONDIKE_MODULE, "Klondike", 13, 52},
+    {"FREECELL", FREECELL_MODULE, "FreeCell", 16, 52},
+    {"SPIDER", SPIDER_MODULE, "Spider", 19, 104},
+    {"GOLF", GOLF_MODULE, "Golf", 9, 52},
+    {"PYRAMID", PYRAMID_MODULE, "Pyramid", 31, 52},
+    {"YUKON", YUKON_MODULE, "Yukon", 11, 52},
+    {"FORTYTHV", FORTYTHV_MODULE, "Forty Thieves", 20, 104},
+    {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
+};
+
+class EveryGame : public ::testing::TestWithParam<GameCase> {};
+
+struct Picture {
+    std::vector<std::string> table;
+    std::string score, message;
+    bool operator==(const Picture&) const = default;
+};
+void PrintTo(const Picture& p, std::ostream* os)
+{
+    *os << "score \"" << p.score << "\", message \"" << p.message << "\", table:";
+    for (size_t i = 0; i < p.table.size(); ++i) *os << "\n  " << i << ": " << p.table[i];
+}
+void PrintTo(const GameCase& c, std::ostream* os) { *os << c.stem; }
+Picture Look(Session& g) { return {g.table(), g->ScoreText(), g->MessageText()}; }
+
+// Plays single random actions until one changes the table; `before` is the
+// picture just before that action.
+bool PlayUntilChanged(Session& g, std::mt19937& rng, Picture& before)
+{
+    for (int i = 0; i < 300; ++i) {
+        before = Look(g);
+        g.playDragOrClick(rng);
+        if (g.table() != before.table) return true;
+    }
+    return false;
+}
+
+TEST_P(EveryGame, IsAcceptedAndDealsAFullTable)
+{
+    Session g(GetParam().path);
+    ASSERT_TRUE(g.loaded()) << g.loadError();
+    EXPECT_EQ(std::string(g->Module(0).name), GetParam().name);
+    ASSERT_TRUE(g.start(1));
+    EXPECT_EQ(g->StackCount(), GetParam().stacks);
+    EXPECT_EQ(static_cast<int>(g.allCards().size()), GetParam().cards);
+    // The table extent holds every stack's first card.
+    for (int i = 0; i < g->StackCount(); ++i) {
+        EXPECT_LE(g->Stack(i).x + 45, g->Module(0).tableWidth) << "stack " << i;
+        EXPECT_LE(g->Stack(i).y + 63, g->Module(0).tableHeight) << "stack " << i;
+    }
+}
+
+TEST_P(EveryGame, ReplayDealsTheSameCardsAndAnotherSeedOthers)
+{
+    Session g(GetParam().path);
+    ASSERT_TRUE(g.start(4242));
+    const auto dealt = g.table();
+    std::mt19937 rng(1);
+    for (int i = 0; i < 20; ++i) g.playRandom(rng, false);
+    g->Replay();
+    EXPECT_EQ(g.table(), dealt);
+    ASSERT_TRUE(g.start(4243));
+    EXPECT_NE(g.table(), dealt);
+}
+
+TEST_P(EveryGame, UndoTwiceIsRedo)
+{
+    Session g(GetParam().path);
+    ASSERT_TRUE(g.start(99));
+    std::mt19937 rng(5);
+    for (int round = 0; round < 5 && g->GameInPlay(); ++round) {
+        Picture before;
+        ASSERT_TRUE(PlayUntilChanged(g, rng, before)) << "round " << round;
+        const Picture after = Look(g);
+        if (!g->GameInPlay()) break;
+        g->Undo();
+        EXPECT_EQ(Look(g), before) << "round " << round;
+        g->Undo();
+        EXPECT_EQ(Look(g), after) << "round " << round;
+    }
+}
+
+TEST_P(EveryGame, ASavedGameContinuesExactlyAsTheOriginal)
+{
+    Session original(GetParam().path);
+    ASSERT_TRUE(original.start(2024));
+    std::mt19937 rng(77);
+    for (int i = 0; i < 40; ++i) original.playRandom(rng, false);
+    const std::vector<uint8_t> saved = original->Save();
+    const Picture atSave = Look(original);
+    const int16_t scoreAtSave = original->Module(0).entry.getScore();
+
+    std::mt19937 rngA(9);
+    std::vector<Picture> pathA;
+    for (int i = 0; i < 40; ++i) {
+        original.playRandom(rngA, false);
+        pathA.push_back(Look(original));
+    }
+
+    Session copy(GetParam().path);
+    ASSERT_TRUE(copy.reload(saved));
+    EXPECT_EQ(Look(copy), atSave);
+    EXPECT_EQ(copy->Module(0).entry.getScore(), scoreAtSave);
+    std::mt19937 rngB(9);
+    for (int i = 0; i < 40; ++i) {
+        copy.playRandom(rngB, false);
+        ASSERT_EQ(Look(copy), pathA[static_cast<size_t>(i)]) << "action " << i;
+    }
+}
+
+TEST_P(EveryGame, RandomPlayKeepsEveryCard)
+{
+    for (uint32_t seed = 300; seed < 303; ++seed) {
+        Session g(GetParam().path);
+        ASSERT_TRUE(g.start(seed, seed % 2 == 1));
+        const auto cards = g.allCards();
+        std::mt19937 rng(seed);
+        for (int i = 0; i < 150 && g->GameInPlay(); ++i) {
+            g.playRandom(rng);
+            ASSERT_EQ(g.check(cards), "") << "seed " << seed << ", action " << i;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, EveryGame, ::testing::ValuesIn(kGames),
+                         [](const ::testing::TestParamInfo<GameCase>& info) { return std::string(info.param.stem); });
+
+}  // namespace

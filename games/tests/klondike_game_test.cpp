@@ -1,0 +1,200 @@
+// Klondike on the headless host.
+#include <gtest/gtest.h>
+
+#include "game_session.h"
+
+namespace {
+
+using gametest::ParseCard;
+using gametest::Session;
+
+constexpr int kStock = 0, kWaste = 1, kFoundation = 2, kTableau = 6;
+constexpr int F(int i) { return kFoundation + i; }
+constexpr int T(int i) { return kTableau + i; }
+constexpr int kDrawOne = 0, kDrawThree = 1;
+
+// A position most move tests start from.
+const std::map<int, std::string> kPosition = {
+    {kStock, "2C# 3C#"}, {kWaste, "3D 6H QH"}, {F(0), "AS"},    {F(1), "AH 2H"},  {T(0), "4S# 9C"},
+    {T(1), "TD"},        {T(3), "KH"},          {T(4), "5S# 8H 7C"}, {T(5), "2S"}, {T(6), "KC"},
+};
+
+class KlondikeGame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(g.loaded()) << g.loadError();
+        ASSERT_TRUE(g.start(1));
+        ASSERT_TRUE(g->SelectOption(kDrawOne));
+    }
+    Session g{KLONDIKE_MODULE};
+};
+
+TEST_F(KlondikeGame, DealsSevenColumnsWithTheTopCardsFaceUp)
+{
+    ASSERT_TRUE(g.start(1));
+    for (int c = 0; c < 7; ++c) {
+        ASSERT_EQ(g.count(T(c)), c + 1);
+        for (int k = 0; k <= c; ++k) EXPECT_EQ(g->Stack(T(c)).cards[k].faceDown != 0, k < c) << c << "/" << k;
+    }
+    EXPECT_EQ(g.count(kStock), 24);
+    EXPECT_EQ(g.count(kWaste), 0);
+    // The deal of seed 1, pinned.
+    EXPECT_EQ(g.pile(T(0)), "4H");
+    EXPECT_EQ(g.pile(T(6)), "KS# 8D# JD# QH# 9S# 7C# QD");
+    EXPECT_EQ(g->MessageText(), "Draw One - stock 24");
+    EXPECT_EQ(g->ScoreText(), "Score: 0");
+}
+
+struct Move {
+    int from, card, to;
+    bool accepted;
+    const char* why;
+};
+
+TEST_F(KlondikeGame, AcceptsLegalMovesAndRefusesOthers)
+{
+    const Move moves[] = {
+        {T(0), 1, T(1), true, "black nine on red ten"},
+        {T(5), 0, F(0), true, "two of spades on its ace"},
+        {T(5), 0, F(1), false, "two of spades on the hearts"},
+        {T(3), 0, T(2), true, "king to an empty column"},
+        {T(1), 0, T(2), false, "ten to an empty column"},
+        {kWaste, 2, T(6), true, "red queen from the waste on a black king"},
+        {kWaste, 2, T(3), false, "red queen on a red king"},
+        {T(4), 1, T(0), true, "run of eight and seven on the nine"},
+        {T(4), 2, T(1), false, "seven on a ten"},
+        {T(6), 0, kWaste, false, "nothing goes onto the waste"},
+        {F(1), 1, T(4), false, "two of hearts on a seven"},
+        {T(0), 0, T(2), false, "a face-down card does not move"},
+        {T(1), 0, F(2), false, "a ten onto an empty foundation"},
+    };
+    for (const Move& m : moves) {
+        ASSERT_TRUE(g.start(3));
+        g.arrange(kPosition);
+        const auto moving = g.pile(m.from);
+        EXPECT_EQ(g->DragCard(m.from, m.card, m.to), m.accepted) << m.why;
+        if (m.accepted) EXPECT_EQ(g.count(m.from), m.card) << m.why;
+        else EXPECT_EQ(g.pile(m.from), moving) << m.why;
+    }
+}
+
+TEST_F(KlondikeGame, TurnsTheExposedCardAndScores)
+{
+    ASSERT_TRUE(g.start(3));
+    g.arrange(kPosition);
+    ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
+    EXPECT_EQ(g.pile(T(0)), "4S");
+    EXPECT_EQ(g->ScoreText(), "Score: 5");
+    ASSERT_TRUE(g->DragCard(kWaste, 2, T(6)));  // +5
+    ASSERT_TRUE(g->DragCard(kWaste, 1, T(4)));  // six of hearts on the seven of clubs, +5
+    ASSERT_TRUE(g->DragCard(T(5), 0, F(0)));    // +10
+    EXPECT_EQ(g->ScoreText(), "Score: 25");
+    ASSERT_TRUE(g->DragCard(F(1), 1, T(0)) == false);
+}
+
+struct Recycle {
+    int option;
+    const char* scoreAfter;
+};
+
+TEST_F(KlondikeGame, TurningTheWasteOverCostsByDrawMode)
+{
+    for (const Recycle r : {Recycle{kDrawOne, "Score: 0"}, Recycle{kDrawThree, "Score: 5"}}) {
+        ASSERT_TRUE(g->SelectOption(r.option));
+        ASSERT_TRUE(g.start(3));
+        auto position = kPosition;
+        position[kStock] = "";
+        g.arrange(position);
+        ASSERT_TRUE(g->DragCard(kWaste, 2, T(6)));
+        ASSERT_TRUE(g->DragCard(kWaste, 1, T(4)));
+        ASSERT_TRUE(g->DragCard(T(5), 0, F(0)));
+        ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
+        ASSERT_EQ(g->ScoreText(), "Score: 25");
+        ASSERT_TRUE(g->Click(kStock, -1));
+        EXPECT_EQ(g.pile(kStock), "3D#");
+        EXPECT_EQ(g->ScoreText(), r.scoreAfter);
+    }
+}
+
+TEST_F(KlondikeGame, DrawOptionsApplyFromTheNextDeal)
+{
+    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"Draw One", "Draw Three"}));
+    ASSERT_TRUE(g.start(8));
+    EXPECT_TRUE(g->OptionChecked(kDrawOne));
+    ASSERT_TRUE(g->SelectOption(kDrawThree));
+    EXPECT_TRUE(g->OptionChecked(kDrawThree));
+    EXPECT_FALSE(g->OptionChecked(kDrawOne));
+    EXPECT_EQ(g->MessageText(), "Draw Three from the next deal");
+    ASSERT_TRUE(g->Click(kStock, 23));
+    EXPECT_EQ(g.count(kWaste), 1) << "the game on the table still draws one";
+    ASSERT_TRUE(g.start(8));
+    ASSERT_TRUE(g->Click(kStock, 23));
+    EXPECT_EQ(g.count(kWaste), 3);
+    EXPECT_EQ(g.count(kStock), 21);
+    EXPECT_EQ(g->MessageText(), "Draw Three - stock 21");
+}
+
+TEST_F(KlondikeGame, AutoPlaySendsOnlySafeCardsHome)
+{
+    for (bool autoPlay : {false, true}) {
+        ASSERT_TRUE(g.start(3, autoPlay));
+        auto position = kPosition;
+        position[T(2)] = "3H";  // not safe: the black twos are not both home
+        g.arrange(position);
+        ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
+        EXPECT_EQ(g.pile(F(0)), autoPlay ? "AS 2S" : "AS");
+        EXPECT_EQ(g.pile(T(2)), "3H");
+    }
+}
+
+// Four columns of alternating runs from king to ace hold the whole deck.
+const std::map<int, std::string> kReadyToWin = {
+    {T(0), "KS QH JS TH 9S 8H 7S 6H 5S 4H 3S 2H AS"},
+    {T(1), "KH QS JH TS 9H 8S 7H 6S 5H 4S 3H 2S AH"},
+    {T(2), "KC QD JC TD 9C 8D 7C 6D 5C 4D 3C 2D AC"},
+    {T(3), "KD QC JD TC 9D 8C 7D 6C 5D 4C 3D 2C AD"},
+};
+
+TEST_F(KlondikeGame, WinsByDoubleClickingEveryCardHome)
+{
+    ASSERT_TRUE(g.start(5));
+    const auto before = g->Score();
+    g.arrange(kReadyToWin);
+    for (int round = 0; round < 13; ++round)
+        for (int c = 0; c < 4; ++c) ASSERT_TRUE(g->DoubleClick(T(c), 12 - round));
+    EXPECT_EQ(g->GamesWon(), 1);
+    EXPECT_FALSE(g->GameInPlay());
+    for (int f = 0; f < 4; ++f) EXPECT_EQ(g.count(F(f)), 13);
+    EXPECT_EQ(g->Score().played, before.played + 1);
+    EXPECT_EQ(g->Score().wins, before.wins + 1);
+    EXPECT_EQ(g->Score().scoreTotal, before.scoreTotal + 520);
+}
+
+TEST_F(KlondikeGame, WinsByAutoPlayAfterOneMove)
+{
+    ASSERT_TRUE(g.start(5, true));
+    g.arrange(kReadyToWin);
+    ASSERT_TRUE(g->DoubleClick(T(0), 12));
+    EXPECT_EQ(g->GamesWon(), 1);
+    EXPECT_EQ(g.count(F(0)) + g.count(F(1)) + g.count(F(2)) + g.count(F(3)), 52);
+}
+
+TEST_F(KlondikeGame, UndoBringsBackTheScoreAndTheFaceDownCard)
+{
+    ASSERT_TRUE(g.start(3));
+    g.arrange(kPosition);
+    ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
+    ASSERT_EQ(g->ScoreText(), "Score: 5");
+    g->Undo();
+    EXPECT_EQ(g.pile(T(0)), "4S# 9C");
+    EXPECT_EQ(g->ScoreText(), "Score: 0");
+    EXPECT_EQ(g->Module(0).entry.getScore(), 0);
+    g->Undo();
+    EXPECT_EQ(g.pile(T(0)), "4S");
+    EXPECT_EQ(g->Module(0).entry.getScore(), 5);
+    ASSERT_TRUE(g->DragCard(kWaste, 2, T(6)));
+    EXPECT_EQ(g->Module(0).entry.getScore(), 10) << "the redone score goes on from there";
+}
+
+}  // namespace
