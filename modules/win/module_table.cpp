@@ -12,11 +12,6 @@ constexpr int kGameListMenu = 1;
 constexpr int kGameListFirstId = 1000;
 constexpr int kSecondColumnRow = 15;
 
-struct ModuleTable {
-    ModuleEntry rows[kMaxModules];
-    int count = 0;
-};
-
 ModuleTable& Table()
 {
     static ModuleTable table;
@@ -29,15 +24,9 @@ bool FileExists(const char* fileName)
     return OpenFile(fileName, &of, OF_EXIST) != HFILE_ERROR;
 }
 
-// Looks up the sixteen entry points in order, stopping at the first missing.
-bool ResolveEntryPoints(HMODULE library, ModuleEntryPoints& points)
+void* LookUpExport(void* library, const char* name)
 {
-    for (int i = 0; i < kEntryPointCount; ++i) {
-        FARPROC address = GetProcAddress(library, kEntryPointNames[i]);
-        if (!address) return false;
-        *EntryPointSlot(points, i) = reinterpret_cast<void*>(address);
-    }
-    return true;
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
 }
 
 void AppendGameListItem(HWND mainWindow, int row, const char* name)
@@ -61,7 +50,7 @@ bool LoadModule(HWND mainWindow, const char* stem)
     ModuleEntry& row = table.rows[table.count];
     row = ModuleEntry{};
     row.library = library;
-    bool accepted = ResolveEntryPoints(library, row.entry) &&
+    bool accepted = ResolveEntryPoints(row.entry, LookUpExport, library) &&
                     row.entry.initModule(mainWindow, row.name, &row.tableWidth) != 0;
     if (!accepted) {
         FreeLibrary(library);

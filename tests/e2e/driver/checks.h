@@ -1,0 +1,50 @@
+// Checks and the scenario registry of the end-to-end driver.
+#pragma once
+
+#include <sstream>
+#include <string>
+
+namespace e2e {
+
+void Fail(const std::string& what, const char* file, int line);
+int FailureCount();
+
+template <typename A, typename B>
+void CheckEqual(const A& actual, const B& expected, const char* actualText, const char* expectedText,
+                const char* file, int line)
+{
+    if (actual == expected) return;
+    std::ostringstream out;
+    out << actualText << " == " << expectedText << ": got [" << actual << "], expected [" << expected << "]";
+    Fail(out.str(), file, line);
+}
+
+struct Scenario {
+    const char* name;
+    void (*run)();
+};
+
+// Registers a scenario at static-initialisation time.
+struct ScenarioRegistrar {
+    ScenarioRegistrar(const char* name, void (*run)());
+};
+
+}  // namespace e2e
+
+#define CHECK(condition) \
+    ((condition) ? (void)0 : e2e::Fail("CHECK(" #condition ")", __FILE__, __LINE__))
+#define CHECK_EQ(actual, expected) \
+    e2e::CheckEqual((actual), (expected), #actual, #expected, __FILE__, __LINE__)
+// Stops the scenario when a precondition for the rest of it fails.
+#define REQUIRE(condition)                                                      \
+    do {                                                                        \
+        if (!(condition)) {                                                     \
+            e2e::Fail("REQUIRE(" #condition ")", __FILE__, __LINE__);           \
+            return;                                                             \
+        }                                                                       \
+    } while (0)
+
+#define SCENARIO(name)                                                   \
+    static void scenario_##name();                                       \
+    static e2e::ScenarioRegistrar registrar_##name(#name, scenario_##name); \
+    static void scenario_##name()
