@@ -4,12 +4,16 @@
 
 #include <windows.h>
 
+#include "interaction/host_seam.h"
+
 namespace furniture {
 
 // Resources of the executable, loaded at start-up and released at exit.
 bool LoadFurniture();
 void ReleaseFurniture();
 void OnPaletteChanged(HWND window);
+// Plays one of the host's sounds from memory; a missing sound is silent.
+void PlayHostSound(interaction::Sound sound, interaction::SoundMode mode);
 
 // Background tiles below the strip.
 void DrawBackground(HDC dc, const RECT& area);

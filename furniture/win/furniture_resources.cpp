@@ -14,6 +14,8 @@ bool LoadFurniture()
 
 void ReleaseFurniture() {}
 
+void PlayHostSound(interaction::Sound, interaction::SoundMode) {}
+
 void OnPaletteChanged(HWND window)
 {
     shell::Surfaces& s = shell::TheSurfaces();

@@ -1,15 +1,44 @@
 #include "interaction/win/table_mouse.h"
 
+#include "interaction/card_motion.h"
+#include "interaction/dragging.h"
+#include "shell/win/host.h"
+
 namespace interaction {
 
-// The table has no stacks until game modules can deal, so the mouse has
-// nothing to act on yet.
-void PickUpCards(int, int) {}
-void DragCards(int, int) {}
-void DropCards(int, int) {}
-void DoubleClickCards(int, int) {}
-void ShowCard(int, int) {}
-void HideCard() {}
-void DiscardTable() {}
+void PickUpCards(int x, int y)
+{
+    interaction::PickUpCards(shell::TheCore(), x, y);
+}
+
+void DragCards(int x, int y)
+{
+    interaction::DragCards(shell::TheCore(), x, y);
+}
+
+void DropCards(int x, int y)
+{
+    interaction::DropCards(shell::TheCore(), x, y);
+}
+
+void DoubleClickCards(int x, int y)
+{
+    interaction::DoubleClickCards(shell::TheCore(), x, y);
+}
+
+void ShowCard(int x, int y)
+{
+    interaction::ShowCard(shell::TheCore(), x, y);
+}
+
+void HideCard(int x, int y)
+{
+    interaction::HideCard(shell::TheCore(), x, y);
+}
+
+void DiscardTable()
+{
+    interaction::DiscardTable(shell::TheCore());
+}
 
 }  // namespace interaction

@@ -1,4 +1,4 @@
-// What the mouse does on the table.
+// What the mouse does on the table, handed to the host core.
 #pragma once
 
 namespace interaction {
@@ -8,7 +8,7 @@ void DragCards(int x, int y);
 void DropCards(int x, int y);
 void DoubleClickCards(int x, int y);
 void ShowCard(int x, int y);
-void HideCard();
+void HideCard(int x, int y);
 
 // Releases every stack, the undo shadows and what a drag left behind.
 void DiscardTable();

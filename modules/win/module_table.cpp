@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "modules/module_names.h"
+#include "shell/win/host.h"
 
 namespace modules {
 
@@ -14,8 +15,7 @@ constexpr int kSecondColumnRow = 15;
 
 ModuleTable& Table()
 {
-    static ModuleTable table;
-    return table;
+    return shell::TheCore().modules;
 }
 
 bool FileExists(const char* fileName)
@@ -47,7 +47,7 @@ bool LoadModule(HWND mainWindow, const char* stem)
     HMODULE library = LoadLibraryA(fileName);
     if (reinterpret_cast<UINT_PTR>(library) < 32) return false;
 
-    ModuleEntry& row = table.rows[table.count];
+    ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
     row = ModuleEntry{};
     row.library = library;
     bool accepted = ResolveEntryPoints(row.entry, LookUpExport, library) &&
@@ -80,21 +80,12 @@ void CloseAllModules()
 {
     ModuleTable& table = Table();
     for (int i = 0; i < table.count; ++i) {
-        ModuleEntry& row = table.rows[i];
+        ModuleEntry& row = table.rows[static_cast<size_t>(i)];
         row.entry.closeModule();
         FreeLibrary(static_cast<HMODULE>(row.library));
     }
     table.count = 0;
 }
 
-int ModuleRows()
-{
-    return Table().count;
-}
-
-ModuleEntry& ModuleRow(int row)
-{
-    return Table().rows[row];
-}
 
 }  // namespace modules

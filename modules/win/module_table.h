@@ -1,9 +1,7 @@
-// The module table: game modules loaded at start-up, listed in the Game List.
+// Loading the game modules into the host core's module table.
 #pragma once
 
 #include <windows.h>
-
-#include "modules/module_entry.h"
 
 namespace modules {
 
@@ -13,14 +11,5 @@ void BuildGameList(HWND mainWindow);
 
 // Calls every module's TSCloseModule and unloads it, in row order.
 void CloseAllModules();
-
-int ModuleRows();
-ModuleEntry& ModuleRow(int row);
-
-// The current module's items in the Options menu.
-int OptionCount();
-void AddOptionItem(HWND mainWindow, unsigned option, const char* text);
-void CheckOptionItem(HWND mainWindow, unsigned option, bool checked);
-void RemoveOptionItems(HWND mainWindow);
 
 }  // namespace modules

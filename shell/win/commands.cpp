@@ -3,11 +3,11 @@
 
 #include "furniture/win/furniture.h"
 #include "modules/win/game_flow.h"
-#include "modules/win/module_table.h"
 #include "persistence/win/resume.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/command_ranges.h"
+#include "shell/win/host.h"
 #include "shell/win/main_window.h"
 #include "shell/win/services.h"
 #include "table/win/card_images.h"
@@ -25,7 +25,7 @@ void Exit(HWND window)
 
 void NewGame(HWND)
 {
-    modules::ChooseGame(modules::CurrentModule());
+    modules::NewGameCommand();
 }
 
 void LoadGame(HWND)
@@ -40,22 +40,22 @@ void SaveGame(HWND)
 
 void Undo(HWND)
 {
-    modules::UndoMove();
+    modules::UndoCommand();
 }
 
 void Replay(HWND)
 {
-    modules::DealGame();
+    modules::ReplayCommand();
 }
 
 void AutoPlay(HWND)
 {
-    modules::ToggleAutoPlay();
+    modules::ToggleAutoPlayCommand();
 }
 
 void Sounds(HWND)
 {
-    modules::ToggleSounds();
+    modules::ToggleSoundsCommand();
 }
 
 void SmallCards(HWND)
@@ -124,12 +124,13 @@ void RunFixedCommand(HWND window, int id)
 
 void OnCommand(HWND window, int id, HWND, UINT)
 {
-    const Command command = ClassifyCommand(id, modules::OptionCount(), modules::ModuleRows());
+    const modules::HostCore& core = TheCore();
+    const Command command = ClassifyCommand(id, core.flow.optionCount, core.modules.count);
     switch (command.kind) {
-    case CommandKind::ModuleOption: modules::SelectOption(command.index); break;
+    case CommandKind::ModuleOption: modules::OptionCommand(id); break;
     case CommandKind::CardSet: table::SelectCardSet(command.index, true); break;
     case CommandKind::Background: furniture::SelectBackground(command.index); break;
-    case CommandKind::GameRow: modules::ChooseGame(command.index); break;
+    case CommandKind::GameRow: modules::ChooseGameRow(command.index); break;
     case CommandKind::Fixed: RunFixedCommand(window, command.index); break;
     case CommandKind::None: break;
     }

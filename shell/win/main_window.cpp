@@ -71,7 +71,7 @@ LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item)
 // Only the service messages that answer something return their result.
 LRESULT OnServiceMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = modules::HandleServiceMessage(window, message, wParam, lParam);
+    LRESULT result = modules::HandleServiceMessage(message, wParam, lParam);
     switch (message) {
     case HM_CREATESTACK:
     case HM_SHUFFLE:

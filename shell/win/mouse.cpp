@@ -3,11 +3,21 @@
 
 #include "furniture/win/furniture.h"
 #include "interaction/win/table_mouse.h"
-#include "modules/win/game_flow.h"
+#include "shell/win/host.h"
 #include "shell/win/main_window.h"
 #include "shell/win/surfaces.h"
 
 namespace shell {
+
+namespace {
+
+// The mouse plays cards only while a deal is in play.
+bool GameInPlay()
+{
+    return TheCore().state.gameInPlay != 0;
+}
+
+}  // namespace
 
 void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
 {
@@ -16,7 +26,7 @@ void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
         s.buttonTracking = true;
         return;
     }
-    if (!modules::GameInPlay()) return;
+    if (!GameInPlay()) return;
     s.buttonTracking = false;
     if (doubleClick)
         interaction::DoubleClickCards(x, y);
@@ -29,7 +39,7 @@ void OnMouseMove(HWND, int x, int y, UINT keys)
     if (!(keys & MK_LBUTTON)) return;
     if (TheSurfaces().buttonTracking)
         furniture::TrackButton(x, y);
-    else if (modules::GameInPlay())
+    else if (GameInPlay())
         interaction::DragCards(x, y);
 }
 
@@ -38,7 +48,7 @@ void OnLeftButtonUp(HWND, int x, int y, UINT)
     Surfaces& s = TheSurfaces();
     if (s.buttonTracking)
         furniture::ReleaseButton();
-    else if (modules::GameInPlay())
+    else if (GameInPlay())
         interaction::DropCards(x, y);
     s.buttonTracking = false;
 }
@@ -48,9 +58,9 @@ void OnRightButtonDown(HWND, BOOL, int x, int y, UINT)
     interaction::ShowCard(x, y);
 }
 
-void OnRightButtonUp(HWND, int, int, UINT)
+void OnRightButtonUp(HWND, int x, int y, UINT)
 {
-    interaction::HideCard();
+    interaction::HideCard(x, y);
 }
 
 }  // namespace shell

@@ -1,46 +1,77 @@
 #include "shell/win/placement.h"
 
 #include "shell/win/app.h"
+#include "shell/win/host.h"
 #include "shell/win/surfaces.h"
 
 namespace shell {
 
 namespace {
+
 constexpr DWORD kMainExStyle = 0x40310;  // app window, raised edge, sunken client, accepts files
+
+table::Rect FromRect(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
 }
 
-WindowFit WindowRectForTable(int tableWidth, int tableHeight)
+}  // namespace
+
+WindowFit WindowRectForTable(int32_t tableWidth, int32_t tableHeight)
 {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int workWidth = static_cast<short>(work.right - work.left);
-    const int workHeight = static_cast<short>(work.bottom - work.top);
-
-    RECT r = {0, 0, static_cast<short>(tableWidth), static_cast<short>(tableHeight) + kStripHeight};
-    AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, TRUE, kMainExStyle);
-    int w = static_cast<short>(r.right - r.left);
-    int h = static_cast<short>(r.bottom - r.top);
-
-    bool tooLarge = false;
-    if (w > workWidth) {
-        tooLarge = (w - workWidth) * 20 > workWidth;
-        w = workWidth;
-    }
-    if (h > workHeight) {
-        if (!tooLarge) tooLarge = (h - workHeight) * 20 > workHeight;
-        h = workHeight;
-    }
-    const int left = work.left + (workWidth - w) / 2;
-    const int top = work.top + (workHeight - h) / 2;
-    return {{left, top, left + w, top + h}, tooLarge};
+    const table::Rect client = ClientRectForTable(tableWidth, tableHeight);
+    RECT adjusted{client.left, client.top, client.right, client.bottom};
+    AdjustWindowRectEx(&adjusted, WS_OVERLAPPEDWINDOW, TRUE, kMainExStyle);
+    return shell::WindowRectForTable(FromRect(work), FromRect(adjusted));
 }
 
-void PlaceTableOrigin(int clientWidth, int clientHeight)
+void PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight)
 {
+    TheCore().view.origin = shell::PlaceTableOrigin(clientWidth, clientHeight, TheSurfaces().tableExtent);
+}
+
+void FitWindowToTable(int32_t smallWidth, int32_t smallHeight)
+{
+    modules::HostCore& core = TheCore();
     Surfaces& s = TheSurfaces();
-    int x = (clientWidth - s.tableExtent.cx) / 2;
-    int y = (clientHeight - s.tableExtent.cy - kStripHeight) / 2 + kStripHeight;
-    s.tableOrigin = {x < 0 ? 0 : x, y < 0 ? 0 : y};
+    HWND window = TheApp().mainWindow;
+
+    s.tableExtent = TableExtent(smallWidth, smallHeight, core.cardSize());
+    const WindowFit fit = WindowRectForTable(s.tableExtent.width, s.tableExtent.height);
+    if (WarnTableTooLarge(fit, core.cardSize(), s.displayWarned)) {
+        MessageBoxA(window,
+                    "Warning!  Your display is too small to fit this game entirely on the screen.  "
+                    "Choose the SMALL card size for better viewing",
+                    kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+    }
+    s.displayWarned = false;
+
+    const RECT r{fit.window.left, fit.window.top, fit.window.right, fit.window.bottom};
+    if (IsWindowVisible(window)) {
+        // A maximised or minimised window keeps its state and takes the new
+        // size when restored.
+        WINDOWPLACEMENT placement{sizeof placement};
+        GetWindowPlacement(window, &placement);
+        placement.rcNormalPosition = r;
+        SetWindowPlacement(window, &placement);
+    } else {
+        MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    }
+
+    RECT client;
+    GetClientRect(window, &client);
+    PlaceTableOrigin(client.right, client.bottom);
+    core.paint.fullRepaint = true;
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
+
+void RefitWindow()
+{
+    modules::HostCore& core = TheCore();
+    if (const modules::ModuleEntry* m = core.currentModule()) FitWindowToTable(m->tableWidth, m->tableHeight);
 }
 
 void ApplySavedPlacement(int showCommand)

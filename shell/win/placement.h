@@ -3,19 +3,22 @@
 
 #include <windows.h>
 
+#include "shell/window_fit.h"
+
 namespace shell {
 
-struct WindowFit {
-    RECT rect;      // the window rectangle, centred in the work area
-    bool tooLarge;  // more than a twentieth of the work area had to be cut off
-};
-
-// The window rectangle whose client area holds a table of this size plus
-// the strip above it.
-WindowFit WindowRectForTable(int tableWidth, int tableHeight);
+// The window rectangle whose client area holds a table of this size (in
+// pixels of the card size in use) plus the strip above it.
+WindowFit WindowRectForTable(int32_t tableWidth, int32_t tableHeight);
 
 // Centres the table below the strip in a client area of this size.
-void PlaceTableOrigin(int clientWidth, int clientHeight);
+void PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight);
+
+// Sizes the window for a game's table (small-card pixels), warns once when
+// large cards make it much too big, and repaints the whole window.
+void FitWindowToTable(int32_t smallWidth, int32_t smallHeight);
+// The same for the current game, after the card size changed.
+void RefitWindow();
 
 // Shows the window at the end of start-up.
 void ApplySavedPlacement(int showCommand);

@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "shell/command_tail.h"
 #include "shell/win/app.h"
+#include "shell/win/host.h"
 #include "shell/win/placement.h"
 #include "shell/win/services.h"
 #include "shell/win/surfaces.h"
@@ -26,7 +27,7 @@ constexpr int kStartTableSize = 400;
 
 HWND CreateMainWindow(HINSTANCE instance)
 {
-    const RECT r = WindowRectForTable(kStartTableSize, kStartTableSize).rect;
+    const table::Rect r = WindowRectForTable(kStartTableSize, kStartTableSize).window;
     return CreateWindowExA(kMainExStyle, kMainClassName, kProgramTitle, WS_OVERLAPPEDWINDOW,
                            r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                            instance, nullptr);
@@ -35,8 +36,9 @@ HWND CreateMainWindow(HINSTANCE instance)
 void CheckOptionItems(HWND window)
 {
     HMENU menu = GetMenu(window);
-    CheckMenuItem(menu, IDM_AUTOPLAY, MF_BYCOMMAND | (modules::AutoPlayOn() ? MF_CHECKED : MF_UNCHECKED));
-    CheckMenuItem(menu, IDM_SOUNDS, MF_BYCOMMAND | (modules::SoundsOn() ? MF_CHECKED : MF_UNCHECKED));
+    const persistence::HostState& state = TheCore().state;
+    CheckMenuItem(menu, IDM_AUTOPLAY, MF_BYCOMMAND | (state.autoPlay ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_SOUNDS, MF_BYCOMMAND | (state.sounds ? MF_CHECKED : MF_UNCHECKED));
 }
 
 // A saved game named on the command line. True when it loaded.

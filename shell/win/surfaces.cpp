@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "shell/win/host.h"
 #include "shell/win/placement.h"
 
 namespace shell {
@@ -48,8 +49,11 @@ void CreateSurfaces(HWND window)
         s.palette.reset(MakeHostPalette(screen.get()));
     }
     s.tableExtent = {client.right, client.bottom - kStripHeight};
-    s.tableOrigin = {0, kStripHeight};
-    s.fullRepaint = true;
+    modules::HostCore& core = TheCore();
+    core.clientWidth = client.right;
+    core.clientHeight = client.bottom;
+    core.view.origin = {0, kStripHeight};
+    core.paint.fullRepaint = true;
 
     // The card size follows the start-up rule and saved games, not the menu.
     DeleteMenu(GetSubMenu(GetMenu(window), kOptionsMenu), kCardSizesItem, MF_BYPOSITION);
@@ -63,7 +67,10 @@ void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)
         WindowDC dc(window);
         s.backBuffer.reset(CreateCompatibleBitmap(dc.get(), clientWidth, clientHeight));
     }
-    s.fullRepaint = true;
+    modules::HostCore& core = TheCore();
+    core.clientWidth = clientWidth;
+    core.clientHeight = clientHeight;
+    core.paint.fullRepaint = true;
     PlaceTableOrigin(clientWidth, clientHeight);
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "shell/win/gdi_owner.h"
+#include "shell/window_fit.h"
 
 namespace shell {
 
@@ -12,17 +13,12 @@ struct Surfaces {
     Bitmap backBuffer;    // the whole client area, as last painted
     MemoryDC scratchDC;   // pictures are selected here before being copied out
     Palette palette;      // the host palette, made from the system palette
-    bool tableDirty = false;
-    bool fullRepaint = false;
-    bool buttonTracking = false;
-    SIZE tableExtent = {};  // table size in pixels of the card size in use
-    POINT tableOrigin = {}; // client pixel of table point (0, 0)
+    bool buttonTracking = false;  // a left press on a strip button is followed
+    Extent tableExtent;           // table size in pixels of the card size in use
+    bool displayWarned = false;   // the large-card warning was just shown
 };
 
 Surfaces& TheSurfaces();
-
-// The strip of buttons, score and message above the table.
-constexpr int kStripHeight = 32;
 
 // Creation and resize handlers of the main window.
 void CreateSurfaces(HWND window);

@@ -1,7 +1,10 @@
 #include "table/win/paint_table.h"
 
+#include "table/win/draw_stack.h"
+
 #include "furniture/win/furniture.h"
 #include "shell/win/gdi_owner.h"
+#include "shell/win/host.h"
 #include "shell/win/surfaces.h"
 
 namespace table {
@@ -21,6 +24,7 @@ RECT AreaToRedraw(const PAINTSTRUCT& ps, const RECT& client, bool fullRepaint)
 void PaintTable(HWND window)
 {
     shell::Surfaces& s = shell::TheSurfaces();
+    modules::PaintFlags& flags = shell::TheCore().paint;
     RECT client;
     GetClientRect(window, &client);
     PAINTSTRUCT ps;
@@ -30,16 +34,16 @@ void PaintTable(HWND window)
     HDC target = buffered ? s.backDC.get() : windowDC;
     HGDIOBJ oldBitmap = buffered ? SelectObject(target, s.backBuffer.get()) : nullptr;
 
-    if (!buffered || s.tableDirty || s.fullRepaint) {
-        RECT area = AreaToRedraw(ps, client, s.fullRepaint);
+    if (!buffered || flags.tableDirty || flags.fullRepaint) {
+        RECT area = AreaToRedraw(ps, client, flags.fullRepaint);
         shell::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
         SelectClipRgn(target, clip.get());
         furniture::DrawBackground(target, area);
-        DrawStacksInRect(target, area);
+        DrawStacksInRect(target, Rect{area.left, area.top, area.right, area.bottom});
         furniture::DrawStrip(target, area);
         SelectClipRgn(target, nullptr);
-        s.tableDirty = false;
-        s.fullRepaint = false;
+        flags.tableDirty = false;
+        flags.fullRepaint = false;
     }
     if (buffered) {
         BitBlt(windowDC, 0, 0, client.right, client.bottom, target, 0, 0, SRCCOPY);
@@ -47,8 +51,5 @@ void PaintTable(HWND window)
     }
     EndPaint(window, &ps);
 }
-
-// Stacks are drawn once the card pictures are loaded.
-void DrawStacksInRect(HDC /*dc*/, const RECT& /*area*/) {}
 
 }  // namespace table

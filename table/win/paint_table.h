@@ -6,6 +6,5 @@
 namespace table {
 
 void PaintTable(HWND window);
-void DrawStacksInRect(HDC dc, const RECT& area);
 
 }  // namespace table

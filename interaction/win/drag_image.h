@@ -1,0 +1,16 @@
+// The drag image: the dragged cards drawn once into an off-screen picture
+// and carried over the window while the pointer moves.
+#pragma once
+
+#include <windows.h>
+
+#include "table/rect.h"
+#include "tessel_table.h"
+
+namespace interaction {
+
+bool MakeDragImage(HWND window, const CardStack& drag, int32_t width, int32_t height);
+void DrawDragImage(HWND window, table::Point topLeft);
+void ReleaseDragImage();
+
+}  // namespace interaction

@@ -1,0 +1,163 @@
+#include "shell/win/win32_seam.h"
+
+#include <ctime>
+
+#include "furniture/win/furniture.h"
+#include "interaction/win/drag_image.h"
+#include "modules/win/game_over.h"
+#include "shell/win/app.h"
+#include "shell/win/gdi_owner.h"
+#include "shell/win/host.h"
+#include "shell/win/placement.h"
+#include "table/win/draw_stack.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kGameListFirstId = 1000;
+constexpr int kOptionsMenu = 2;
+constexpr int kHostOptionItems = 5;  // Auto Play, Sounds, Backgrounds, separator, Card sets
+constexpr int kGameCommands[] = {102, 113, 107, 104};
+
+HWND Main()
+{
+    return TheApp().mainWindow;
+}
+
+RECT ToRect(const table::Rect& r)
+{
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+void Win32Seam::Invalidate(const table::Rect& area, bool erase)
+{
+    const RECT r = ToRect(area);
+    InvalidateRect(Main(), &r, erase);
+}
+
+void Win32Seam::InvalidateClient(bool erase)
+{
+    InvalidateRect(Main(), nullptr, erase);
+}
+
+void Win32Seam::ValidateRect(const table::Rect& area)
+{
+    const RECT r = ToRect(area);
+    ::ValidateRect(Main(), &r);
+}
+
+void Win32Seam::RepaintNow()
+{
+    UpdateWindow(Main());
+}
+
+bool Win32Seam::MakeDragImage(const CardStack& drag, int32_t width, int32_t height)
+{
+    return interaction::MakeDragImage(Main(), drag, width, height);
+}
+
+void Win32Seam::DrawDragImage(table::Point topLeft)
+{
+    interaction::DrawDragImage(Main(), topLeft);
+}
+
+void Win32Seam::ReleaseDragImage()
+{
+    interaction::ReleaseDragImage();
+}
+
+void Win32Seam::DrawStackOnWindow(const CardStack& stack)
+{
+    WindowDC dc(Main());
+    table::DrawStack(dc.get(), stack, TheCore().view);
+}
+
+void Win32Seam::DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft)
+{
+    WindowDC dc(Main());
+    table::DrawCardPicture(dc.get(), image, faceDown, topLeft);
+}
+
+void Win32Seam::PlaySound(interaction::Sound sound, interaction::SoundMode mode)
+{
+    furniture::PlayHostSound(sound, mode);
+}
+
+void Win32Seam::CaptureMouse()
+{
+    SetCapture(Main());
+}
+
+void Win32Seam::ReleaseMouse()
+{
+    ReleaseCapture();
+}
+
+uint32_t Win32Seam::TickCount()
+{
+    return GetTickCount();
+}
+
+int64_t Win32Seam::CalendarSeconds()
+{
+    return static_cast<int64_t>(std::time(nullptr));
+}
+
+void Win32Seam::SetTitle(const char* title)
+{
+    SetWindowTextA(Main(), title);
+}
+
+void Win32Seam::FitWindowToTable(int32_t width, int32_t height)
+{
+    shell::FitWindowToTable(width, height);
+}
+
+void Win32Seam::EnableGameCommands()
+{
+    for (int command : kGameCommands) EnableMenuItem(GetMenu(Main()), command, MF_BYCOMMAND | MF_ENABLED);
+}
+
+void Win32Seam::CheckMenuItem(int command, bool checked)
+{
+    ::CheckMenuItem(GetMenu(Main()), command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32Seam::CheckGameListRow(int row)
+{
+    const int rows = TheCore().modules.count;
+    for (int i = 0; i < rows; ++i) CheckMenuItem(kGameListFirstId + i, i == row);
+}
+
+void Win32Seam::AppendOptionItem(int command, const char* text, bool separatorFirst)
+{
+    HMENU options = GetSubMenu(GetMenu(Main()), kOptionsMenu);
+    if (separatorFirst) AppendMenuA(options, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(options, MF_STRING, static_cast<UINT_PTR>(command), text);
+}
+
+void Win32Seam::RemoveOptionItems(int32_t count)
+{
+    HMENU options = GetSubMenu(GetMenu(Main()), kOptionsMenu);
+    for (int32_t i = 0; i <= count; ++i) DeleteMenu(options, kHostOptionItems, MF_BYPOSITION);
+}
+
+void Win32Seam::RedrawMenuBar()
+{
+    DrawMenuBar(Main());
+}
+
+void Win32Seam::ShowGameOver(bool won)
+{
+    modules::ShowGameOverDialog(Main(), won);
+}
+
+void Win32Seam::PostCommand(int command)
+{
+    PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+}  // namespace shell

@@ -1,0 +1,44 @@
+// Carries out what the platform-free core asks of the window system, on the
+// main window.
+#pragma once
+
+#include <windows.h>
+
+#include "interaction/host_seam.h"
+
+namespace shell {
+
+class Win32Seam final : public interaction::HostSeam {
+public:
+    void Invalidate(const table::Rect& area, bool erase) override;
+    void InvalidateClient(bool erase) override;
+    void ValidateRect(const table::Rect& area) override;
+    void RepaintNow() override;
+
+    bool MakeDragImage(const CardStack& drag, int32_t width, int32_t height) override;
+    void DrawDragImage(table::Point topLeft) override;
+    void ReleaseDragImage() override;
+    void DrawStackOnWindow(const CardStack& stack) override;
+    void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) override;
+
+    void PlaySound(interaction::Sound sound, interaction::SoundMode mode) override;
+
+    void CaptureMouse() override;
+    void ReleaseMouse() override;
+
+    uint32_t TickCount() override;
+    int64_t CalendarSeconds() override;
+
+    void SetTitle(const char* title) override;
+    void FitWindowToTable(int32_t width, int32_t height) override;
+    void EnableGameCommands() override;
+    void CheckMenuItem(int command, bool checked) override;
+    void CheckGameListRow(int row) override;
+    void AppendOptionItem(int command, const char* text, bool separatorFirst) override;
+    void RemoveOptionItems(int32_t count) override;
+    void RedrawMenuBar() override;
+    void ShowGameOver(bool won) override;
+    void PostCommand(int command) override;
+};
+
+}  // namespace shell
