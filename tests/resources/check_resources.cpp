@@ -1,0 +1,260 @@
+// Checks the built resources the way the program reads them: loads a file as
+// data, lists its bitmaps, icons and sounds and reads their headers.
+//
+//   check_resources library FILE BASE   a card library: exactly the 114
+//                                       numbered bitmaps from BASE (3000 small
+//                                       cards, 4000 large), each at least as
+//                                       large as the program copies from it
+//   check_resources program FILE        the program: every bitmap, icon and
+//                                       sound at its size and format
+//
+// Prints one line per fault and ends with a count; exits 1 on any fault.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+int g_checks = 0;
+int g_faults = 0;
+
+void check(bool ok, const std::string& what) {
+    ++g_checks;
+    if (!ok) {
+        ++g_faults;
+        std::printf("FAULT: %s\n", what.c_str());
+    }
+}
+
+std::string name_of(LPCSTR name) {
+    return IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<uintptr_t>(name)) : std::string(name);
+}
+
+// The bytes of one resource, or empty when it is missing.
+std::vector<uint8_t> resource(HMODULE module, LPCSTR name, LPCSTR type) {
+    HRSRC found = FindResourceA(module, name, type);
+    if (!found) return {};
+    DWORD size = SizeofResource(module, found);
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (!data) return {};
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    return std::vector<uint8_t>(bytes, bytes + size);
+}
+
+uint32_t u32(const std::vector<uint8_t>& b, size_t at) {
+    uint32_t v;
+    std::memcpy(&v, b.data() + at, 4);
+    return v;
+}
+uint16_t u16(const std::vector<uint8_t>& b, size_t at) {
+    uint16_t v;
+    std::memcpy(&v, b.data() + at, 2);
+    return v;
+}
+
+struct Dib {
+    bool ok = false;
+    int width = 0, height = 0, bits = 0;
+};
+
+// Reads a packed DIB as the program's loader does: a 40-byte header, a colour
+// table of the used-colour count (or 2, 16, 256 entries for 1, 4, 8 bits when
+// that count is 0), then the bits, which must all be there. An icon image
+// gives twice its height: its colour bits, then a one-bit mask.
+Dib read_dib(const std::vector<uint8_t>& data, const std::string& what, bool icon = false) {
+    Dib d;
+    if (data.size() < sizeof(BITMAPINFOHEADER)) {
+        check(false, what + ": no bitmap header");
+        return d;
+    }
+    BITMAPINFOHEADER h;
+    std::memcpy(&h, data.data(), sizeof h);
+    check(h.biSize == 40, what + ": header is " + std::to_string(h.biSize) + " bytes, not 40");
+    check(h.biPlanes == 1, what + ": planes");
+    check(h.biCompression == BI_RGB, what + ": compressed");
+    size_t colours = h.biClrUsed;
+    if (colours == 0 && h.biBitCount <= 8) colours = size_t(1) << h.biBitCount;
+    size_t stride = ((size_t(h.biWidth) * h.biBitCount + 31) / 32) * 4;
+    size_t rows = size_t(h.biHeight < 0 ? -h.biHeight : h.biHeight);
+    size_t needed = 40 + 4 * colours + stride * rows;
+    if (icon) needed = 40 + 4 * colours + (stride + ((size_t(h.biWidth) + 31) / 32) * 4) * (rows / 2);
+    check(data.size() >= needed,
+          what + ": " + std::to_string(data.size()) + " bytes, the bits need " + std::to_string(needed));
+    d.ok = true;
+    d.width = h.biWidth;
+    d.height = int(rows);
+    d.bits = h.biBitCount;
+    return d;
+}
+
+BOOL CALLBACK collect(HMODULE, LPCSTR, LPSTR name, LONG_PTR param) {
+    reinterpret_cast<std::vector<std::string>*>(param)->push_back(
+        IS_INTRESOURCE(name) ? "#" + name_of(name) : std::string(name));
+    return TRUE;
+}
+
+HMODULE open_as_data(const char* path) {
+    HMODULE m = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!m) std::printf("FAULT: cannot open %s (error %lu)\n", path, GetLastError());
+    return m;
+}
+
+// ---------------------------------------------------------------------------
+
+int check_library(const char* path, int base) {
+    HMODULE m = open_as_data(path);
+    if (!m) return 1;
+    const bool small = base == 3000;
+    const int card_w = small ? 45 : 67, card_h = small ? 63 : 94;
+    const int outline_w = small ? 49 : 71, outline_h = small ? 67 : 98;
+
+    std::set<std::string> expected;
+    auto add = [&](int first, int last) {
+        for (int i = first; i <= last; ++i) expected.insert("#" + std::to_string(base + i));
+    };
+    add(0, 38);     // faces shared by every card set
+    add(100, 147);  // jacks, queens, kings of sets 0..3
+    add(200, 203);  // the sets' aces of diamonds
+    add(300, 303);  // backs
+    add(400, 417);  // base images
+    add(500, 500);  // outline
+
+    std::vector<std::string> found;
+    EnumResourceNamesA(m, RT_BITMAP, collect, reinterpret_cast<LONG_PTR>(&found));
+    std::set<std::string> got(found.begin(), found.end());
+    for (const auto& e : expected) check(got.count(e) == 1, "missing bitmap " + e.substr(1));
+    for (const auto& g : got) check(expected.count(g) == 1, "unexpected bitmap " + g);
+    check(found.size() == 114, std::to_string(found.size()) + " bitmaps, not 114");
+
+    for (const auto& e : expected) {
+        int id = std::stoi(e.substr(1));
+        auto data = resource(m, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+        if (data.empty()) continue;  // reported above
+        Dib d = read_dib(data, "bitmap " + std::to_string(id));
+        int min_w = id == base + 500 ? outline_w : card_w;
+        int min_h = id == base + 500 ? outline_h : card_h;
+        check(d.width >= min_w && d.height >= min_h,
+              "bitmap " + std::to_string(id) + " is " + std::to_string(d.width) + " x " + std::to_string(d.height) +
+                  ", smaller than " + std::to_string(min_w) + " x " + std::to_string(min_h));
+    }
+    check(!resource(m, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */).empty(), "no version information");
+    FreeLibrary(m);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+
+void check_icon(HMODULE m, int id) {
+    std::string what = "icon " + std::to_string(id);
+    auto group = resource(m, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */);
+    if (group.size() < 6) {
+        check(false, what + ": missing");
+        return;
+    }
+    check(u16(group, 2) == 1, what + ": not an icon group");
+    int count = u16(group, 4);
+    bool has_32 = false;
+    for (int i = 0; i < count && 6 + 14 * (i + 1) <= int(group.size()); ++i) {
+        size_t e = 6 + 14 * size_t(i);
+        int w = group[e], h = group[e + 1], bits = u16(group, e + 6);
+        int image_id = u16(group, e + 12);
+        auto image = resource(m, MAKEINTRESOURCEA(image_id), MAKEINTRESOURCEA(3) /* RT_ICON */);
+        check(!image.empty(), what + ": image " + std::to_string(image_id) + " missing");
+        if (image.empty()) continue;
+        Dib d = read_dib(image, what + " image " + std::to_string(image_id), true);
+        check(d.width == (w ? w : 256) && d.height == 2 * (h ? h : 256), what + ": image size differs from its entry");
+        check(d.bits == bits, what + ": image depth differs from its entry");
+        if (w == 32 && h == 32 && d.bits == 4) has_32 = true;
+    }
+    check(has_32, what + ": no 32 x 32 image in 16 colours");
+}
+
+void check_sound(HMODULE m, const char* name) {
+    std::string what = std::string("sound ") + name;
+    auto w = resource(m, name, "SOUND");
+    if (w.size() < 44) {
+        check(false, what + ": missing");
+        return;
+    }
+    check(std::memcmp(w.data(), "RIFF", 4) == 0 && std::memcmp(w.data() + 8, "WAVE", 4) == 0, what + ": not RIFF WAVE");
+    check(u32(w, 4) + 8 <= w.size(), what + ": RIFF size beyond the resource");
+    bool fmt = false, data = false;
+    size_t at = 12;
+    while (at + 8 <= w.size()) {
+        uint32_t size = u32(w, at + 4);
+        if (std::memcmp(w.data() + at, "fmt ", 4) == 0 && size >= 16) {
+            fmt = true;
+            check(u16(w, at + 8) == 1, what + ": not PCM");
+            check(u16(w, at + 10) == 1, what + ": not mono");
+            check(u32(w, at + 12) == 11025, what + ": not 11025 samples per second");
+            check(u16(w, at + 22) == 8, what + ": not 8 bits");
+        } else if (std::memcmp(w.data() + at, "data", 4) == 0) {
+            data = true;
+            check(at + 8 + size <= w.size(), what + ": data beyond the resource");
+            check(size > 0 && size < 2 * 11025, what + ": " + std::to_string(size) + " samples, not a short sound");
+        }
+        at += 8 + size + (size & 1);
+    }
+    check(fmt && data, what + ": no fmt or data chunk");
+}
+
+int check_program(const char* path) {
+    HMODULE m = open_as_data(path);
+    if (!m) return 1;
+    struct Bitmap {
+        LPCSTR name;
+        const char* label;
+        int width, height;
+    };
+    std::vector<Bitmap> bitmaps;
+    for (int i = 0; i < 6; ++i) {
+        bool narrow = i == 3 || i == 4;
+        bitmaps.push_back({MAKEINTRESOURCEA(5000 + i), "background tile", narrow ? 245 : 246, narrow ? 220 : 222});
+        bitmaps.push_back({MAKEINTRESOURCEA(6000 + i), "background thumbnail", 100, 71});
+    }
+    for (int i = 0; i < 4; ++i) bitmaps.push_back({MAKEINTRESOURCEA(7000 + i), "card set thumbnail", 100, 71});
+    bitmaps.push_back({"UPBUTTONS", "buttons", 165, 32});
+    bitmaps.push_back({"DOWNBUTTONS", "pressed buttons", 165, 32});
+    bitmaps.push_back({"SCOREAREA", "score box", 55, 32});
+    bitmaps.push_back({"MSGAREA", "message tile", 130, 32});
+    bitmaps.push_back({"SPLASHIMAGE", "splash", 320, 329});
+    bitmaps.push_back({"CREDITSIMAGE", "credits", 320, 329});
+    for (const Bitmap& b : bitmaps) {
+        std::string what = std::string(b.label) + " " + name_of(b.name);
+        auto data = resource(m, b.name, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+        check(!data.empty(), what + ": missing");
+        if (data.empty()) continue;
+        Dib d = read_dib(data, what);
+        check(d.width == b.width && d.height == b.height, what + ": " + std::to_string(d.width) + " x " +
+                                                             std::to_string(d.height) + ", not " +
+                                                             std::to_string(b.width) + " x " + std::to_string(b.height));
+        check(d.bits == 4, what + ": " + std::to_string(d.bits) + " bits per pixel, not 4");
+    }
+    for (int id = 141; id <= 149; ++id) check_icon(m, id);
+    for (const char* s : {"FLIPSOUND", "SLIDESOUND", "SHUFFLESOUND", "WINSOUND", "LOSESOUND"}) check_sound(m, s);
+    // The splash looks for a start sound that the program does not carry.
+    check(FindResourceA(m, "STARTSOUND", "SOUND") == nullptr, "sound STARTSOUND present");
+    FreeLibrary(m);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int rc;
+    if (argc == 4 && std::strcmp(argv[1], "library") == 0)
+        rc = check_library(argv[2], std::atoi(argv[3]));
+    else if (argc == 3 && std::strcmp(argv[1], "program") == 0)
+        rc = check_program(argv[2]);
+    else {
+        std::printf("usage: check_resources library FILE BASE | program FILE\n");
+        return 2;
+    }
+    std::printf("%s: %d checks, %d faults\n", argv[2], g_checks, g_faults);
+    return rc || g_faults ? 1 : 0;
+}
