@@ -48,8 +48,9 @@ public:
 
     // The window, its menus and dialogs.
     virtual void SetTitle(const char* title) = 0;
-    // Sizes the window for a table in small-card pixels, lays it out again
-    // and repaints it whole.
+    // Sizes the window for a table in small-card pixels (shell/window_fit.h),
+    // updates the core's client size and table origin, invalidates the whole
+    // client area with erasing and repaints. The core has set fullRepaint.
     virtual void FitWindowToTable(int32_t width, int32_t height) = 0;
     virtual void EnableGameCommands() = 0;  // New Game, Replay Game, Undo, Save Game
     virtual void CheckMenuItem(int command, bool checked) = 0;

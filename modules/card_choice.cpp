@@ -15,7 +15,10 @@ void CardSizeLoaded(HostCore& core, table::CardSize size, bool otherSizeWasLoade
 {
     SwitchCardSize(core, size, relayout && otherSizeWasLoaded);
     if (!relayout) return;
-    if (ModuleEntry* m = core.currentModule()) core.seam.FitWindowToTable(m->tableWidth, m->tableHeight);
+    if (ModuleEntry* m = core.currentModule()) {
+        core.paint.fullRepaint = true;
+        core.seam.FitWindowToTable(m->tableWidth, m->tableHeight);
+    }
 }
 
 LoadedCardSize CardSizeForLoadedGame(int16_t savedSize, bool smallAvailable, bool largeAvailable)

@@ -43,10 +43,10 @@ bool ChooseGame(HostCore& core, int row)
     ClearTextsAndUndo(core);
     core.state.gameInPlay = 0;
 
+    core.paint.fullRepaint = true;
     if (otherGame) {
         core.seam.FitWindowToTable(m.tableWidth, m.tableHeight);
     } else {
-        core.paint.fullRepaint = true;
         core.seam.InvalidateClient(true);
         core.seam.RepaintNow();
     }

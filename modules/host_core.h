@@ -45,6 +45,8 @@ struct HostCore {
     interaction::HostSeam& seam;
     persistence::HostState state;
     table::CardTable table;
+    // Kept by the window layer on every resize and fit: the card size's
+    // geometry, the table origin and the client area's size.
     table::TableView view;
     int32_t clientWidth = 0;
     int32_t clientHeight = 0;

@@ -8,6 +8,13 @@
 // the same service-message handler the program's window procedure calls.
 // A module is a process-wide library: load each module into one host at a
 // time.
+//
+//   headless::HeadlessHost host;
+//   ASSERT_TRUE(host.LoadModule(path)) << host.LoadError();
+//   ASSERT_TRUE(host.StartGame(0, 12345));        // row 0, dealt from seed 12345
+//   EXPECT_TRUE(host.DragCard(3, 4, 9));           // card 4 of stack 3 onto stack 9
+//   host.Undo();                                   // and back
+//   EXPECT_EQ(host.ScoreText(), "Score: 0");
 #pragma once
 
 #include <cstdint>

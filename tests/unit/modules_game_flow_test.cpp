@@ -63,6 +63,7 @@ TEST_F(GameFlow, ChoosingAGameFitsTheWindowDrawsASeedAndPostsTheDeal)
     const SeamEvent fit = seam.Calls(C::FitWindowToTable).at(0);
     EXPECT_EQ(fit.number, 500);
     EXPECT_EQ(fit.number2, 350);
+    EXPECT_TRUE(core.paint.fullRepaint) << "the fitted window is redrawn whole";
     EXPECT_EQ(seam.Calls(C::SetTitle).at(0).text, "Lumora Solitaire - Beta");
     EXPECT_EQ(seam.Calls(C::CheckGameListRow).at(0).number, 1);
     EXPECT_EQ(seam.posted, std::deque<int>{113});
