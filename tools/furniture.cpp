@@ -84,14 +84,17 @@ Raster felt(int w, int h) {  // 0: green baize
     return r;
 }
 
-Raster weave(int w, int h) {  // 1: blue woven cloth, 6-pixel threads
+Raster weave(int w, int h) {  // 1: blue woven cloth
+    // Over and under alternate cell by cell, so a tile holds an even number
+    // of cells each way: 3-pixel threads (246 = 82 x 3, 222 = 74 x 3).
+    const int t = 3;
     PeriodicField cloud(w, h, 9, 30, 6, 1.0);
     Raster r(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            int i = x / 6, j = y / 6;
+            int i = x / t, j = y / t;
             bool horizontal = (i + j) % 2 == 0;
-            double across = horizontal ? (y % 6 + 0.5) / 6 : (x % 6 + 0.5) / 6;
+            double across = horizontal ? (y % t + 0.5) / t : (x % t + 0.5) / t;
             double shade = 0.72 + 0.4 * std::sin(kPi * across) + 0.05 * cloud(x, y) + 0.04 * grain(x, y, 2);
             if (horizontal) shade *= 1.06;
             r.at(x, y) = mix(30 * shade, 62 * shade, 134 * shade);
@@ -388,7 +391,7 @@ Raster splash() {
     cairo_set_source_rgb(cr, 0.92, 0.95, 0.92);
     text(cr, "DejaVu Serif", false, 26, "Solitaire", 160, 280);
     cairo_set_source_rgb(cr, 0.7, 0.8, 0.72);
-    text(cr, "DejaVu Sans", false, 11, "thirty games, one table", 160, 306);
+    text(cr, "DejaVu Sans", false, 11, "one table, many games", 160, 306);
     return cv.to_raster();
 }
 
