@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "headless_host.h"
 
 using headless::HeadlessHost;
@@ -116,4 +118,106 @@ TEST_F(FixtureGame, OptionEndsTheGameAndBooksIt)
     EXPECT_EQ(host.MessageText(), "Game Over");
     EXPECT_EQ(host.Score().played, 1);
     EXPECT_EQ(host.Score().wins, 0);
+}
+
+TEST_F(FixtureGame, PlayingEveryCardHomeWinsOnceAndBooksTheGame)
+{
+    // Double-clicking a pile's top card sends it home; a click on the stock
+    // deals a card to every pile.
+    for (int guard = 0; guard < 200 && host.GameInPlay(); ++guard) {
+        bool moved = false;
+        for (int p = kFirstPile; p < kFirstPile + 4; ++p) {
+            const int top = host.Stack(p).count - 1;
+            if (top >= 0 && host.DoubleClick(p, top)) moved = true;
+        }
+        if (!moved || host.Stack(kStock).count > 0) host.Click(kStock, host.Stack(kStock).count - 1);
+    }
+    EXPECT_EQ(host.Stack(kFoundation).count, 52);
+    EXPECT_EQ(host.GamesWon(), 1);
+    EXPECT_FALSE(host.GameInPlay());
+    EXPECT_EQ(host.MessageText(), "Game Over");
+    EXPECT_EQ(host.Score(), (modules::ScoreRecord{1, 1, 260, 260}));
+    host.Undo();
+    EXPECT_EQ(host.Stack(kFoundation).count, 52) << "no undo after game over";
+}
+
+TEST_F(FixtureGame, AutoPlayRunsWhenSwitchedOnAndAfterEveryMove)
+{
+    // Find a seed whose deal shows an ace on top of a pile.
+    auto acesOnTop = [&] {
+        int n = 0;
+        for (int p = kFirstPile; p < kFirstPile + 4; ++p)
+            n += TS_CARD_RANK(host.Stack(p).cards[host.Stack(p).count - 1].image) == TS_RANK_ACE;
+        return n;
+    };
+    uint32_t seed = 1;
+    while (acesOnTop() == 0 && seed < 500) ASSERT_TRUE(host.StartGame(0, seed++));
+    ASSERT_GT(acesOnTop(), 0);
+    const int home = host.Stack(kFoundation).count;
+    host.SetAutoPlay(true);
+    EXPECT_GT(host.Stack(kFoundation).count, home);
+    EXPECT_EQ(acesOnTop(), 0);
+    const auto slides = host.Seam().Calls(headless::SeamCall::DrawCardOnWindow);
+    EXPECT_GE(slides.size(), 2u) << "autoplay's moves slide";
+}
+
+TEST_F(FixtureGame, TheRightButtonShowsACoveredCard)
+{
+    table::Point p;
+    ASSERT_TRUE(host.PointOn(kFirstPile, 0, p));
+    host.Seam().Clear();
+    host.RightPress(p.x, p.y);
+    ASSERT_EQ(host.Seam().Count(SeamCall::DrawStackOnWindow), 1);
+    host.RightRelease(p.x, p.y);
+    EXPECT_EQ(host.Seam().Count(SeamCall::RepaintNow), 1);
+    EXPECT_EQ(host.Core().drag.dragStack, nullptr);
+}
+
+TEST_F(FixtureGame, LoadRefusesWhatIsNoSavedGameOfALoadedModule)
+{
+    const std::vector<uint8_t> good = host.Save();
+    const auto layout = Layout(host);
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        bool tableKept;  // the table is discarded only once the table block is reached
+    };
+    std::vector<Case> cases;
+    cases.push_back({"too short for the header", std::vector<uint8_t>(good.begin(), good.begin() + 351), true});
+    std::vector<uint8_t> magic = good;
+    magic[0] ^= 1;
+    cases.push_back({"wrong magic", magic, true});
+    std::vector<uint8_t> version = good;
+    version[4] = 1;  // 257
+    cases.push_back({"wrong version", version, true});
+    std::vector<uint8_t> name = good;
+    name[8 + 24] = 'X';
+    cases.push_back({"a game that is not loaded", name, true});
+    // The fixture's data block is 2 bytes: the stack count lies at 358.
+    std::vector<uint8_t> tooMany = good;
+    tooMany[358] = 101;
+    cases.push_back({"101 stacks", tooMany, false});
+    std::vector<uint8_t> negative = good;
+    negative[359] = 0xFF;
+    cases.push_back({"a negative stack count", negative, false});
+    cases.push_back({"a table cut short", std::vector<uint8_t>(good.begin(), good.end() - 1), false});
+    std::vector<uint8_t> count = good;
+    count[360 + 4 + 20] = 99;  // the stock's count, above its capacity of 52
+    cases.push_back({"a count above the capacity", count, false});
+
+    for (const Case& c : cases) {
+        ASSERT_TRUE(host.Load(good));
+        EXPECT_FALSE(host.Load(c.bytes)) << c.what;
+        if (c.tableKept) {
+            EXPECT_EQ(Layout(host), layout) << c.what;
+        } else {
+            EXPECT_EQ(host.StackCount(), 0) << c.what;
+            EXPECT_FALSE(host.GameInPlay()) << c.what;
+        }
+    }
+    // The name is matched whatever its letter case.
+    std::vector<uint8_t> upper = good;
+    for (size_t i = 8 + 24; upper[i]; ++i) upper[i] = static_cast<uint8_t>(std::toupper(upper[i]));
+    EXPECT_TRUE(host.Load(upper));
+    EXPECT_EQ(Layout(host), layout);
 }
