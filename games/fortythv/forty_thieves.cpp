@@ -54,7 +54,7 @@ private:
 
     std::string messageText() const override
     {
-        return empty(stock_) ? "The stock is used up" : "Stock: " + std::to_string(count(stock_)) + " cards, one pass";
+        return empty(stock_) ? "The stock is used up" : "Stock: " + Counted(count(stock_), "card") + ", one pass";
     }
 
     int stock_, waste_;

@@ -79,8 +79,7 @@ private:
     }
     std::string messageText() const override
     {
-        if (won()) return "All clear with " + std::to_string(count(stock_)) + " cards to spare";
-        return "Stock: " + std::to_string(count(stock_)) + " cards, one pass";
+        return "Stock: " + Counted(count(stock_), "card") + ", one pass";
     }
 
     int stock_, foundation_;

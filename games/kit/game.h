@@ -142,6 +142,9 @@ private:
     int dropCount_ = 0;
 };
 
+// "1 card", "5 cards": a count and its noun, for messages.
+inline std::string Counted(int n, const std::string& noun) { return std::to_string(n) + " " + noun + (n == 1 ? "" : "s"); }
+
 // Each game module defines this once: LUMORA_GAME(MyGame).
 Game& TheGame();
 

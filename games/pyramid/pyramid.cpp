@@ -154,8 +154,7 @@ private:
     int points() const override { return count(discard_); }
     std::string messageText() const override
     {
-        return "Stock: " + std::to_string(count(stock_)) + " cards, " + std::to_string(s_.redealsLeft) +
-               (s_.redealsLeft == 1 ? " redeal" : " redeals") + " left";
+        return "Stock: " + Counted(count(stock_), "card") + ", " + Counted(s_.redealsLeft, "redeal") + " left";
     }
     void stateFromTable() override { s_.redealsLeft = 0; }
 

@@ -136,7 +136,7 @@ private:
     std::string messageText() const override
     {
         return std::string(kOptionNames[s_.suits == 1 ? 0 : s_.suits == 2 ? 1 : 2]) + " - " +
-               std::to_string(count(stock_) / 10) + " deals left, " + std::to_string(runsHome()) + " of 8 runs home";
+               Counted(count(stock_) / 10, "deal") + " left, " + std::to_string(runsHome()) + " of 8 runs home";
     }
 
     int suitsOnTable() const

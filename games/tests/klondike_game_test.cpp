@@ -1,7 +1,7 @@
 // Klondike on the headless host.
 #include <gtest/gtest.h>
 
-#include "game_session.h"
+#include "move_table.h"
 
 namespace {
 
@@ -46,15 +46,9 @@ TEST_F(KlondikeGame, DealsSevenColumnsWithTheTopCardsFaceUp)
     EXPECT_EQ(g->ScoreText(), "Score: 0");
 }
 
-struct Move {
-    int from, card, to;
-    bool accepted;
-    const char* why;
-};
-
 TEST_F(KlondikeGame, AcceptsLegalMovesAndRefusesOthers)
 {
-    const Move moves[] = {
+    gametest::ExpectMoves(g, 3, kPosition, {
         {T(0), 1, T(1), true, "black nine on red ten"},
         {T(5), 0, F(0), true, "two of spades on its ace"},
         {T(5), 0, F(1), false, "two of spades on the hearts"},
@@ -68,15 +62,7 @@ TEST_F(KlondikeGame, AcceptsLegalMovesAndRefusesOthers)
         {F(1), 1, T(4), false, "two of hearts on a seven"},
         {T(0), 0, T(2), false, "a face-down card does not move"},
         {T(1), 0, F(2), false, "a ten onto an empty foundation"},
-    };
-    for (const Move& m : moves) {
-        ASSERT_TRUE(g.start(3));
-        g.arrange(kPosition);
-        const auto moving = g.pile(m.from);
-        EXPECT_EQ(g->DragCard(m.from, m.card, m.to), m.accepted) << m.why;
-        if (m.accepted) EXPECT_EQ(g.count(m.from), m.card) << m.why;
-        else EXPECT_EQ(g.pile(m.from), moving) << m.why;
-    }
+    });
 }
 
 TEST_F(KlondikeGame, TurnsTheExposedCardAndScores)
@@ -150,10 +136,10 @@ TEST_F(KlondikeGame, AutoPlaySendsOnlySafeCardsHome)
 
 // Four columns of alternating runs from king to ace hold the whole deck.
 const std::map<int, std::string> kReadyToWin = {
-    {T(0), "KS QH JS TH 9S 8H 7S 6H 5S 4H 3S 2H AS"},
-    {T(1), "KH QS JH TS 9H 8S 7H 6S 5H 4S 3H 2S AH"},
-    {T(2), "KC QD JC TD 9C 8D 7C 6D 5C 4D 3C 2D AC"},
-    {T(3), "KD QC JD TC 9D 8C 7D 6C 5D 4C 3D 2C AD"},
+    {T(0), gametest::AlternatingRuns()[0]},
+    {T(1), gametest::AlternatingRuns()[1]},
+    {T(2), gametest::AlternatingRuns()[2]},
+    {T(3), gametest::AlternatingRuns()[3]},
 };
 
 TEST_F(KlondikeGame, WinsByDoubleClickingEveryCardHome)
