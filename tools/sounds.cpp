@@ -99,7 +99,7 @@ Buffer slide() {
 
 // Riffling the deck: a run of flicks that speeds up, then settles.
 Buffer shuffle() {
-    Buffer b = silence(0.62);
+    Buffer b = silence(0.7);
     Noise n{37};
     double at = 0.01;
     for (int i = 0; i < 26; ++i) {
