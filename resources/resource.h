@@ -29,3 +29,14 @@
 #define IDM_BACKGROUND_FIRST 3000  // + background 0..5
 #define IDM_CARDSET_FIRST 4000  // + card set 0..3
 #define IDM_OPTION_FIRST 5000  // + module option number
+
+// The SPLASH dialog (splash screen and About box)
+#define IDC_SPLASH_PICTURE 1004
+#define IDC_SPLASH_LOADLINE 1005
+#define IDC_SPLASH_VERSION 1006
+#define IDC_SPLASH_SEPARATOR 1014
+
+// String table
+#define IDS_VERSION 3
+#define IDS_LOADING 4
+#define IDS_PLATFORM 6

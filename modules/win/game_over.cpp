@@ -1,8 +1,50 @@
 #include "modules/win/game_over.h"
 
+#include "resources/resource.h"
+#include "shell/win/app.h"
+#include "shell/win/dialog_helpers.h"
+
 namespace modules {
 
-// The dialogs arrive with their templates.
-void ShowGameOverDialog(HWND, bool) {}
+namespace {
+
+void OnPaint(HWND dialog)
+{
+    PAINTSTRUCT ps;
+    BeginPaint(dialog, &ps);
+    EndPaint(dialog, &ps);
+    shell::DrawRaisedFrame(dialog);
+}
+
+// New and Replay start the next deal once the game-over path has finished.
+void OnCommand(HWND dialog, int id)
+{
+    switch (id) {
+    case IDM_NEWGAME:
+    case IDM_REPLAY:
+        EndDialog(dialog, id);
+        PostMessageA(shell::TheApp().mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        break;
+    case IDCANCEL: EndDialog(dialog, id); break;
+    default: break;
+    }
+}
+
+INT_PTR CALLBACK GameOverProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG: shell::CentreOnDesktop(dialog); return TRUE;
+    case WM_PAINT: OnPaint(dialog); return TRUE;
+    case WM_COMMAND: OnCommand(dialog, LOWORD(wParam)); return TRUE;
+    default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void ShowGameOverDialog(HWND owner, bool won)
+{
+    DialogBoxA(shell::TheApp().instance, won ? "WINSHAREDLG" : "LOSESHAREDLG", owner, GameOverProc);
+}
 
 }  // namespace modules

@@ -9,9 +9,11 @@ namespace shell {
 void ReadSettingsAndAssociate(int showCommand);
 void WriteSettings();
 
+// The splash during start-up and the About box.
 void ShowSplash();
 void CloseSplash();
 void ShowAbout();
+void ReleaseStartSound();
 
 void ShowHelpContents();
 void ShowHelpSearch();

@@ -2,15 +2,11 @@
 
 namespace shell {
 
-// The registry settings, the splash, the About box and the help window are
+// The registry settings and the help window are
 // built in their own files as they arrive; these keep start-up and shutdown
 // in their final order meanwhile.
 void ReadSettingsAndAssociate(int /*showCommand*/) {}
 void WriteSettings() {}
-
-void ShowSplash() {}
-void CloseSplash() {}
-void ShowAbout() {}
 
 void ShowHelpContents() {}
 void ShowHelpSearch() {}

@@ -26,6 +26,7 @@ void OnDestroy(HWND)
     interaction::DiscardTable();
     furniture::ReleaseFurniture();
     ReleaseSurfaces();
+    ReleaseStartSound();
     CloseHelp();
     table::CloseCardLibraries();
     PostQuitMessage(0);

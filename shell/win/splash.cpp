@@ -1,0 +1,176 @@
+// The SPLASH dialog: the splash screen during start-up and the About box.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+
+#include "resources/resource.h"
+#include "shell/win/app.h"
+#include "shell/win/dialog_helpers.h"
+#include "shell/win/gdi_owner.h"
+#include "shell/win/host.h"
+#include "shell/win/services.h"
+
+namespace shell {
+
+namespace {
+
+// One instance: the splash and the About box never exist at the same time.
+struct SplashState {
+    HWND picture = nullptr;
+    MemoryDC surface;
+    HGDIOBJ previous = nullptr;  // what the surface held before our bitmap
+    HBITMAP bitmap = nullptr;    // owned; selected into the surface
+    int width = 0;
+    int height = 0;
+    bool firstPage = false;
+    HGLOBAL startSound = nullptr;
+};
+
+SplashState& State()
+{
+    static SplashState state;
+    return state;
+}
+
+void ShowPicture(const char* name)
+{
+    SplashState& s = State();
+    if (s.previous) SelectObject(s.surface.get(), s.previous);
+    if (s.bitmap) DeleteObject(s.bitmap);
+    s.previous = nullptr;
+    s.bitmap = LoadBitmapA(TheApp().instance, name);
+    s.width = s.height = 0;
+    BITMAP info{};
+    if (s.bitmap && GetObjectA(s.bitmap, sizeof info, &info)) {
+        s.width = info.bmWidth;
+        s.height = info.bmHeight;
+        s.previous = SelectObject(s.surface.get(), s.bitmap);
+    }
+}
+
+void OnInitDialog(HWND dialog)
+{
+    SplashState& s = State();
+    s.picture = GetDlgItem(dialog, IDC_SPLASH_PICTURE);
+    {
+        WindowDC dc(dialog);
+        s.surface.reset(CreateCompatibleDC(dc.get()));
+    }
+    ShowPicture("SPLASHIMAGE");
+
+    char version[32] = {}, platform[32] = {}, line[80];
+    LoadStringA(TheApp().instance, IDS_VERSION, version, sizeof version);
+    LoadStringA(TheApp().instance, IDS_PLATFORM, platform, sizeof platform);
+    std::snprintf(line, sizeof line, "%s for %s", version, platform);
+    SetDlgItemTextA(dialog, IDC_SPLASH_VERSION, line);
+
+    char loading[128] = {};
+    if (TheApp().splashUp) LoadStringA(TheApp().instance, IDS_LOADING, loading, sizeof loading);
+    SetDlgItemTextA(dialog, IDC_SPLASH_LOADLINE, loading);
+
+    const Delta d = FitDialogToBitmap(dialog, IDC_SPLASH_PICTURE, s.bitmap);
+    for (int id : {IDC_SPLASH_SEPARATOR, IDC_SPLASH_VERSION, IDC_SPLASH_LOADLINE}) ShiftControl(dialog, id, d);
+    CentreOnDesktop(dialog);
+    s.firstPage = true;
+}
+
+void OnPaint(HWND dialog)
+{
+    SplashState& s = State();
+    PAINTSTRUCT ps;
+    BeginPaint(dialog, &ps);
+    EndPaint(dialog, &ps);
+    InvalidateRect(s.picture, nullptr, TRUE);
+    UpdateWindow(s.picture);
+    if (s.bitmap) {
+        RECT client;
+        GetClientRect(s.picture, &client);
+        const table::Point at = CentredIn(client.right, client.bottom, s.width, s.height);
+        WindowDC dc(s.picture);
+        BitBlt(dc.get(), at.x, at.y, s.width, s.height, s.surface.get(), 0, 0, SRCCOPY);
+    }
+    DrawRaisedFrame(dialog);
+}
+
+// In the About box the first click or key turns to the credits, the second closes.
+void OnPageTurn(HWND dialog)
+{
+    SplashState& s = State();
+    if (TheApp().splashUp) return;
+    if (s.firstPage) {
+        ShowPicture("CREDITSIMAGE");
+        InvalidateRect(dialog, nullptr, FALSE);
+        UpdateWindow(dialog);
+    } else {
+        EndDialog(dialog, 1);
+    }
+    s.firstPage = false;
+}
+
+void OnDestroy()
+{
+    SplashState& s = State();
+    if (s.previous) SelectObject(s.surface.get(), s.previous);
+    s.previous = nullptr;
+    s.surface.reset();
+    if (s.bitmap) DeleteObject(s.bitmap);
+    s.bitmap = nullptr;
+}
+
+INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG: OnInitDialog(dialog); return TRUE;
+    case WM_PAINT: OnPaint(dialog); return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_KEYDOWN: OnPageTurn(dialog); return FALSE;
+    case WM_DESTROY: OnDestroy(); return FALSE;
+    default: return FALSE;
+    }
+}
+
+void PlayStartSound()
+{
+    if (!TheCore().state.sounds) return;
+    SplashState& s = State();
+    HINSTANCE instance = TheApp().instance;
+    if (HRSRC found = FindResourceA(instance, "STARTSOUND", "SOUND")) s.startSound = LoadResource(instance, found);
+    if (const void* data = s.startSound ? LockResource(s.startSound) : nullptr)
+        sndPlaySoundA(static_cast<const char*>(data), SND_ASYNC | SND_MEMORY);
+}
+
+}  // namespace
+
+void ShowSplash()
+{
+    PlayStartSound();
+    App& app = TheApp();
+    app.splashUp = true;
+    app.splash = CreateDialogA(app.instance, "SPLASH", app.mainWindow, SplashProc);
+}
+
+void CloseSplash()
+{
+    App& app = TheApp();
+    if (app.splash) DestroyWindow(app.splash);
+    app.splash = nullptr;
+    app.splashUp = false;
+}
+
+void ShowAbout()
+{
+    App& app = TheApp();
+    app.splashUp = false;
+    DialogBoxA(app.instance, "SPLASH", app.mainWindow, SplashProc);
+}
+
+void ReleaseStartSound()
+{
+    SplashState& s = State();
+    if (s.startSound) FreeResource(s.startSound);
+    s.startSound = nullptr;
+}
+
+}  // namespace shell
