@@ -125,9 +125,10 @@ Raster contact_sheet() {
     label(cr, 700, top + 14, "Icons 141..149, actual size and doubled");
     int x = 700;
     for (auto& icon : program_icons()) {
-        cv.blit(icon.images[0], x, top + 30);
-        cv.blit(icon.images[0], x, top + 70, 2.0, false);
-        if (icon.images.size() > 1) cv.blit(icon.images[1], x + 40, top + 30);
+        Raster big = icon_preview(icon.images[0]);
+        cv.blit(big, x, top + 30);
+        cv.blit(big, x, top + 70, 2.0, false);
+        if (icon.images.size() > 1) cv.blit(icon_preview(icon.images[1]), x + 40, top + 30);
         x += icon.images.size() > 1 ? 80 : 72;
     }
     return cv.to_raster();

@@ -339,23 +339,35 @@ std::vector<uint8_t> bmp4(const Indexed& q) {
     return b;
 }
 
+Indexed icon_colours(const Raster& r) {
+    // Entry 0 is black: transparent pixels are black under a set mask bit,
+    // which leaves the screen as it was.
+    Indexed q;
+    auto all = histogram(r, true);
+    q.palette.push_back(rgb(0, 0, 0));
+    if (all.size() <= 15) {
+        for (auto& e : all) q.palette.push_back(rgb(e.c[0], e.c[1], e.c[2]));
+    } else {
+        auto rest = median_cut(all, 15);
+        q.palette.insert(q.palette.end(), rest.begin(), rest.end());
+    }
+    map_pixels(r, q, false, 0);
+    for (size_t i = 0; i < r.pixels.size(); ++i)
+        if (alpha_of(r.pixels[i]) < 128) q.index[i] = 0;
+    return q;
+}
+
+Raster icon_preview(const Raster& r) {
+    Raster out = expand(icon_colours(r));
+    for (size_t i = 0; i < r.pixels.size(); ++i)
+        if (alpha_of(r.pixels[i]) < 128) out.pixels[i] = 0;
+    return out;
+}
+
 std::vector<uint8_t> ico4(const std::vector<Raster>& images) {
     std::vector<std::vector<uint8_t>> bodies;
     for (const Raster& r : images) {
-        // Entry 0 is black: transparent pixels are black under a set mask bit,
-        // which leaves the screen as it was.
-        Indexed q;
-        auto all = histogram(r, true);
-        q.palette.push_back(rgb(0, 0, 0));
-        if (all.size() <= 15) {
-            for (auto& e : all) q.palette.push_back(rgb(e.c[0], e.c[1], e.c[2]));
-        } else {
-            auto rest = median_cut(all, 15);
-            q.palette.insert(q.palette.end(), rest.begin(), rest.end());
-        }
-        map_pixels(r, q, false, 0);
-        for (size_t i = 0; i < r.pixels.size(); ++i)
-            if (alpha_of(r.pixels[i]) < 128) q.index[i] = 0;
+        Indexed q = icon_colours(r);
         std::vector<uint8_t> b;
         size_t mask_stride = ((size_t(r.width) + 31) / 32) * 4;
         size_t stride = ((size_t(r.width) * 4 + 31) / 32) * 4;

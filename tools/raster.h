@@ -74,6 +74,8 @@ std::vector<uint8_t> bmp4(const Indexed& q);
 // An icon file with one 4-bit image per picture; pixels whose alpha is below
 // 128 are transparent.
 std::vector<uint8_t> ico4(const std::vector<Raster>& images);
+// An icon image as ico4 stores it: 16 colours, transparent where masked.
+Raster icon_preview(const Raster& image);
 
 void write_file(const std::string& path, const std::vector<uint8_t>& bytes);
 void write_png(const std::string& path, const Raster& r);
