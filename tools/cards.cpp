@@ -659,7 +659,7 @@ void ace_of_diamonds(cairo_t* cr, const Layout& L, int set_no) {
             for (int i = 0; i < 24; ++i) {
                 double a = 2 * kPi * i / 24;
                 cairo_move_to(cr, cx, cy);
-                cairo_line_to(cr, cx + L.ace * std::cos(a), cy + L.ace * std::sin(a));
+                cairo_line_to(cr, cx + 0.85 * L.ace * std::cos(a), cy + 0.85 * L.ace * std::sin(a));
             }
             set(cr, kGold);
             cairo_set_line_width(cr, small(L) ? 0.9 : 1.2);
@@ -727,7 +727,7 @@ void ace_of_diamonds(cairo_t* cr, const Layout& L, int set_no) {
             break;
         }
         default: {  // a diamond in a ring of stars on the night sky
-            double r = L.ace * 0.9;
+            double r = L.ace * 0.8;
             cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
             set(cr, kNavy);
             cairo_fill(cr);
