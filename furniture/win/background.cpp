@@ -1,20 +1,57 @@
+// The tiled background below the strip, fixed to the window.
+#include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
-
+#include "furniture/win/resources_store.h"
 #include "shell/win/app.h"
+#include "shell/win/host.h"
 #include "shell/win/surfaces.h"
 
 namespace furniture {
 
-// Until the tiles are loaded the table is plain baize green.
-void DrawBackground(HDC dc, const RECT& area)
+namespace {
+
+// The colour under the table when the chosen tile is missing, so that no
+// stale picture shows through.
+constexpr COLORREF kBaize = RGB(0, 96, 48);
+
+const Picture* CurrentTile()
 {
-    RECT below = area;
-    if (below.top < shell::kStripHeight) below.top = shell::kStripHeight;
-    if (below.bottom <= below.top) return;
-    shell::Brush baize(CreateSolidBrush(RGB(0, 96, 48)));
-    FillRect(dc, &below, baize.get());
+    const int n = shell::TheCore().state.background;
+    if (n < 0 || n >= kBackgrounds) return nullptr;
+    const Picture& tile = TheFurniture().tiles[static_cast<size_t>(n)];
+    return tile && tile.width > 0 && tile.height > 0 ? &tile : nullptr;
 }
 
-void SelectBackground(int /*background*/) {}
+}  // namespace
+
+void DrawBackground(HDC dc, const RECT& area)
+{
+    const table::Rect a{area.left, area.top, area.right, area.bottom};
+    const Picture* tile = CurrentTile();
+    if (!tile) {
+        RECT below = area;
+        if (below.top < kStripHeight) below.top = kStripHeight;
+        if (below.bottom <= below.top) return;
+        const COLORREF old = SetBkColor(dc, kBaize);
+        ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &below, nullptr, 0, nullptr);
+        SetBkColor(dc, old);
+        return;
+    }
+    HDC scratch = shell::TheSurfaces().scratchDC.get();
+    shell::SelectionScope select(scratch, tile->bitmap.get());
+    ForEachBackgroundTile(a, tile->width, tile->height, [&](int32_t x, int32_t y) {
+        BitBlt(dc, x, y, tile->width, tile->height, scratch, 0, 0, SRCCOPY);
+    });
+}
+
+void SelectBackground(int background)
+{
+    modules::HostCore& core = shell::TheCore();
+    core.state.background = static_cast<int16_t>(background);
+    core.paint.fullRepaint = true;
+    HWND window = shell::TheApp().mainWindow;
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+}
 
 }  // namespace furniture

@@ -8,6 +8,11 @@
 
 namespace furniture {
 
+// A device bitmap made from a packed device-independent bitmap resource,
+// through the palette when one is given. Null when the resource is missing
+// or malformed.
+HBITMAP LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette);
+
 // Resources of the executable, loaded at start-up and released at exit.
 bool LoadFurniture();
 void ReleaseFurniture();

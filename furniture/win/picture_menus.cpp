@@ -1,13 +1,58 @@
+// The Backgrounds and Card sets menus: owner-drawn items showing thumbnails.
+#include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
+#include "furniture/win/resources_store.h"
+#include "resources/resource.h"
+#include "shell/win/app.h"
+#include "shell/win/surfaces.h"
 
 namespace furniture {
 
 namespace {
-constexpr int kThumbnailItemWidth = 86;
-constexpr int kThumbnailItemHeight = 71;
+
+constexpr int kOptionsMenu = 2;
+constexpr int kBackgroundsItem = 2;
+constexpr int kCardSetsItem = 4;
+constexpr COLORREF kSelectionRed = RGB(255, 0, 0);
+
+// A popup of owner-drawn items whose item data is the thumbnail's bitmap,
+// put in place of the Options menu's item at `position`.
+template <size_t N>
+void ReplaceWithPictureMenu(HWND window, int position, const char* title, int firstId,
+                            const std::array<Picture, N>& thumbnails)
+{
+    HMENU popup = CreatePopupMenu();
+    if (!popup) return;
+    for (size_t i = 0; i < N; ++i) {
+        AppendMenuA(popup, MF_OWNERDRAW, static_cast<UINT_PTR>(firstId + static_cast<int>(i)),
+                    reinterpret_cast<LPCSTR>(thumbnails[i].bitmap.get()));
+    }
+    HMENU options = GetSubMenu(GetMenu(window), kOptionsMenu);
+    // The old submenu is destroyed with the item it belonged to.
+    if (!ModifyMenuA(options, static_cast<UINT>(position), MF_BYPOSITION | MF_POPUP | MF_STRING,
+                     reinterpret_cast<UINT_PTR>(popup), title)) {
+        DestroyMenu(popup);
+    }
+    DrawMenuBar(window);
+}
+
+void FrameRed(HDC dc, RECT r)
+{
+    shell::Brush red(CreateSolidBrush(kSelectionRed));
+    FrameRect(dc, &r, red.get());
+    InflateRect(&r, -1, -1);
+    FrameRect(dc, &r, red.get());
+}
+
 }  // namespace
 
-void BuildPictureMenus() {}
+void BuildPictureMenus()
+{
+    HWND window = shell::TheApp().mainWindow;
+    const FurnitureStore& f = TheFurniture();
+    ReplaceWithPictureMenu(window, kBackgroundsItem, "Backgrounds", IDM_BACKGROUND_FIRST, f.backgroundThumbnails);
+    ReplaceWithPictureMenu(window, kCardSetsItem, "Card sets", IDM_CARDSET_FIRST, f.cardSetThumbnails);
+}
 
 void MeasureThumbnailItem(MEASUREITEMSTRUCT& item)
 {
@@ -15,6 +60,20 @@ void MeasureThumbnailItem(MEASUREITEMSTRUCT& item)
     item.itemHeight = kThumbnailItemHeight;
 }
 
-void DrawThumbnailItem(const DRAWITEMSTRUCT& /*item*/) {}
+void DrawThumbnailItem(const DRAWITEMSTRUCT& item)
+{
+    const RECT& r = item.rcItem;
+    const ThumbnailCopy copy = ThumbnailCopyFor({r.left, r.top, r.right, r.bottom});
+    auto thumbnail = reinterpret_cast<HBITMAP>(item.itemData);
+    // An item wider than the thumbnail shows the menu's colour beside it, so
+    // that the selection frame of a moment ago does not stay there.
+    if (copy.width < r.right - r.left) FillRect(item.hDC, &r, GetSysColorBrush(COLOR_MENU));
+    if (thumbnail) {
+        HDC scratch = shell::TheSurfaces().scratchDC.get();
+        shell::SelectionScope select(scratch, thumbnail);
+        BitBlt(item.hDC, copy.x, copy.y, copy.width, copy.height, scratch, 0, 0, SRCCOPY);
+    }
+    if (item.itemState & ODS_SELECTED) FrameRed(item.hDC, r);
+}
 
 }  // namespace furniture

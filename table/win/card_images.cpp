@@ -1,23 +1,230 @@
 #include "table/win/card_images.h"
 
+#include "furniture/win/furniture.h"
+#include "modules/card_choice.h"
+#include "resources/resource.h"
+#include "shell/win/app.h"
+#include "shell/win/host.h"
+#include "shell/win/surfaces.h"
+
 namespace table {
 
-// The libraries and pictures are not loaded yet: start-up goes on as if a
-// library were present, and nothing is drawn for the cards.
-bool OpenCardLibraries()
+namespace {
+
+constexpr char kSmallLibrary[] = "DECKMINI.DLL";
+constexpr char kLargeLibrary[] = "DECKMAXI.DLL";
+constexpr int kLargeDesktopWidth = 960;
+constexpr int kLargeDesktopHeight = 720;
+
+struct CardLibraries {
+    HMODULE small = nullptr;
+    HMODULE large = nullptr;
+};
+
+CardLibraries& Libraries()
 {
+    static CardLibraries libraries;
+    return libraries;
+}
+
+CardImageStore& Store()
+{
+    static CardImageStore store;
+    return store;
+}
+
+// A library found beside the program (or on the search path) and loaded.
+HMODULE OpenLibrary(const char* name)
+{
+    if (GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES) return nullptr;
+    HMODULE library = LoadLibraryA(name);
+    return reinterpret_cast<UINT_PTR>(library) < 32 ? nullptr : library;
+}
+
+// Greys a menu item where the menu still has it.
+void GreyItem(int command)
+{
+    EnableMenuItem(GetMenu(shell::TheApp().mainWindow), static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
+}
+
+void CheckItem(int command, bool checked)
+{
+    CheckMenuItem(GetMenu(shell::TheApp().mainWindow), static_cast<UINT>(command),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool LoadPicture(CardPicture& p, HMODULE library, int number, int32_t w, int32_t h, int32_t fanX, int32_t fanY)
+{
+    p.bitmap.reset(furniture::LoadDibBitmap(library, MAKEINTRESOURCEA(number), shell::TheApp().mainWindow,
+                                            shell::TheSurfaces().palette.get()));
+    p.width = w;
+    p.height = h;
+    p.fanX = fanX;
+    p.fanY = fanY;
+    return static_cast<bool>(p.bitmap);
+}
+
+// All 114 pictures of a size in the load order; false at the first missing one.
+bool LoadSize(CardSize size, HMODULE library)
+{
+    CardImageStore& s = Store();
+    const CardGeometry& g = GeometryFor(size);
+    const bool large = size == CardSize::Large;
+    const int32_t ow = large ? kLargeOutlineWidth : kSmallOutlineWidth;
+    const int32_t oh = large ? kLargeOutlineHeight : kSmallOutlineHeight;
+    auto card = [&](CardPicture& p, int number) { return LoadPicture(p, library, number, g.width, g.height, g.fanX, g.fanY); };
+    for (int i = 0; i < kPips; ++i)
+        if (!card(s.pips[i], PipPicture(size, i))) return false;
+    for (int i = 0; i < kCourts; ++i)
+        if (!card(s.courts[i], CourtPicture(size, i))) return false;
+    for (int i = 0; i < kCardSets; ++i)
+        if (!card(s.setAces[i], SetAcePicture(size, i))) return false;
+    for (int i = 0; i < kCardSets; ++i)
+        if (!card(s.backs[i], table::BackPicture(size, i))) return false;
+    for (int i = 0; i < kBaseImages; ++i)
+        if (!LoadPicture(s.bases[i], library, BasePicture(size, i), g.width, g.height, 0, 0)) return false;
+    if (!LoadPicture(s.outline, library, OutlinePicture(size), ow, oh, 0, 0)) return false;
+    s.markBrush.reset(CreateSolidBrush(RGB(255, 0, 0)));
     return true;
 }
 
-bool SelectCardSize(int /*size*/, bool /*relayout*/)
+// The card set whose pictures are drawn: the face map takes set 0 for a
+// set outside 0..3, and so do the backs.
+int DrawnCardSet()
 {
+    const int set = shell::TheCore().state.cardSet;
+    return set >= 0 && set < kCardSets ? set : 0;
+}
+
+void WarnAboutSmallDisplay()
+{
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    if (desktop.right - desktop.left >= kLargeDesktopWidth && desktop.bottom - desktop.top >= kLargeDesktopHeight)
+        return;
+    MessageBoxA(shell::TheApp().mainWindow,
+                "Warning!  Your display may be too small to play Lumora Solitaire with the LARGE card size.  "
+                "You may experience some clipping.",
+                shell::kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+    shell::TheSurfaces().displayWarned = true;
+}
+
+}  // namespace
+
+const CardImageStore& TheCardImages()
+{
+    return Store();
+}
+
+const CardPicture* CardFace(int16_t image)
+{
+    if (!modules::DrawableImage(image)) return nullptr;
+    const FaceSlot slot = shell::TheCore().faceMap[static_cast<size_t>(image)];
+    const CardImageStore& s = Store();
+    const CardPicture* p = nullptr;
+    switch (slot.group) {
+    case PictureGroup::Pip: p = slot.index >= 0 && slot.index < kPips ? &s.pips[slot.index] : nullptr; break;
+    case PictureGroup::Court: p = slot.index >= 0 && slot.index < kCourts ? &s.courts[slot.index] : nullptr; break;
+    case PictureGroup::SetAce: p = slot.index >= 0 && slot.index < kCardSets ? &s.setAces[slot.index] : nullptr; break;
+    }
+    return p && *p ? p : nullptr;
+}
+
+const CardPicture* CardBack()
+{
+    const CardPicture& p = Store().backs[static_cast<size_t>(DrawnCardSet())];
+    return p ? &p : nullptr;
+}
+
+bool OpenCardLibraries()
+{
+    CardLibraries& l = Libraries();
+    l.small = OpenLibrary(kSmallLibrary);
+    l.large = OpenLibrary(kLargeLibrary);
+    if (!l.small) GreyItem(IDM_SMALLCARDS);
+    if (!l.large) GreyItem(IDM_LARGECARDS);
+    if (l.small || l.large) return true;
+    MessageBoxA(nullptr,
+                "Lumora Solitaire cannot find the card libraries \"DECKMINI.DLL\" or \"DECKMAXI.DLL\". "
+                "It cannot run without at least one of these libraries.",
+                "Lumora Solitaire Error", MB_OK | MB_ICONSTOP);
     return false;
 }
 
-void SelectCardSet(int /*set*/, bool /*redraw*/) {}
+bool SmallCardsAvailable()
+{
+    return Libraries().small != nullptr;
+}
 
-void ReleaseCardImages() {}
+bool LargeCardsAvailable()
+{
+    return Libraries().large != nullptr;
+}
 
-void CloseCardLibraries() {}
+bool SelectCardSize(int size, bool relayout)
+{
+    const CardSize wanted = size == 1 ? CardSize::Large : CardSize::Small;
+    CardImageStore& s = Store();
+    if (wanted == CardSize::Large ? s.largeLoaded : s.smallLoaded) return true;
+    HMODULE library = wanted == CardSize::Large ? Libraries().large : Libraries().small;
+    if (!library) return false;
+    if (wanted == CardSize::Large) WarnAboutSmallDisplay();
+
+    const bool otherWasLoaded = s.smallLoaded || s.largeLoaded;
+    ReleaseCardImages();
+    if (!LoadSize(wanted, library)) {
+        ReleaseCardImages();
+        return false;
+    }
+    modules::HostCore& core = shell::TheCore();
+    modules::SelectCardSet(core, core.state.cardSet, false);
+    (wanted == CardSize::Large ? s.largeLoaded : s.smallLoaded) = true;
+    CheckItem(IDM_SMALLCARDS, wanted == CardSize::Small);
+    CheckItem(IDM_LARGECARDS, wanted == CardSize::Large);
+    modules::CardSizeLoaded(core, wanted, otherWasLoaded, relayout);
+    if (relayout && !core.hasModule()) {
+        // No game to fit the window to: the table is empty, but the picture
+        // is rebuilt all the same.
+        core.paint.fullRepaint = true;
+        core.seam.InvalidateClient(true);
+        core.seam.RepaintNow();
+    }
+    return true;
+}
+
+void SelectCardSet(int set, bool redraw)
+{
+    modules::SelectCardSet(shell::TheCore(), static_cast<int16_t>(set), redraw);
+}
+
+void ReleaseCardImages()
+{
+    CardImageStore& s = Store();
+    for (CardPicture& p : s.pips) p.bitmap.reset();
+    for (CardPicture& p : s.courts) p.bitmap.reset();
+    for (CardPicture& p : s.setAces) p.bitmap.reset();
+    for (CardPicture& p : s.backs) p.bitmap.reset();
+    for (CardPicture& p : s.bases) p.bitmap.reset();
+    s.outline.bitmap.reset();
+    s.markBrush.reset();
+    s.smallLoaded = false;
+    s.largeLoaded = false;
+}
+
+void CloseCardLibraries()
+{
+    CardLibraries& l = Libraries();
+    if (l.small) FreeLibrary(l.small);
+    if (l.large) FreeLibrary(l.large);
+    l = {};
+}
+
+void ChooseStartupCardSize()
+{
+    modules::HostCore& core = shell::TheCore();
+    core.state.cardSize = static_cast<int16_t>(modules::DefaultCardSize(SmallCardsAvailable()));
+    SelectCardSize(core.state.cardSize, false);
+    SelectCardSet(core.state.cardSet, false);
+}
 
 }  // namespace table

@@ -1,12 +1,59 @@
 // The card-image libraries and the pictures of the card size in use.
 #pragma once
 
+#include <windows.h>
+
+#include <array>
+
+#include "shell/win/gdi_owner.h"
+#include "table/card_metrics.h"
+#include "table/face_map.h"
+
 namespace table {
 
+// One loaded picture and the size and fan offsets it is drawn with; the
+// sizes are the card size's constants, never the bitmap's own.
+struct CardPicture {
+    shell::Bitmap bitmap;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t fanX = 0;
+    int32_t fanY = 0;
+
+    explicit operator bool() const { return static_cast<bool>(bitmap); }
+};
+
+// Every picture of one card size.
+struct CardImageStore {
+    std::array<CardPicture, kPips> pips;
+    std::array<CardPicture, kCourts> courts;
+    std::array<CardPicture, kCardSets> setAces;
+    std::array<CardPicture, kCardSets> backs;
+    std::array<CardPicture, kBaseImages> bases;
+    CardPicture outline;
+    shell::Brush markBrush;  // the red band of a marked card
+    bool smallLoaded = false;
+    bool largeLoaded = false;
+};
+
+const CardImageStore& TheCardImages();
+
+// The face of a card image index in the current card set, or null for an
+// index outside 0..51 or a picture that is not loaded.
+const CardPicture* CardFace(int16_t image);
+// The back of the current card set, or null.
+const CardPicture* CardBack();
+
 bool OpenCardLibraries();
+bool SmallCardsAvailable();
+bool LargeCardsAvailable();
 bool SelectCardSize(int size, bool relayout);
 void SelectCardSet(int set, bool redraw);
 void ReleaseCardImages();
 void CloseCardLibraries();
+
+// A first start, or a resume file that gave no game: small cards when their
+// library is there, else large, in the card set of the host state.
+void ChooseStartupCardSize();
 
 }  // namespace table

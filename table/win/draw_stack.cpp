@@ -1,10 +1,103 @@
 #include "table/win/draw_stack.h"
 
+#include <cstdio>
+
+#include "modules/card_choice.h"
+#include "shell/win/host.h"
+#include "shell/win/surfaces.h"
+#include "table/win/card_images.h"
+
 namespace table {
 
-// Stacks are drawn once the card pictures are loaded.
-void DrawStack(HDC, const CardStack&, const TableView&) {}
-void DrawStacksInRect(HDC, const Rect&) {}
-void DrawCardPicture(HDC, int16_t, bool, Point) {}
+namespace {
+
+// Copies a picture through the scratch surface at its recorded size.
+void Copy(HDC dc, HDC scratch, const CardPicture& p, int32_t x, int32_t y)
+{
+    SelectObject(scratch, p.bitmap.get());
+    BitBlt(dc, x, y, p.width, p.height, scratch, 0, 0, SRCCOPY);
+}
+
+// A 2-pixel red band starting 1 pixel inside the card's edge.
+void DrawMark(HDC dc, Point at, const CardPicture& p)
+{
+    HBRUSH red = TheCardImages().markBrush.get();
+    if (!red) return;
+    RECT r{at.x + 1, at.y + 1, at.x + p.width - 1, at.y + p.height - 1};
+    FrameRect(dc, &r, red);
+    InflateRect(&r, -1, -1);
+    FrameRect(dc, &r, red);
+}
+
+const CardPicture* PictureFor(const CardEntry& card)
+{
+    return card.faceDown ? CardBack() : CardFace(card.image);
+}
+
+}  // namespace
+
+void DrawStack(HDC dc, const CardStack& stack, const TableView& view)
+{
+    // A direction this program does not know draws nothing rather than guess.
+    if (!modules::DrawableFan(stack.fanDirection)) return;
+    HDC scratch = shell::TheSurfaces().scratchDC.get();
+    if (!scratch) return;
+    const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
+    const CardImageStore& images = TheCardImages();
+    const int32_t x = view.origin.x + stack.x;
+    const int32_t y = view.origin.y + stack.y;
+
+    if (stack.framed && images.outline) Copy(dc, scratch, images.outline, x - kFrameMargin, y - kFrameMargin);
+    if (modules::DrawableBase(stack.baseImage)) {
+        const CardPicture& base = images.bases[static_cast<size_t>(stack.baseImage)];
+        if (base) Copy(dc, scratch, base, x, y);
+    }
+    Point p = FirstCardPos(stack, view);
+    const Point step = CardStep(stack, view);
+    const int16_t count = ReadableCount(stack);
+    for (int16_t i = 0; i < count; ++i, p.x += step.x, p.y += step.y) {
+        const CardEntry& card = stack.cards[i];
+        const CardPicture* picture = PictureFor(card);
+        if (!picture) continue;
+        Copy(dc, scratch, *picture, p.x, p.y);
+        if (card.mark) DrawMark(dc, p, *picture);
+    }
+    if (stack.fanDirection == TS_FAN_COUNTED) DrawCountLabel(dc, stack.count, StackRect(stack, view));
+    SelectObject(scratch, remembered);
+}
+
+void DrawCountLabel(HDC dc, int number, const Rect& area)
+{
+    char text[16];
+    const int length = std::snprintf(text, sizeof text, "%d", number);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, length, &size);
+    const int32_t left = area.left + (area.Width() - size.cx) / 2;
+    const int32_t top = area.top + (area.Height() - size.cy) / 2;
+    RECT box{left - 2, top, left + size.cx + 2, top + size.cy};
+    FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawTextA(dc, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    FrameRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+void DrawStacksInRect(HDC dc, const Rect& area)
+{
+    const modules::HostCore& core = shell::TheCore();
+    const StackTable& live = core.table.live();
+    for (int i = 0; i < live.count; ++i) {
+        const CardStack* s = live[i];
+        if (s && Meet(StackRect(*s, core.view), area)) DrawStack(dc, *s, core.view);
+    }
+}
+
+void DrawCardPicture(HDC dc, int16_t image, bool faceDown, Point at)
+{
+    const CardPicture* picture = faceDown ? CardBack() : CardFace(image);
+    HDC scratch = shell::TheSurfaces().scratchDC.get();
+    if (!picture || !scratch) return;
+    const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
+    Copy(dc, scratch, *picture, at.x, at.y);
+    SelectObject(scratch, remembered);
+}
 
 }  // namespace table

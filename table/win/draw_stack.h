@@ -11,6 +11,8 @@ namespace table {
 
 // One stack: outline, base image, cards, marks and the count label.
 void DrawStack(HDC dc, const CardStack& stack, const TableView& view);
+// The number centred in the rectangle on a white box with a black frame.
+void DrawCountLabel(HDC dc, int number, const Rect& area);
 // Every live stack whose rectangle meets the area, in table order.
 void DrawStacksInRect(HDC dc, const Rect& area);
 // One card's picture with its top-left corner at `at`.

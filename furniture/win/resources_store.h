@@ -1,0 +1,41 @@
+// The host's own pictures and sounds as loaded at start-up. Owned here;
+// the drawing code of the furniture reads them.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+
+#include "shell/win/gdi_owner.h"
+
+namespace furniture {
+
+constexpr int kBackgrounds = 6;
+constexpr int kCardSetThumbnails = 4;
+
+// A picture and the size the bitmap has.
+struct Picture {
+    shell::Bitmap bitmap;
+    int width = 0;
+    int height = 0;
+
+    explicit operator bool() const { return static_cast<bool>(bitmap); }
+    void reset(HBITMAP b = nullptr);
+};
+
+struct FurnitureStore {
+    std::array<Picture, kBackgrounds> tiles;
+    std::array<Picture, kBackgrounds> backgroundThumbnails;
+    std::array<Picture, kCardSetThumbnails> cardSetThumbnails;
+    Picture upButtons;
+    Picture downButtons;
+    Picture messageArea;
+    Picture scoreArea;
+};
+
+FurnitureStore& TheFurniture();
+
+// Copies a w x h block from the picture's top-left corner to (x, y).
+void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX = 0);
+
+}  // namespace furniture
