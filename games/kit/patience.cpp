@@ -123,7 +123,8 @@ int Patience::longestRun(int from, int to) const
     for (int p = 0; p < pileCount(); ++p) {
         if (p == from || p == to || !empty(p)) continue;
         if (role(p) == Role::Cell) ++cells;
-        if (role(p) == Role::Tableau) ++columns;
+        // An empty column doubles the run only when it may hold any card.
+        if (role(p) == Role::Tableau && rules_.emptyTableau == Empty::AnyCard) ++columns;
     }
     return MaxRunLength(cells, columns);
 }
