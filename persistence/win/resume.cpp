@@ -1,5 +1,7 @@
 #include "persistence/win/resume.h"
 
+#include "table/win/card_images.h"
+
 namespace persistence {
 
 // The resume and score files come with the saved-game format; until then
@@ -8,6 +10,7 @@ void RestoreHostState() {}
 
 bool ReadScoresAndResume()
 {
+    table::ChooseStartupCardSize();
     return false;
 }
 
