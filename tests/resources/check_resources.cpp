@@ -104,6 +104,30 @@ HMODULE open_as_data(const char* path) {
     return m;
 }
 
+// Turns a packed DIB into a device bitmap as the program does and counts the
+// dark pixels in a rectangle of it.
+int dark_pixels(const std::vector<uint8_t>& dib, int x0, int y0, int x1, int y1) {
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(dib.data());
+    size_t colours = info->bmiHeader.biClrUsed;
+    if (colours == 0 && info->bmiHeader.biBitCount <= 8) colours = size_t(1) << info->bmiHeader.biBitCount;
+    const uint8_t* bits = dib.data() + 40 + 4 * colours;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    int dark = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            COLORREF c = GetPixel(memory, x, y);
+            if (GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80) ++dark;
+        }
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+    return dark;
+}
+
 // ---------------------------------------------------------------------------
 
 int check_library(const char* path, int base) {
@@ -143,6 +167,18 @@ int check_library(const char* path, int base) {
                   ", smaller than " + std::to_string(min_w) + " x " + std::to_string(min_h));
     }
     check(!resource(m, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */).empty(), "no version information");
+
+    // Drawn the right way up: the two of clubs (picture 1) carries its rank
+    // and suit in the top-left corner, and nothing in the bottom-left one.
+    auto two = resource(m, MAKEINTRESOURCEA(base + 1), MAKEINTRESOURCEA(2));
+    if (!two.empty()) {
+        int corner = small ? 10 : 15;
+        int top = dark_pixels(two, 2, 2, corner, corner);
+        int bottom = dark_pixels(two, 4, card_h - corner, corner, card_h - 4);  // clear of the rounded edge
+        check(top > 10 && bottom == 0, "bitmap " + std::to_string(base + 1) + " upside down or blank: " +
+                                           std::to_string(top) + " dark pixels at the top-left corner, " +
+                                           std::to_string(bottom) + " at the bottom-left");
+    }
     FreeLibrary(m);
     return 0;
 }
