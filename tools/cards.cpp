@@ -326,29 +326,30 @@ void royal_half(cairo_t* cr, const Panel& p, int suit, int rank) {
     double cx = p.x + W / 2;
     Colour robe = is_red(suit) ? C(196, 28, 40) : C(34, 58, 150);
     Colour trim = is_red(suit) ? C(34, 58, 150) : C(196, 28, 40);
-    // shoulders and robe
+    // As large a head as the headwear above it and the shoulders below allow.
+    double hr = (H - 1) / 4.2, hy = p.y + 1 + 2.05 * hr;
+    double sy = hy + 0.8 * hr;  // top of the shoulders
     cairo_move_to(cr, p.x + 1, p.y + H);
-    cairo_curve_to(cr, p.x + 1, p.y + H * 0.72, cx - W * 0.3, p.y + H * 0.62, cx, p.y + H * 0.62);
-    cairo_curve_to(cr, cx + W * 0.3, p.y + H * 0.62, p.x + W - 1, p.y + H * 0.72, p.x + W - 1, p.y + H);
+    cairo_curve_to(cr, p.x + 1, sy + (p.y + H - sy) * 0.4, cx - W * 0.3, sy, cx, sy);
+    cairo_curve_to(cr, cx + W * 0.3, sy, p.x + W - 1, sy + (p.y + H - sy) * 0.4, p.x + W - 1, p.y + H);
     cairo_close_path(cr);
     set(cr, robe);
     cairo_fill_preserve(cr);
     set(cr, kBlack);
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
-    // collar and sash
-    cairo_move_to(cr, cx - W * 0.22, p.y + H * 0.66);
+    // collar and cuffs
+    cairo_move_to(cr, cx - W * 0.2, sy + 0.5);
     cairo_line_to(cr, cx, p.y + H);
-    cairo_line_to(cr, cx + W * 0.22, p.y + H * 0.66);
+    cairo_line_to(cr, cx + W * 0.2, sy + 0.5);
     set(cr, kGold);
-    cairo_set_line_width(cr, std::max(1.2, W * 0.08));
+    cairo_set_line_width(cr, std::max(1.2, W * 0.07));
     cairo_stroke(cr);
-    cairo_rectangle(cr, p.x + W * 0.14, p.y + H * 0.8, W * 0.14, H * 0.2);
-    cairo_rectangle(cr, p.x + W * 0.72, p.y + H * 0.8, W * 0.14, H * 0.2);
+    cairo_rectangle(cr, p.x + W * 0.12, p.y + H - (p.y + H - sy) * 0.45, W * 0.14, (p.y + H - sy) * 0.45);
+    cairo_rectangle(cr, p.x + W * 0.74, p.y + H - (p.y + H - sy) * 0.45, W * 0.14, (p.y + H - sy) * 0.45);
     set(cr, trim);
     cairo_fill(cr);
     // head
-    double hr = W * 0.19, hy = p.y + H * 0.44;
     cairo_arc(cr, cx, hy, hr, 0, 2 * kPi);
     set(cr, kSkin);
     cairo_fill_preserve(cr);
