@@ -75,22 +75,23 @@ enum { TS_SUITS = 4, TS_RANKS = 13, TS_CARDS = 52 };
 #define TS_CARD_RANK(image) ((image) % 13)
 #define TS_CARD_IS_RED(image) (TS_CARD_SUIT(image) == TS_SUIT_DIAMONDS || TS_CARD_SUIT(image) == TS_SUIT_HEARTS)
 
-/* The eighteen base images a stack can show beneath its cards. */
+/* The eighteen base images a stack can show beneath its cards: a dark place
+ * with a light rounded outline and a mark that tells what belongs there. */
 enum {
     TS_BASE_NONE = -1,
-    TS_BASE_EMPTY = 0,             /* a plain empty place */
-    TS_BASE_FOUNDATION_CLUBS = 1,  /* foundation marks: TS_BASE_FOUNDATION_CLUBS + suit */
+    TS_BASE_EMPTY = 0,             /* a plain empty place (the outline only) */
+    TS_BASE_FOUNDATION_CLUBS = 1,  /* foundation marks, the suit's sign: TS_BASE_FOUNDATION_CLUBS + suit */
     TS_BASE_FOUNDATION_DIAMONDS = 2,
     TS_BASE_FOUNDATION_HEARTS = 3,
     TS_BASE_FOUNDATION_SPADES = 4,
     TS_BASE_STOCK_REDEAL = 5,      /* a stock that can be turned again (a circle) */
     TS_BASE_STOCK_DONE = 6,        /* a stock that cannot be turned again (a cross) */
-    TS_BASE_FREE_CELL = 7,         /* a free cell */
+    TS_BASE_FREE_CELL = 7,         /* a free cell (a second outline inside, a small square) */
     TS_BASE_FOUNDATION_ANY = 8,    /* a foundation for any suit (an "A") */
     TS_BASE_KING_ONLY = 9,         /* only a king may go here (a "K") */
-    TS_BASE_WASTE = 10,            /* a waste pile */
-    TS_BASE_RESERVE = 11,          /* a reserve */
-    TS_BASE_DISCARD = 12,          /* where finished runs or pairs are put away */
+    TS_BASE_WASTE = 10,            /* a waste pile (three cards fanned) */
+    TS_BASE_RESERVE = 11,          /* a reserve (a squared pile) */
+    TS_BASE_DISCARD = 12,          /* where finished runs or pairs are put away (an arrow into a tray) */
     TS_BASE_BUILD_UP = 13,         /* builds upward (an arrow up) */
     TS_BASE_BUILD_DOWN = 14,       /* builds downward (an arrow down) */
     TS_BASE_ANY_CARD = 15,         /* any card may go here (a star) */
