@@ -93,7 +93,7 @@ const CardSize kSizes[] = {CardSize::Small, CardSize::Large};
 // ---------------------------------------------------------------------------
 // File formats
 
-TEST(FileFormats, Bmp24RoundTripsWithRowPadding) {
+TEST(ArtFileFormats, Bmp24RoundTripsWithRowPadding) {
     for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {45, 63}, {67, 94}}) {
         Raster r(w, h);
         for (int y = 0; y < h; ++y)
@@ -105,7 +105,7 @@ TEST(FileFormats, Bmp24RoundTripsWithRowPadding) {
     }
 }
 
-TEST(FileFormats, Bmp4KeepsPaletteAndNibbleOrder) {
+TEST(ArtFileFormats, Bmp4KeepsPaletteAndNibbleOrder) {
     for (auto [w, h] : {std::pair{1, 1}, {5, 3}, {245, 220}}) {
         Indexed q;
         q.width = w;
@@ -119,7 +119,7 @@ TEST(FileFormats, Bmp4KeepsPaletteAndNibbleOrder) {
     }
 }
 
-TEST(FileFormats, QuantizeKeepsFewColoursExactlyAndBoundsTheErrorOtherwise) {
+TEST(ArtFileFormats, QuantizeKeepsFewColoursExactlyAndBoundsTheErrorOtherwise) {
     Raster few(20, 10);
     for (int i = 0; i < 200; ++i) few.pixels[i] = rgb((i % 12) * 20, 40, 200);
     Indexed q = quantize(few, 16, false);
@@ -139,7 +139,7 @@ TEST(FileFormats, QuantizeKeepsFewColoursExactlyAndBoundsTheErrorOtherwise) {
     EXPECT_LT(err / ramp.pixels.size(), 40.0);
 }
 
-TEST(FileFormats, IconHasFourBitImagesWithAMaskForTransparentPixels) {
+TEST(ArtFileFormats, IconHasFourBitImagesWithAMaskForTransparentPixels) {
     Raster img(32, 32, 0);  // fully transparent
     for (int y = 8; y < 24; ++y)
         for (int x = 8; x < 24; ++x) img.at(x, y) = rgb(200, 0, 0);
@@ -172,7 +172,7 @@ TEST(FileFormats, IconHasFourBitImagesWithAMaskForTransparentPixels) {
 // ---------------------------------------------------------------------------
 // The card libraries
 
-TEST(CardLibrary, HoldsTheNumberedPicturesAtTheirSizes) {
+TEST(ArtCardLibrary, HoldsTheNumberedPicturesAtTheirSizes) {
     std::set<int> expected;
     for (int i = 0; i <= 38; ++i) expected.insert(i);
     for (int i = 100; i <= 147; ++i) expected.insert(i);
@@ -204,7 +204,7 @@ TEST(CardLibrary, HoldsTheNumberedPicturesAtTheirSizes) {
 // Every card of a set shows something different in the strip that a fan
 // leaves uncovered: the top rows in a downward fan, the left columns in a
 // rightward one, and the corner index is red exactly on red suits.
-TEST(CardLibrary, CoveredCardsStayTellableApartInFans) {
+TEST(ArtCardLibrary, CoveredCardsStayTellableApartInFans) {
     for (CardSize size : kSizes) {
         CardGeometry g = geometry(size);
         for (int set = 0; set < kCardSets; ++set) {
@@ -233,7 +233,7 @@ TEST(CardLibrary, CoveredCardsStayTellableApartInFans) {
     }
 }
 
-TEST(CardLibrary, CardSetsDifferInCourtsAceOfDiamondsAndBack) {
+TEST(ArtCardLibrary, CardSetsDifferInCourtsAceOfDiamondsAndBack) {
     struct Case {
         const char* what;
         int suit, rank;  // rank -1: the back
@@ -256,7 +256,7 @@ TEST(CardLibrary, CardSetsDifferInCourtsAceOfDiamondsAndBack) {
         }
 }
 
-TEST(CardLibrary, BaseImagesAreEighteenDifferentPictures) {
+TEST(ArtCardLibrary, BaseImagesAreEighteenDifferentPictures) {
     for (CardSize size : kSizes)
         for (int a = 0; a < kBaseImages; ++a)
             for (int b = a + 1; b < kBaseImages; ++b)
@@ -267,7 +267,7 @@ TEST(CardLibrary, BaseImagesAreEighteenDifferentPictures) {
 // ---------------------------------------------------------------------------
 // The program's bitmaps
 
-TEST(ProgramBitmaps, HaveTheirSizesInSixteenColours) {
+TEST(ArtProgramBitmaps, HaveTheirSizesInSixteenColours) {
     const std::map<std::string, std::pair<int, int>> sizes = {
         {"5000", {246, 222}}, {"5001", {246, 222}}, {"5002", {246, 222}}, {"5003", {245, 220}},
         {"5004", {245, 220}}, {"5005", {246, 222}}, {"6000", {100, 71}},  {"6001", {100, 71}},
@@ -290,7 +290,7 @@ TEST(ProgramBitmaps, HaveTheirSizesInSixteenColours) {
 
 // Repeated edge to edge, a tile shows no seam: across its wrap-around edges
 // neighbouring pixels differ no more than neighbours inside the tile do.
-TEST(ProgramBitmaps, TilesRepeatWithoutSeams) {
+TEST(ArtProgramBitmaps, TilesRepeatWithoutSeams) {
     std::map<std::string, Raster> bmp;
     for (const ProgramBitmap& b : program_bitmaps()) bmp[b.resource] = expand(b.picture);
     auto diff = [](Pixel a, Pixel b) {
@@ -320,7 +320,7 @@ TEST(ProgramBitmaps, TilesRepeatWithoutSeams) {
 
 // The score and message texts are pure green: every pixel they may fall on
 // must leave them readable (contrast ratio of at least 4.5).
-TEST(ProgramBitmaps, ScoreAndMessageBackgroundsKeepGreenTextReadable) {
+TEST(ArtProgramBitmaps, ScoreAndMessageBackgroundsKeepGreenTextReadable) {
     const double green = luminance(rgb(0, 255, 0));
     for (const ProgramBitmap& b : program_bitmaps()) {
         if (b.resource != "SCOREAREA" && b.resource != "MSGAREA") continue;
@@ -333,7 +333,7 @@ TEST(ProgramBitmaps, ScoreAndMessageBackgroundsKeepGreenTextReadable) {
     }
 }
 
-TEST(ProgramIcons, AreTheProgramIconAndEightDifferentPortraits) {
+TEST(ArtProgramIcons, AreTheProgramIconAndEightDifferentPortraits) {
     auto icons = program_icons();
     ASSERT_EQ(icons.size(), 9u);
     for (size_t i = 0; i < icons.size(); ++i) {
@@ -349,7 +349,7 @@ TEST(ProgramIcons, AreTheProgramIconAndEightDifferentPortraits) {
 // ---------------------------------------------------------------------------
 // Sounds
 
-TEST(Sounds, AreShortDistinctMonoEightBitWaves) {
+TEST(ArtSounds, AreShortDistinctMonoEightBitWaves) {
     auto sounds = program_sounds();
     std::set<std::string> names;
     for (const Sound& s : sounds) names.insert(s.resource);
