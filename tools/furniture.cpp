@@ -564,25 +564,27 @@ Raster portrait(int n) {
             cairo_set_source_rgb(cr, 0.1, 0.6, 0.2);
             cairo_stroke(cr);
             break;
-        case 3:  // jester: a two-pointed hat with bells
+        case 3:  // jester: a two-horned hat with bells
             face_base(cr, skin);
             eyes_and_smile(cr);
-            cairo_move_to(cr, 7, 13);
-            cairo_curve_to(cr, 4, 8, 2, 6, 1, 10);
-            cairo_line_to(cr, 16, 9);
+            cairo_move_to(cr, 6, 13);
+            cairo_curve_to(cr, 4, 8, 2, 5, 1, 2);
+            cairo_curve_to(cr, 6, 3, 12, 6, 16, 9);
+            cairo_line_to(cr, 16, 13);
             cairo_close_path(cr);
             fill(cr, 0.55, 0.15, 0.75);
-            cairo_move_to(cr, 25, 13);
-            cairo_curve_to(cr, 28, 8, 30, 6, 31, 10);
-            cairo_line_to(cr, 16, 9);
+            cairo_move_to(cr, 26, 13);
+            cairo_curve_to(cr, 28, 8, 30, 5, 31, 2);
+            cairo_curve_to(cr, 26, 3, 20, 6, 16, 9);
+            cairo_line_to(cr, 16, 13);
             cairo_close_path(cr);
             fill(cr, 0.95, 0.75, 0.1);
-            cairo_rectangle(cr, 7, 9, 18, 4);
+            cairo_rectangle(cr, 7, 10, 18, 3);
             fill(cr, 0.2, 0.6, 0.3);
-            cairo_arc(cr, 2, 11, 1.8, 0, 2 * kPi);
+            cairo_arc(cr, 2, 3, 2, 0, 2 * kPi);
             cairo_new_sub_path(cr);
-            cairo_arc(cr, 30, 11, 1.8, 0, 2 * kPi);
-            fill(cr, 1.0, 0.9, 0.2);
+            cairo_arc(cr, 30, 3, 2, 0, 2 * kPi);
+            fill(cr, 0.2, 0.6, 0.3);
             cairo_arc(cr, 16, 19, 1.5, 0, 2 * kPi);
             fill(cr, 0.9, 0.15, 0.1);
             break;
