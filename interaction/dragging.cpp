@@ -79,10 +79,28 @@ bool StartDrag(HostCore& core)
 
 }  // namespace
 
+void CancelDrag(HostCore& core)
+{
+    DragState& d = core.drag;
+    if (d.dragging && d.dragStack) {
+        const table::Rect a = table::StackRect(*d.dragStack, core.view);
+        core.paint.tableDirty = true;
+        core.seam.Invalidate(a, false);
+        if (core.table.IndexOf(d.grabbedStack) >= 0) {
+            table::ReturnDraggedCards(*d.grabbedStack, d.grabbedIndex, Mode(d), *d.dragStack);
+            core.seam.Invalidate(table::StackRect(*d.grabbedStack, core.view), false);
+        }
+        core.seam.RepaintNow();
+        ReleaseDragStack(core);
+    }
+    d.armed = d.dragging = d.singleCard = false;
+}
+
 void PickUpCards(HostCore& core, int32_t x, int32_t y)
 {
     DragState& d = core.drag;
     if (d.viewing) return;
+    if (d.dragging) CancelDrag(core);
     d.leftPressed = true;
     core.seam.CaptureMouse();
     d.grabbedStack = nullptr;

@@ -16,6 +16,12 @@ void DragCards(modules::HostCore& core, int32_t x, int32_t y);
 // True when a stack accepted the cards.
 bool DropCards(modules::HostCore& core, int32_t x, int32_t y);
 void DoubleClickCards(modules::HostCore& core, int32_t x, int32_t y);
+// Puts lifted cards back on their stack and ends the drag, as a refused
+// drop does but without asking the module. A press that arrives while a drag
+// is running (its release went elsewhere) does this first, so no lifted card
+// is ever lost; the window layer calls it when the mouse capture is taken away.
+void CancelDrag(modules::HostCore& core);
+
 void ShowCard(modules::HostCore& core, int32_t x, int32_t y);
 void HideCard(modules::HostCore& core, int32_t x, int32_t y);
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "interaction/card_motion.h"
+#include "interaction/dragging.h"
 #include "modules/module_calls.h"
 
 namespace modules {
@@ -99,6 +100,7 @@ void Undo(HostCore& core)
 {
     ModuleEntry* m = core.currentModule();
     if (!m || !core.flow.undoAvailable || !core.state.gameInPlay) return;
+    interaction::CancelDrag(core);
     UndoSnapshot& snap = core.flow.snapshot;
     SwapTexts(core.state.messageText, snap.messageText);
     SwapTexts(core.state.scoreText, snap.scoreText);
@@ -113,6 +115,7 @@ void Undo(HostCore& core)
 
 void ToggleAutoPlay(HostCore& core)
 {
+    interaction::CancelDrag(core);
     core.state.autoPlay = core.state.autoPlay ? 0 : 1;
     core.seam.CheckMenuItem(kCommandAutoPlay, core.state.autoPlay != 0);
     AutoPlayStep(core);
@@ -208,6 +211,7 @@ bool SelectOption(HostCore& core, int command)
 {
     const int option = command - kCommandFirstOption;
     if (option < 0 || option >= core.flow.optionCount) return false;
+    interaction::CancelDrag(core);
     CallOptionSelected(core, option);
     return true;
 }

@@ -27,6 +27,9 @@ bool NewGame(HostCore& core);
 // Replay: deals the current game from its seed.
 void Deal(HostCore& core);
 // Exchanges the table, the texts and the score record with the snapshot.
+// Undo, Auto Play and module options come from the keyboard or the menu
+// and may arrive during a drag: they put the lifted cards back first, so
+// the table never changes under cards that are in the air.
 void Undo(HostCore& core);
 void ToggleAutoPlay(HostCore& core);
 // HM_GAMEWON / HM_GAMELOST: ends a game in play once.

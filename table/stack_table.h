@@ -49,7 +49,7 @@ public:
     // The live stacks' addresses in table order, as TSLoadGame receives them.
     CardStack** StackArray() { return live_.stacks.data(); }
 
-    // Creates a live stack and its shadow from a module's spec (position in
+    // Creates a live stack and its shadow from a module's StackSpec (position in
     // small-card pixels, scaled for large cards). Null when the table holds
     // 100 stacks, the capacity is negative or memory is short.
     CardStack* Create(const StackSpec& spec, CardSize size);

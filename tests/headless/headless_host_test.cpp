@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include "headless_host.h"
@@ -220,4 +221,42 @@ TEST_F(FixtureGame, LoadRefusesWhatIsNoSavedGameOfALoadedModule)
     for (size_t i = 8 + 24; upper[i]; ++i) upper[i] = static_cast<uint8_t>(std::toupper(upper[i]));
     EXPECT_TRUE(host.Load(upper));
     EXPECT_EQ(Layout(host), layout);
+}
+
+TEST_F(FixtureGame, RandomMouseWorkNeverLosesOrDuplicatesACard)
+{
+    // Presses, moves and releases anywhere (inside and outside the window),
+    // double-clicks, right-button views and undos, from a fixed sequence.
+    uint32_t state = 2024;
+    auto next = [&](int32_t n) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int32_t>((state >> 8) % static_cast<uint32_t>(n));
+    };
+    auto cardsAreWhole = [&] {
+        std::vector<int> seen(52, 0);
+        for (int s = 0; s < host.StackCount(); ++s)
+            for (int c = 0; c < host.Stack(s).count; ++c) ++seen[static_cast<size_t>(host.Stack(s).cards[c].image)];
+        const interaction::DragState& d = host.Core().drag;
+        if (d.dragging && d.dragStack)  // the lifted cards travel in the drag stack
+            for (int c = 0; c < d.dragStack->count; ++c) ++seen[static_cast<size_t>(d.dragStack->cards[c].image)];
+        return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });
+    };
+    for (int step = 0; step < 3000 && host.GameInPlay(); ++step) {
+        const int32_t x = next(460) - 20, y = next(420) - 20;
+        switch (next(8)) {
+        case 0: host.Press(x, y); break;
+        case 1:
+        case 2: host.Move(x, y); break;
+        case 3: host.Release(x, y); break;
+        case 4: host.DoubleClickAt(x, y); break;
+        case 5: host.RightPress(x, y); break;
+        case 6: host.RightRelease(x, y); break;
+        case 7: host.Undo(); break;
+        }
+        ASSERT_TRUE(cardsAreWhole()) << "after step " << step;
+    }
+    host.Release(0, 0);
+    host.RightRelease(0, 0);
+    EXPECT_TRUE(cardsAreWhole());
+    EXPECT_EQ(host.Core().drag.dragStack, nullptr);
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "core_fixture.h"
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
+#include "modules/game_flow.h"
+#include "modules/service_messages.h"
 
 using headless::SeamCall;
 using headless::SeamEvent;
@@ -331,4 +334,48 @@ TEST(DraggingWithoutAModule, PressesAreAnsweredNothingAndDropsRefused)
     EXPECT_FALSE(f.core.flow.undoArmed);
     EXPECT_FALSE(interaction::DropCards(f.core, 60, 80));
     EXPECT_EQ(s->count, 2);
+}
+
+TEST_F(Dragging, WhatArrivesDuringADragPutsTheLiftedCardsBackFirst)
+{
+    struct Case {
+        const char* what;
+        std::function<void(modules::HostCore&)> during;
+    };
+    const Case cases[] = {
+        // The release went elsewhere (the capture was taken away): the next press.
+        {"a second press", [](modules::HostCore& c) { interaction::PickUpCards(c, 600, 400); }},
+        {"Undo from the keyboard", [](modules::HostCore& c) { modules::Undo(c); }},
+        {"Auto Play from the menu", [](modules::HostCore& c) { modules::ToggleAutoPlay(c); }},
+        {"a module option", [](modules::HostCore& c) { modules::SelectOption(c, modules::kCommandFirstOption); }},
+        {"the capture lost", [](modules::HostCore& c) { interaction::CancelDrag(c); }},
+    };
+    core.flow.optionCount = 1;
+    core.flow.undoAvailable = true;
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    // Autoplay puts a card on the source: were the lifted cards still in the
+    // air, returning them would overwrite it.
+    fake.autoPlay = [this] {
+        CardPlacement p{source, 0, 0, 30, 0};
+        modules::HandleServiceMessage(core, HM_ADDCARD, 0, reinterpret_cast<intptr_t>(&p));
+    };
+    for (const Case& c : cases) {
+        core.table.Snapshot();
+        core.state.autoPlay = 0;
+        source->count = 5;
+        left->count = 1;
+        interaction::PickUpCards(core, onCard2.x, onCard2.y);
+        interaction::DragCards(core, 60, 90);
+        ASSERT_EQ(source->count, 2) << c.what;
+        core.state.autoPlay = 1;
+        c.during(core);
+        EXPECT_FALSE(core.drag.dragging) << c.what;
+        EXPECT_EQ(core.drag.dragStack, nullptr) << c.what;
+        const std::vector<int16_t> images = Images(*source);
+        ASSERT_GE(images.size(), 5u) << c.what;
+        EXPECT_EQ(std::vector<int16_t>(images.begin(), images.begin() + 5), (std::vector<int16_t>{0, 1, 2, 3, 4}))
+            << c.what;
+        interaction::DropCards(core, 60, 90);
+        EXPECT_EQ(Images(*source), images) << c.what << ": the late release changes nothing";
+    }
 }

@@ -64,7 +64,7 @@ TEST_F(ServiceMessages, CreateStackDrawsItsFirstCardPlaceAtOnce)
     EXPECT_EQ(s->capacity, 13);
     EXPECT_EQ(Trace(), "I R* ");
     EXPECT_EQ(Invalidated(), (std::vector<Rect>{{97, 70, 148, 139}})) << "the card place grown by 3 for a frame";
-    EXPECT_EQ(Send(HM_CREATESTACK), 0) << "no spec";
+    EXPECT_EQ(Send(HM_CREATESTACK), 0) << "no StackSpec";
 }
 
 TEST_F(ServiceMessages, CreateStackScalesForLargeCardsAndRefusesTheHundredAndFirst)
