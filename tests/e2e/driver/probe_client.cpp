@@ -4,15 +4,21 @@ namespace e2e {
 
 namespace {
 
+struct ProbeSearch {
+    DWORD pid;
+    std::string className;
+    HWND found;
+};
+
 BOOL CALLBACK FindProbeWindow(HWND window, LPARAM context)
 {
-    auto* search = reinterpret_cast<std::pair<DWORD, HWND>*>(context);
+    auto* search = reinterpret_cast<ProbeSearch*>(context);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    char name[64] = {};
+    char name[128] = {};
     GetClassNameA(window, name, sizeof name);
-    if (pid == search->first && lstrcmpA(name, probe::kWindowClass) == 0) {
-        search->second = window;
+    if (pid == search->pid && search->className == name) {
+        search->found = window;
         return FALSE;
     }
     return TRUE;
@@ -20,13 +26,18 @@ BOOL CALLBACK FindProbeWindow(HWND window, LPARAM context)
 
 }  // namespace
 
-ProbeClient::ProbeClient(DWORD pid, int timeoutMs)
+bool InstallProbe(const char* stem)
 {
+    return CopyFileA(kProbeFile, (std::string(stem) + ".dll").c_str(), FALSE) != 0;
+}
+
+ProbeClient::ProbeClient(DWORD pid, const char* stem, int timeoutMs)
+{
+    ProbeSearch search{pid, std::string(probe::kWindowClassPrefix) + stem, nullptr};
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (!window_ && GetTickCount64() < end) {
-        std::pair<DWORD, HWND> search{pid, nullptr};
         EnumWindows(FindProbeWindow, reinterpret_cast<LPARAM>(&search));
-        window_ = search.second;
+        window_ = search.found;
         if (!window_) Sleep(20);
     }
 }
@@ -74,6 +85,28 @@ int ProbeClient::CommandCount(int commandId) const
 int ProbeClient::EntryCount(probe::Entry entry) const
 {
     return static_cast<int>(Ask(probe::kEntryCount, entry));
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+int ProbeClient::StackCount(int stack) const
+{
+    return static_cast<int>(Ask(probe::kStackCount, static_cast<WPARAM>(stack)));
+}
+
+int ProbeClient::StackCard(int stack, int card) const
+{
+    return static_cast<int>(Ask(probe::kStackCard, static_cast<WPARAM>(stack), card));
+}
+
+std::vector<int> ProbeClient::StackCards(int stack) const
+{
+    std::vector<int> cards;
+    const int count = StackCount(stack);
+    for (int i = 0; i < count; ++i) cards.push_back(StackCard(stack, i));
+    return cards;
 }
 
 }  // namespace e2e

@@ -126,6 +126,12 @@ void Program::SendCommand(int id) const
     SendMessageTimeoutA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_NORMAL, kDefaultWaitMs, &result);
 }
 
+void Program::Mouse(UINT message, int x, int y, WPARAM keys) const
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(main_, message, keys, MAKELPARAM(x, y), SMTO_NORMAL, kDefaultWaitMs, &result);
+}
+
 void Program::PressKey(WORD key, bool control) const
 {
     SetForegroundWindow(main_);
@@ -172,6 +178,13 @@ std::string MessageBoxText(HWND box)
     char text[1024] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     return text;
+}
+
+bool HasControlText(HWND dialog, const std::string& text)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (WindowText(child) == text) return true;
+    return false;
 }
 
 void ClickButton(HWND dialog, int id)

@@ -41,6 +41,8 @@ public:
     void PostCommand(int id) const;
     // Sends WM_COMMAND and waits until the window has handled it.
     void SendCommand(int id) const;
+    // Sends a mouse message at client coordinates and waits until it is handled.
+    void Mouse(UINT message, int x, int y, WPARAM keys = 0) const;
     // Brings the main window to the front and types a key with its modifiers.
     void PressKey(WORD key, bool control = false) const;
     // Waits until the program's thread has handled everything sent so far.
@@ -55,6 +57,8 @@ std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 // The text of a message box (its static with id 0xFFFF).
 std::string MessageBoxText(HWND box);
+// Whether a dialog holds a control with exactly this text.
+bool HasControlText(HWND dialog, const std::string& text);
 // Clicks a dialog button by posting BM_CLICK.
 void ClickButton(HWND dialog, int id);
 // Waits until a window is gone.

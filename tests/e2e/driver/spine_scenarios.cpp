@@ -16,11 +16,7 @@ constexpr int kSeparator = 0;
 constexpr int kSubmenu = -1;
 constexpr char kTitle[] = "Lumora Solitaire";
 
-// The probe takes the first Game List stem, so it is row 0.
-bool InstallProbe()
-{
-    return e2e::InstallFile(e2e::kProbeFile, "ACCORDN.dll");
-}
+using e2e::InstallProbe;
 
 bool Grayed(UINT state)
 {
@@ -117,7 +113,7 @@ SCENARIO(menu_as_built)
                {"", kSeparator, false},
                {"E&xit\tctrl+Q", 106, false}});
     // The resource's placeholder is gone; the probe is the only game.
-    CheckMenu(probe, kGameList, {{probe::kGameName, 1000, false}});
+    CheckMenu(probe, kGameList, {{"Probe ACCORDN", 1000, false}});
     // "Card sizes" is deleted when the window is created.
     CheckMenu(probe, kOptions,
               {{"&Auto Play", 108, false},

@@ -1,9 +1,14 @@
-// A game module for the end-to-end tests. It deals nothing; it lets the
-// driver look inside the program: the menu states of the main window, the
-// commands the window received and the entry points the host called.
+// A game module for the end-to-end tests. It deals a small fixed layout and
+// lets the driver look inside the program: the menu states of the main
+// window, the commands the window received, the entry points the host
+// called and the stacks as the module sees them; the driver also sets what
+// the module answers to presses and drops.
 #include <windows.h>
 
+#include <cstdio>
+#include <cstring>
 #include <map>
+#include <string>
 
 #include "modules/tessel_module.h"
 #include "probe_protocol.h"
@@ -13,12 +18,22 @@ namespace {
 HWND g_host = nullptr;
 HWND g_probe = nullptr;
 WNDPROC g_hostProc = nullptr;
+std::string g_stem;
 std::map<int, int> g_commands;
 int g_entries[probe::kEntryPoints] = {};
+CardStack* g_stacks[probe::kStacks] = {};
+int16_t g_hitAnswer = TS_HIT_NOTHING;
+int32_t g_dropAnswer = 0;
+int16_t g_lastHitCard = 0;
 
 void Called(probe::Entry e)
 {
     ++g_entries[e];
+}
+
+LRESULT SendHost(UINT message, WPARAM wParam, const void* lParam)
+{
+    return SendMessageA(g_host, message, wParam, reinterpret_cast<LPARAM>(lParam));
 }
 
 // Watches the commands the main window receives, then hands them on.
@@ -32,6 +47,24 @@ HMENU MenuAt(int top)
 {
     HMENU bar = GetMenu(g_host);
     return top == probe::kMenuBar ? bar : GetSubMenu(bar, top);
+}
+
+LRESULT StackCard(int stack, int card)
+{
+    if (stack < 0 || stack >= probe::kStacks || !g_stacks[stack]) return -1;
+    const CardStack* s = g_stacks[stack];
+    if (card < 0 || card >= s->count) return -1;
+    const CardEntry& c = s->cards[card];
+    return c.image | (c.faceDown ? 1 << 16 : 0) | (c.mark ? 1 << 17 : 0);
+}
+
+LRESULT SlideTopCard(int from, int to)
+{
+    if (from < 0 || from >= probe::kStacks || to < 0 || to >= probe::kStacks || !g_stacks[from]) return -1;
+    CardMove move{g_stacks[from], g_stacks[to], 0, TS_SLIDE, 1};
+    const DWORD start = GetTickCount();
+    SendHost(HM_MOVECARD, 0, &move);
+    return static_cast<LRESULT>(GetTickCount() - start);
 }
 
 LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
@@ -51,29 +84,68 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     }
     case probe::kCommandCount: return g_commands[static_cast<int>(wParam)];
     case probe::kEntryCount: return wParam < probe::kEntryPoints ? g_entries[wParam] : -1;
+    case probe::kSetHitAnswer: g_hitAnswer = static_cast<int16_t>(wParam); return 0;
+    case probe::kSetDropAnswer: g_dropAnswer = static_cast<int32_t>(wParam); return 0;
+    case probe::kStackCount: {
+        const int stack = static_cast<int>(wParam);
+        return stack >= 0 && stack < probe::kStacks && g_stacks[stack] ? g_stacks[stack]->count : -1;
+    }
+    case probe::kStackCard: return StackCard(static_cast<int>(wParam), position);
+    case probe::kLastHitCard: return g_lastHitCard;
+    case probe::kSlideTopCard: return SlideTopCard(static_cast<int>(wParam), position);
+    case probe::kSendGameWon: return SendHost(HM_GAMEWON, 0, nullptr);
+    case probe::kSendGameLost: return SendHost(HM_GAMELOST, 0, nullptr);
     default: return 0;
     }
 }
 
 LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message > WM_APP && message <= probe::kEntryCount) return Answer(message, wParam, lParam);
+    if (message > WM_APP && message <= probe::kLastRequest) return Answer(message, wParam, lParam);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void OpenProbeWindow()
+// The stem this copy of the probe was installed under: its file name.
+std::string OwnStem(HMODULE self)
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(self, path, sizeof path);
+    std::string name = path;
+    name = name.substr(name.find_last_of("\\/") + 1);
+    return name.substr(0, name.find('.'));
+}
+
+HMODULE PinSelf()
 {
     // The probe stays loaded until the process ends: the host unloads its
     // modules inside WM_DESTROY, which runs through the probe's spy.
-    HINSTANCE self = nullptr;
+    HMODULE self = nullptr;
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
                        reinterpret_cast<LPCSTR>(&ProbeProc), &self);
+    return self;
+}
+
+void OpenProbeWindow(HMODULE self)
+{
+    static std::string className = probe::kWindowClassPrefix + g_stem;
     WNDCLASSA wc{};
     wc.lpfnWndProc = ProbeProc;
     wc.hInstance = self;
-    wc.lpszClassName = probe::kWindowClass;
+    wc.lpszClassName = className.c_str();
     RegisterClassA(&wc);
-    g_probe = CreateWindowExA(0, probe::kWindowClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, self, nullptr);
+    g_probe = CreateWindowExA(0, className.c_str(), "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, self, nullptr);
+}
+
+CardStack* CreateStack(int x, int16_t fan)
+{
+    StackSpec spec{0, x, probe::kStackY, TS_BASE_EMPTY, fan, 52, 0};
+    return reinterpret_cast<CardStack*>(SendHost(HM_CREATESTACK, 0, &spec));
+}
+
+void AddCard(CardStack* stack, uint8_t image)
+{
+    CardPlacement card{stack, 0, 0, image, 0};
+    SendHost(HM_ADDCARD, 0, &card);
 }
 
 }  // namespace
@@ -84,10 +156,12 @@ int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
 {
     Called(probe::kInitModule);
     g_host = static_cast<HWND>(host);
-    lstrcpynA(name, probe::kGameName, TS_NAME_BYTES);
+    HMODULE self = PinSelf();
+    g_stem = OwnStem(self);
+    std::snprintf(name, TS_NAME_BYTES, "%s%s", probe::kGameNamePrefix, g_stem.c_str());
     extent[0] = probe::kTableWidth;
     extent[1] = probe::kTableHeight;
-    OpenProbeWindow();
+    OpenProbeWindow(self);
     g_hostProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSpy)));
     return 1;
@@ -96,14 +170,21 @@ int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
 void TS_CALL TSCloseModule(void)
 {
     Called(probe::kCloseModule);
-    if (g_hostProc) SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_hostProc));
     if (g_probe) DestroyWindow(g_probe);
 }
 
 int32_t TS_CALL TSNewGame(void)
 {
     Called(probe::kNewGame);
-    return 0;
+    uint8_t deck[TS_CARDS];
+    for (int i = 0; i < TS_CARDS; ++i) deck[i] = static_cast<uint8_t>(i);
+    SendHost(HM_SHUFFLE, TS_CARDS, deck);
+    g_stacks[0] = CreateStack(probe::kStackX[0], TS_FAN_DOWN);
+    g_stacks[1] = CreateStack(probe::kStackX[1], TS_FAN_DOWN);
+    g_stacks[2] = CreateStack(probe::kStackX[2], TS_FAN_SQUARED);
+    for (int i = 0; i < probe::kDealtOnFirstStack; ++i) AddCard(g_stacks[0], deck[i]);
+    AddCard(g_stacks[2], deck[probe::kDealtOnFirstStack]);
+    return 1;
 }
 
 void TS_CALL TSLoadGame(CardStack**, int16_t, TSMemory) { Called(probe::kLoadGame); }
@@ -112,20 +193,34 @@ TSMemory TS_CALL TSGetGameData(void)
     Called(probe::kGetGameData);
     return nullptr;
 }
+#ifndef PROBE_WITHOUT_SET_GAME_DATA
 void TS_CALL TSSetGameData(void) { Called(probe::kSetGameData); }
-void TS_CALL TSSetupOptionsMenu(void) { Called(probe::kSetupOptionsMenu); }
+#endif
+
+void TS_CALL TSSetupOptionsMenu(void)
+{
+    Called(probe::kSetupOptionsMenu);
+    const int options = !g_stem.empty() && g_stem[0] == 'A' ? 3 : 1;
+    for (int i = 0; i < options; ++i) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s option %d", g_stem.c_str(), i);
+        SendHost(HM_ADDOPTION, static_cast<WPARAM>(i), text);
+    }
+}
+
 void TS_CALL TSOptionSelected(int32_t) { Called(probe::kOptionSelected); }
 void TS_CALL TSAutoPlay(void) { Called(probe::kAutoPlay); }
-int16_t TS_CALL TSMouseHit(CardStack*, int16_t)
+int16_t TS_CALL TSMouseHit(CardStack*, int16_t card)
 {
     Called(probe::kMouseHit);
-    return TS_HIT_NOTHING;
+    g_lastHitCard = card;
+    return g_hitAnswer;
 }
 void TS_CALL TSDoubleClick(CardStack*, int16_t) { Called(probe::kDoubleClick); }
 int32_t TS_CALL TSOkToDropCards(CardStack*, CardStack*)
 {
     Called(probe::kOkToDropCards);
-    return 0;
+    return g_dropAnswer;
 }
 void TS_CALL TSStackChanged(CardStack*) { Called(probe::kStackChanged); }
 void TS_CALL TSPrepareForUndo(void) { Called(probe::kPrepareForUndo); }
@@ -133,7 +228,7 @@ void TS_CALL TSUndo(void) { Called(probe::kUndo); }
 int16_t TS_CALL TSGetScore(void)
 {
     Called(probe::kGetScore);
-    return 0;
+    return 7;
 }
 
 }  // extern "C"

@@ -1,15 +1,27 @@
 // What the end-to-end driver may ask the probe module, which runs inside
 // the program's process and thread and answers through a hidden window.
+//
+// The probe is installed under a Game List stem; its game is named
+// "Probe <stem>" and its window class is "LumoraProbeWindow:<stem>". It deals
+// three stacks (small-card pixels):
+//   stack 0 at (10, 10), fanned down: the first five cards of a shuffled deck
+//   stack 1 at (120, 10), fanned down: empty
+//   stack 2 at (230, 10), squared: the sixth card
+// A stem starting with 'A' adds three Options items, any other stem one.
 #pragma once
 
 #include <windows.h>
 
 namespace probe {
 
-constexpr char kWindowClass[] = "LumoraProbeWindow";
-constexpr char kGameName[] = "Probe Game";
+constexpr char kWindowClassPrefix[] = "LumoraProbeWindow:";
+constexpr char kGameNamePrefix[] = "Probe ";
 constexpr int kTableWidth = 300;
 constexpr int kTableHeight = 200;
+constexpr int kStacks = 3;
+constexpr int kStackX[kStacks] = {10, 120, 230};
+constexpr int kStackY = 10;
+constexpr int kDealtOnFirstStack = 5;
 
 // A menu position: top is the menu bar's item, or kMenuBar for the bar itself.
 constexpr int kMenuBar = -1;
@@ -30,6 +42,23 @@ enum Request : UINT {
     kCommandCount,
     // wParam: entry point index (lookup order). Result: how often the host called it.
     kEntryCount,
+    // wParam: what TSMouseHit answers from now on (TS_HIT_...).
+    kSetHitAnswer,
+    // wParam: nonzero makes TSOkToDropCards accept.
+    kSetDropAnswer,
+    // wParam: stack. Result: its count, or -1 before a deal.
+    kStackCount,
+    // wParam: stack, lParam: card. Result: image | faceDown << 16 | (mark != 0) << 17.
+    kStackCard,
+    // Result: the card index of the last TSMouseHit (sign-extended).
+    kLastHitCard,
+    // wParam: source stack, lParam: destination. Moves the top card with a
+    // slide (HM_MOVECARD). Result: the milliseconds the message took.
+    kSlideTopCard,
+    // Post these: the probe sends HM_GAMEWON or HM_GAMELOST, whose dialog is modal.
+    kSendGameWon,
+    kSendGameLost,
+    kLastRequest = kSendGameLost,
 };
 
 // Entry points in the order the host looks them up.
