@@ -79,8 +79,11 @@ TEST_F(Dragging, TheDragStartsAtFivePixelsAlongEitherAxis)
         EXPECT_EQ(Sounds(Sound::Slide, SoundMode::Async), 1) << "the slide sound plays once, at the start";
         interaction::DropCards(core, c.to.x, c.to.y);
         EXPECT_EQ(Images(*source), (std::vector<int16_t>{0, 1, 2, 3, 4}));
+        EXPECT_EQ(Sounds(Sound::Flip, SoundMode::Async), 1) << "a drop onto its own stack still plays";
     }
     EXPECT_EQ(fake.Calls("OkToDrop"), 0) << "nothing lies under the group but its own stack";
+    EXPECT_EQ(fake.Calls("StackChanged"), 0);
+    EXPECT_EQ(fake.Calls("PrepareForUndo"), 0);
 }
 
 TEST_F(Dragging, APressAndReleaseWithinFourPixelsOnlyAsksTheModule)
