@@ -106,8 +106,12 @@ SCENARIO(drag_refused_returns_the_cards_and_accepted_moves_them)
     const std::vector<int> dealt = t.Cards(kFirst);
 
     t.Answers(TS_HIT_DRAG_RUN, 0);
+    const int flips = t.probe.Ask(probe::kSoundCount, probe::kFlipSound);
+    const int slides = t.probe.Ask(probe::kSoundCount, probe::kSlideSound);
     t.Drag(t.OnCard(kFirst, 2), t.OnCard(kSecond, 0));
     CHECK(t.probe.EntryCount(probe::kOkToDropCards) >= 1);
+    CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kSlideSound), slides + 1);  // the lift
+    CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kFlipSound), flips + 1);    // refused, still played
     CHECK_EQ(Show(t.Cards(kFirst)), Show(dealt));
     CHECK_EQ(t.probe.StackCount(kSecond), 0);
     CHECK_EQ(t.probe.EntryCount(probe::kStackChanged), 0);
@@ -249,6 +253,7 @@ SCENARIO(win_is_booked_after_the_dialog_closes)
     CHECK(e2e::HasControlText(dialog, "You Won!"));
     CHECK(e2e::HasControlText(dialog, "Congratulations!!"));
     CHECK_EQ(t.probe.EntryCount(probe::kGetScore), scores);  // not booked while it is open
+    CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kWinSound), 1);
     e2e::ClickButton(dialog, IDCANCEL);                      // End
     CHECK(e2e::WaitGone(dialog));
     t.program.Settle();
@@ -335,4 +340,34 @@ SCENARIO(module_missing_an_export_is_refused)
     CHECK_EQ(probe.MenuItemId(kGameList, 1), 1001);
     program.PostCommand(106);
     CHECK_EQ(program.WaitForExit(), 0L);
+}
+
+SCENARIO(deals_shuffle_with_a_sound_and_the_sounds_option_silences_everything)
+{
+    REQUIRE(e2e::InstallProbe());
+    Table t;
+    REQUIRE(t.ready());
+    CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kShuffleSound), 1);
+
+    t.program.SendCommand(109);  // Sounds off
+    CHECK_EQ(t.probe.MenuState(109) & MF_CHECKED, 0u);
+    t.program.SendCommand(113);
+    t.WaitForDeal();
+    t.probe.Ask(probe::kSlideTopCard, kFirst, kSecond);
+    PostMessageA(t.probe.window(), probe::kSendGameLost, 0, 0);
+    HWND dialog = t.program.WaitForDialog("");
+    REQUIRE(dialog != nullptr);
+    e2e::ClickButton(dialog, IDCANCEL);
+    CHECK(e2e::WaitGone(dialog));
+    for (int sound = 0; sound < probe::kSounds; ++sound) {
+        const int expected = sound == probe::kShuffleSound ? 1 : 0;  // only the first deal's
+        CHECK_EQ(t.probe.Ask(probe::kSoundCount, static_cast<WPARAM>(sound)), expected);
+    }
+
+    t.program.SendCommand(109);  // on again: the next event plays
+    CHECK_EQ(t.probe.MenuState(109) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    t.program.SendCommand(113);
+    t.WaitForDeal();
+    CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kShuffleSound), 2);
+    Exit(t);
 }

@@ -25,6 +25,46 @@ CardStack* g_stacks[probe::kStacks] = {};
 int16_t g_hitAnswer = TS_HIT_NOTHING;
 int32_t g_dropAnswer = 0;
 int16_t g_lastHitCard = 0;
+int g_sounds[probe::kSounds] = {};
+
+using PlayProc = BOOL(WINAPI*)(LPCSTR, UINT);
+PlayProc g_play = nullptr;
+
+// Counts the host's sounds by their resource data, then plays them.
+BOOL WINAPI SpyPlay(LPCSTR sound, UINT flags)
+{
+    HMODULE exe = GetModuleHandleA(nullptr);
+    for (int i = 0; sound && i < probe::kSounds; ++i) {
+        HRSRC found = FindResourceA(exe, probe::kSoundNames[i], "SOUND");
+        if (found && LockResource(LoadResource(exe, found)) == sound) ++g_sounds[i];
+    }
+    return g_play ? g_play(sound, flags) : FALSE;
+}
+
+// Puts SpyPlay in the program's import of sndPlaySoundA.
+void WatchSounds()
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (!imports.VirtualAddress) return;
+    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name; ++d) {
+        if (lstrcmpiA(reinterpret_cast<char*>(base + d->Name), "winmm.dll") != 0 || !d->OriginalFirstThunk) continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (lstrcmpA(reinterpret_cast<char*>(byName->Name), "sndPlaySoundA") != 0) continue;
+            DWORD old = 0;
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
+            g_play = reinterpret_cast<PlayProc>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(&SpyPlay);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
+        }
+    }
+}
 
 void Called(probe::Entry e)
 {
@@ -95,6 +135,7 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case probe::kSlideTopCard: return SlideTopCard(static_cast<int>(wParam), position);
     case probe::kSendGameWon: return SendHost(HM_GAMEWON, 0, nullptr);
     case probe::kSendGameLost: return SendHost(HM_GAMELOST, 0, nullptr);
+    case probe::kSoundCount: return wParam < probe::kSounds ? g_sounds[wParam] : -1;
     default: return 0;
     }
 }
@@ -162,6 +203,7 @@ int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
     extent[0] = probe::kTableWidth;
     extent[1] = probe::kTableHeight;
     OpenProbeWindow(self);
+    WatchSounds();
     g_hostProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSpy)));
     return 1;

@@ -58,8 +58,15 @@ enum Request : UINT {
     // Post these: the probe sends HM_GAMEWON or HM_GAMELOST, whose dialog is modal.
     kSendGameWon,
     kSendGameLost,
-    kLastRequest = kSendGameLost,
+    // wParam: a Sound. Result: how often the program played it.
+    kSoundCount,
+    kLastRequest = kSoundCount,
 };
+
+// The host's sounds, as the probe sees them played (it watches the
+// program's calls to sndPlaySoundA).
+enum Sound { kFlipSound, kSlideSound, kShuffleSound, kWinSound, kLoseSound, kSounds };
+constexpr const char* kSoundNames[kSounds] = {"FLIPSOUND", "SLIDESOUND", "SHUFFLESOUND", "WINSOUND", "LOSESOUND"};
 
 // Entry points in the order the host looks them up.
 enum Entry {
