@@ -48,3 +48,10 @@ struct ScenarioRegistrar {
     static void scenario_##name();                                       \
     static e2e::ScenarioRegistrar registrar_##name(#name, scenario_##name); \
     static void scenario_##name()
+
+// A measurement: run by name like a scenario, never as a test; it prints
+// figures and checks only that the measured path worked.
+#define MEASUREMENT(name)                                                \
+    static void measurement_##name();                                    \
+    static e2e::ScenarioRegistrar mregistrar_##name(#name, measurement_##name); \
+    static void measurement_##name()
