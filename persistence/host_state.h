@@ -49,4 +49,18 @@ void CopyText(char (&dst)[N], const char* src)
     dst[n] = '\0';
 }
 
+// A HostState read from a file is trusted only after this: each text is
+// cut at its last byte when it has no terminator, and a card size, card set
+// or background outside its range is taken as its default (the card size's
+// default depends on which card library is there).
+inline void MakeUsable(HostState& s, int16_t defaultCardSize)
+{
+    s.moduleName[kNameBytes - 1] = '\0';
+    s.messageText[kTextBytes - 1] = '\0';
+    s.scoreText[kTextBytes - 1] = '\0';
+    if (s.cardSize != 0 && s.cardSize != 1) s.cardSize = defaultCardSize;
+    if (s.cardSet < 0 || s.cardSet > 3) s.cardSet = 1;
+    if (s.background < 0 || s.background > 5) s.background = 0;
+}
+
 }  // namespace persistence

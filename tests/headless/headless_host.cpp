@@ -7,6 +7,7 @@
 
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
+#include "modules/card_choice.h"
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
 #include "shell/window_fit.h"
@@ -424,9 +425,10 @@ bool HeadlessHost::Load(const std::vector<uint8_t>& bytes)
     modules::ModuleEntry& m = core_.modules.rows[static_cast<size_t>(row)];
     m.entry.loadGame(core_.table.StackArray(), core_.table.count(), block);
     TsNativeMemoryFree(block);
+    persistence::MakeUsable(state, 0);
     core_.state = state;
-    if (core_.state.cardSize != 0 && core_.state.cardSize != 1) core_.state.cardSize = 0;
     modules::SwitchCardSize(core_, core_.cardSize(), false);
+    modules::SelectCardSet(core_, core_.state.cardSet, false);
     core_.flow.undoAvailable = false;
     core_.flow.undoArmed = false;
     if (row != core_.flow.currentModule) {
