@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace e2e {
 
@@ -36,6 +37,21 @@ Image CaptureClient(HWND window)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return image;
+}
+
+Image CaptureSettled(HWND window)
+{
+    constexpr int kPauseMs = 40;
+    constexpr int kTries = 50;
+    Sleep(kPauseMs);
+    Image last = CaptureClient(window);
+    for (int i = 0; i < kTries; ++i) {
+        Sleep(kPauseMs);
+        Image now = CaptureClient(window);
+        if (now.pixels == last.pixels && now.width == last.width) return now;
+        last = std::move(now);
+    }
+    return last;
 }
 
 Image ResourcePicture(const char* file, LPCSTR name)

@@ -32,6 +32,9 @@ struct Image {
 // The window's client area as the screen shows it now. Parts covered by
 // another window come back as that window.
 Image CaptureClient(HWND window);
+// The same once the picture holds still: the program draws through its own
+// connection to the display, which may not have reached the screen yet.
+Image CaptureSettled(HWND window);
 
 // A bitmap resource of a program or library file (1, 4, 8 or 24 bits per
 // pixel), decoded without the help of the graphics system. Empty when absent.

@@ -375,7 +375,7 @@ void CheckLabels(const Image& shot, const Expected& e, const std::string& what)
 void CheckTable(const LayoutRun& run, const DeckPictures& deck, const FurniturePictures& f, int set, int background,
                 const std::string& what)
 {
-    const Image shot = e2e::CaptureClient(run.main);
+    const Image shot = e2e::CaptureSettled(run.main);
     e2e::KeepImage(shot, what);
     const Expected e = Render(run.main, deck, f, set, background);
     CompareWithExpected(shot, e, what);
@@ -483,10 +483,10 @@ SCENARIO(background_choice_repaints_whole_window)
         // Paint over the window from outside: only a repaint of all of it
         // takes every magenta pixel away.
         PaintOver(run.main, kMagenta);
-        REQUIRE(CountColour(e2e::CaptureClient(run.main), kMagenta, all) == client.right * client.bottom);
+        REQUIRE(CountColour(e2e::CaptureSettled(run.main), kMagenta, all) == client.right * client.bottom);
         run.program->SendCommand(3000 + background);
         CheckTable(run, deck, f, 1, background, "background" + std::to_string(background));
-        CHECK_EQ(CountColour(e2e::CaptureClient(run.main), kMagenta, all), 0);
+        CHECK_EQ(CountColour(e2e::CaptureSettled(run.main), kMagenta, all), 0);
     }
     run.Exit();
 }
@@ -505,9 +505,9 @@ SCENARIO(button_moved_off_runs_nothing_and_moved_back_runs_its_command)
     // Pressed on New Game: shown down. Moved over Replay: New Game pops up,
     // Replay is never shown down. Released there: nothing runs.
     Mouse(run.main, WM_LBUTTONDOWN, 20, 10, true);
-    CHECK_EQ(ButtonDifferences(e2e::CaptureClient(run.main), f.down, 0), 0);
+    CHECK_EQ(ButtonDifferences(e2e::CaptureSettled(run.main), f.down, 0), 0);
     Mouse(run.main, WM_MOUSEMOVE, 100, 10, true);
-    Image shot = e2e::CaptureClient(run.main);
+    Image shot = e2e::CaptureSettled(run.main);
     CHECK_EQ(ButtonDifferences(shot, f.up, 0), 0);
     CHECK_EQ(ButtonDifferences(shot, f.up, 1), 0);
     Mouse(run.main, WM_LBUTTONUP, 100, 10, false);
@@ -519,13 +519,13 @@ SCENARIO(button_moved_off_runs_nothing_and_moved_back_runs_its_command)
     // Pressed, moved off and back, released: the command runs once.
     Mouse(run.main, WM_LBUTTONDOWN, 54, 31, true);
     Mouse(run.main, WM_MOUSEMOVE, 54, 32, true);
-    CHECK_EQ(ButtonDifferences(e2e::CaptureClient(run.main), f.up, 0), 0);
+    CHECK_EQ(ButtonDifferences(e2e::CaptureSettled(run.main), f.up, 0), 0);
     Mouse(run.main, WM_MOUSEMOVE, 0, 0, true);
-    CHECK_EQ(ButtonDifferences(e2e::CaptureClient(run.main), f.down, 0), 0);
+    CHECK_EQ(ButtonDifferences(e2e::CaptureSettled(run.main), f.down, 0), 0);
     Mouse(run.main, WM_LBUTTONUP, 0, 0, false);
     run.program->Settle();
     CHECK_EQ(client.Ask(layout::kCommandCount, kNewGame), 1);
-    CHECK_EQ(ButtonDifferences(e2e::CaptureClient(run.main), f.up, 0), 0);
+    CHECK_EQ(ButtonDifferences(e2e::CaptureSettled(run.main), f.up, 0), 0);
     // New Game posts Replay, which deals again.
     const ULONGLONG end = GetTickCount64() + 10000;
     while (client.Ask(layout::kNewGameCount) <= deals && GetTickCount64() < end) Sleep(20);
@@ -539,7 +539,7 @@ SCENARIO(button_moved_off_runs_nothing_and_moved_back_runs_its_command)
     };
     for (Press p : {Press{164, 31, 2}, Press{110, 0, 2}, Press{109, 31, 1}, Press{165, 10, -1}, Press{30, 32, -1}}) {
         Mouse(run.main, WM_LBUTTONDOWN, p.x, p.y, true);
-        shot = e2e::CaptureClient(run.main);
+        shot = e2e::CaptureSettled(run.main);
         for (int b = 0; b < 3; ++b) {
             const std::string name = "press at " + std::to_string(p.x) + "," + std::to_string(p.y) + ", button " +
                                      std::to_string(b) + (b == p.button ? " down" : " up");
@@ -566,7 +566,7 @@ SCENARIO(strip_texts_green_in_their_boxes)
     GetClientRect(run.main, &client);
     run.client->SetText(false, "Hello table");
     run.client->SetText(true, "42");
-    const Image shot = e2e::CaptureClient(run.main);
+    const Image shot = e2e::CaptureSettled(run.main);
     e2e::KeepImage(shot, "texts");
 
     // Each text is green, centred in its box, and nothing else of the strip changed.
