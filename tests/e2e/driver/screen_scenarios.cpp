@@ -3,6 +3,7 @@
 // sizes, every card set and a background choice; the strip's buttons and
 // texts; the missing card libraries; and no GDI object or memory lost
 // over many repaints.
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -636,5 +637,76 @@ SCENARIO(repaints_and_choices_lose_no_gdi_objects_or_memory)
     CHECK_EQ(gdiAfter, gdiBefore);
     // Less than one byte a round: nothing is lost per repaint or choice.
     CHECK(heapAfter - heapBefore < 1000);
+    run.Exit();
+}
+
+
+namespace {
+
+// One picture-menu item as the main window draws it into the module's picture.
+bool DrawnMenuItem(const LayoutRun& run, int menu, int item, bool selected, int width, layout::MenuItemPicture& out)
+{
+    const LRESULT address = run.client->Ask(layout::kDrawMenuItem,
+                                            static_cast<WPARAM>(menu | item << 8 | (selected ? 1 : 0) << 16), width);
+    if (address == 0 || address == -2) return false;
+    HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, run.program->pid());
+    SIZE_T read = 0;
+    const bool ok = process && ReadProcessMemory(process, reinterpret_cast<LPCVOID>(address), &out, sizeof out, &read) &&
+                    read == sizeof out;
+    if (process) CloseHandle(process);
+    return ok;
+}
+
+}  // namespace
+
+SCENARIO(picture_menus_show_thumbnails_and_a_red_selection)
+{
+    LayoutRun run;
+    REQUIRE(run.Start());
+    const COLORREF menuColour = GetSysColor(COLOR_MENU);
+    const uint32_t beside = Rgb(GetRValue(menuColour), GetGValue(menuColour), GetBValue(menuColour));
+    struct Menu {
+        int index, items, firstId, firstPicture;
+    };
+    for (Menu m : {Menu{0, 6, 3000, 6000}, Menu{1, 4, 4000, 7000}}) {
+        for (int item = 0; item < m.items; ++item) {
+            const Image thumbnail = e2e::ResourcePicture(kProgramFile, m.firstPicture + item);
+            REQUIRE(thumbnail.width == 100 && thumbnail.height == 71);
+            // Narrower, as wide as, and wider than the thumbnail.
+            for (int width : {86, 100, 120}) {
+                for (bool selected : {false, true}) {
+                    static layout::MenuItemPicture p;
+                    const std::string name = "menu " + std::to_string(m.index) + " item " + std::to_string(item) +
+                                             " width " + std::to_string(width) + (selected ? " selected" : "");
+                    REQUIRE(DrawnMenuItem(run, m.index, item, selected, width, p));
+                    CHECK_EQ(p.id, m.firstId + item);
+                    CHECK(p.ownerDrawn);
+                    CHECK_EQ(p.measuredWidth, 86);
+                    CHECK_EQ(p.measuredHeight, 71);
+                    const int left = width > 100 ? (width - 100) / 2 : 0;
+                    const int copied = width < 100 ? width : 100;
+                    int wrong = 0;
+                    std::string first;
+                    for (int y = 0; y < p.height; ++y) {
+                        for (int x = 0; x < p.width; ++x) {
+                            const int ring = std::min(std::min(x, y), std::min(p.width - 1 - x, p.height - 1 - y));
+                            uint32_t want;
+                            if (selected && ring < 2)
+                                want = kRed;
+                            else if (x >= left && x < left + copied)
+                                want = thumbnail.At(x - left, y);
+                            else
+                                want = beside;
+                            const uint32_t got = p.pixels[y * p.width + x];
+                            if (got != want && wrong++ == 0)
+                                first = " first at " + std::to_string(x) + "," + std::to_string(y) + ": " +
+                                        e2e::ColourText(got) + " for " + e2e::ColourText(want);
+                        }
+                    }
+                    CHECK_EQ(name + ": " + std::to_string(wrong) + first, name + ": 0");
+                }
+            }
+        }
+    }
     run.Exit();
 }

@@ -173,6 +173,66 @@ LRESULT Bench(WPARAM rounds, LPARAM what)
     return static_cast<LRESULT>(ns / double(rounds));
 }
 
+LRESULT DrawMenuItem(WPARAM which, LPARAM width)
+{
+    static layout::MenuItemPicture picture;
+    const int menu = static_cast<int>(which & 0xFF);
+    const int item = static_cast<int>((which >> 8) & 0xFF);
+    const bool selected = ((which >> 16) & 1) != 0;
+    HMENU options = GetSubMenu(GetMenu(g_host), 2);
+    HMENU popup = GetSubMenu(options, menu == 0 ? 2 : 4);
+    if (!popup || width <= 0 || width > 160) return 0;
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA | MIIM_ID | MIIM_FTYPE;
+    if (!GetMenuItemInfoA(popup, static_cast<UINT>(item), TRUE, &info)) return 0;
+    picture = {};
+    picture.id = static_cast<int32_t>(info.wID);
+    picture.ownerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = info.wID;
+    measure.itemData = info.dwItemData;
+    SendMessageA(g_host, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+    picture.measuredWidth = static_cast<int32_t>(measure.itemWidth);
+    picture.measuredHeight = static_cast<int32_t>(measure.itemHeight);
+
+    picture.width = static_cast<int32_t>(width);
+    picture.height = layout::kMenuItemHeight;
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = picture.width;
+    bmi.bmiHeader.biHeight = -picture.height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, section);
+    auto* p = static_cast<uint32_t*>(bits);
+    for (int i = 0; i < picture.width * picture.height; ++i) p[i] = layout::kUnpainted;
+
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = info.wID;
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.itemState = selected ? ODS_SELECTED : 0;
+    draw.hwndItem = reinterpret_cast<HWND>(popup);
+    draw.hDC = dc;
+    draw.rcItem = {0, 0, picture.width, picture.height};
+    draw.itemData = info.dwItemData;
+    SendMessageA(g_host, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    GdiFlush();
+    for (int i = 0; i < picture.width * picture.height; ++i) picture.pixels[i] = p[i] & 0xFFFFFF;
+    SelectObject(dc, old);
+    DeleteObject(section);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return reinterpret_cast<LRESULT>(&picture);
+}
+
 LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
 {
     switch (request) {
@@ -189,13 +249,14 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case layout::kChurn: return Churn(wParam);
     case layout::kBench: return Bench(wParam, lParam);
     case layout::kUseBenchTable: g_benchTable = wParam != 0; return 1;
+    case layout::kDrawMenuItem: return DrawMenuItem(wParam, lParam);
     default: return 0;
     }
 }
 
 LRESULT CALLBACK LayoutProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message > WM_APP && message <= layout::kUseBenchTable) return Answer(message, wParam, lParam);
+    if (message > WM_APP && message <= layout::kDrawMenuItem) return Answer(message, wParam, lParam);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -87,7 +87,22 @@ enum Request : UINT {
     kBench,
     // wParam: 1 deals the bench table on the next deal, 0 the layout table.
     kUseBenchTable,
+    // Has the main window measure and draw one item of a picture menu into
+    // a picture of the module's. wParam: menu (0 Backgrounds, 1 Card sets)
+    // | item << 8 | selected << 16; lParam: the item's width. Result: the
+    // address of a MenuItemPicture in the program's memory, or 0.
+    kDrawMenuItem,
 };
+
+struct MenuItemPicture {
+    int32_t id;          // the item's command
+    int32_t ownerDrawn;  // nonzero when the item is owner-drawn
+    int32_t measuredWidth, measuredHeight;
+    int32_t width, height;  // of the pixels below
+    uint32_t pixels[160 * 80];  // 0x00RRGGBB, rows from the top
+};
+constexpr int kMenuItemHeight = 71;
+constexpr uint32_t kUnpainted = 0xFF00FF;  // the item's picture before drawing
 
 // The bench table: a deal of 13 stacks as a classic patience lays it out:
 // a stock, a waste, four foundations and seven fanned columns.
