@@ -1,4 +1,7 @@
 // FreeCell on the headless host.
+#include <array>
+#include <unordered_set>
+
 #include "move_table.h"
 
 namespace {
@@ -97,6 +100,166 @@ TEST_F(FreeCellGame, AutoPlayWinsFromFourRuns)
     EXPECT_EQ(g->GamesWon(), 1);
     EXPECT_EQ(g->ScoreText(), "Score: 52");
     EXPECT_EQ(g->Module(0).entry.getScore(), 52);
+}
+
+// A way through a real deal, found by a plain depth-first search whose
+// every step is a drag the host can make: one card, or a run as long as the
+// free cells and empty columns allow.
+class FreeCellSearch {
+public:
+    struct Step {
+        int from, card, to;  // piles as the table numbers them; to == -1: a foundation
+    };
+
+    explicit FreeCellSearch(Session& g)
+    {
+        for (int c = 0; c < 8; ++c)
+            for (int k = 0; k < g.count(T(c)); ++k) columns_[c].push_back(static_cast<char>(g->Stack(T(c)).cards[k].image));
+    }
+    bool solve(std::vector<Step>& path) { return search(path); }
+
+private:
+    using Card = gametest::Card;
+    static bool Fits(Card lower, Card c)
+    {
+        return kit::Rank(lower) == kit::Rank(c) + 1 && kit::ColourOf(lower) != kit::ColourOf(c);
+    }
+    bool homeTakes(Card c) const { return home_[static_cast<size_t>(kit::Suit(c))] == kit::Rank(c); }
+    bool safe(Card c) const
+    {
+        const int r = kit::Rank(c);
+        for (int s = 0; s < 4; ++s)
+            if (kit::ColourOf(kit::MakeCard(s, 0)) != kit::ColourOf(c) && home_[static_cast<size_t>(s)] < r) return false;
+        return true;
+    }
+    std::string key() const
+    {
+        std::array<std::string, 8> cols = columns_;
+        std::sort(cols.begin(), cols.end());
+        std::string k(home_.begin(), home_.end());
+        for (const auto& col : cols) k += col + '|';
+        std::array<int, 4> cells = cells_;
+        std::sort(cells.begin(), cells.end());
+        for (int c : cells) k += static_cast<char>(c + 1);
+        return k;
+    }
+    int freeCells() const { return static_cast<int>(std::count(cells_.begin(), cells_.end(), -1)); }
+    int emptyColumns(int besides) const
+    {
+        int n = 0;
+        for (int c = 0; c < 8; ++c) n += c != besides && columns_[c].empty();
+        return n;
+    }
+    int runLength(int c) const
+    {
+        const std::string& col = columns_[c];
+        int n = col.empty() ? 0 : 1;
+        while (n < static_cast<int>(col.size()) && Fits(col[col.size() - n - 1], col[col.size() - n])) ++n;
+        return n;
+    }
+    Card topOf(int p) const  // a column 0..7 or a cell 8..11
+    {
+        if (p < 8) return columns_[p].empty() ? -1 : columns_[p].back();
+        return cells_[static_cast<size_t>(p - 8)];
+    }
+    static int Pile(int p) { return p < 0 ? -1 : p < 8 ? T(p) : C(p - 8); }
+
+    // Moves the top n cards of `from` to `to` and searches on; undone on failure.
+    bool tryMove(int from, int n, int to, std::vector<Step>& path)
+    {
+        std::string moving;
+        if (from < 8) {
+            moving = columns_[from].substr(columns_[from].size() - static_cast<size_t>(n));
+            columns_[from].resize(columns_[from].size() - static_cast<size_t>(n));
+        } else {
+            moving = std::string(1, static_cast<char>(cells_[static_cast<size_t>(from - 8)]));
+            cells_[static_cast<size_t>(from - 8)] = -1;
+        }
+        if (to < 0) ++home_[static_cast<size_t>(kit::Suit(moving[0]))];
+        else if (to < 8) columns_[to] += moving;
+        else cells_[static_cast<size_t>(to - 8)] = moving[0];
+        path.push_back({Pile(from), from < 8 ? static_cast<int>(columns_[from].size()) : 0, Pile(to)});
+        if (search(path)) return true;
+        path.pop_back();
+        if (to < 0) --home_[static_cast<size_t>(kit::Suit(moving[0]))];
+        else if (to < 8) columns_[to].resize(columns_[to].size() - moving.size());
+        else cells_[static_cast<size_t>(to - 8)] = -1;
+        if (from < 8) columns_[from] += moving;
+        else cells_[static_cast<size_t>(from - 8)] = moving[0];
+        return false;
+    }
+
+    bool search(std::vector<Step>& path)
+    {
+        if (std::all_of(home_.begin(), home_.end(), [](char n) { return n == 13; })) return true;
+        if (++nodes_ > 300000 || path.size() > 400 || !seen_.insert(key()).second) return false;
+        for (int p = 0; p < 12; ++p) {  // a card safe at home goes there without choice
+            const Card c = topOf(p);
+            if (c >= 0 && homeTakes(c) && safe(c)) return tryMove(p, 1, -1, path);
+        }
+        for (int p = 0; p < 12; ++p)
+            if (topOf(p) >= 0 && homeTakes(topOf(p)) && tryMove(p, 1, -1, path)) return true;
+        for (int from = 0; from < 8; ++from) {  // runs onto cards
+            const int run = runLength(from);
+            for (int to = 0; to < 8; ++to) {
+                if (to == from || columns_[to].empty()) continue;
+                // Only whole runs: splitting one onto another card gains nothing here.
+                const Card bottom = columns_[from][columns_[from].size() - static_cast<size_t>(run)];
+                if (Fits(columns_[to].back(), bottom) && run <= (freeCells() + 1) << emptyColumns(-1) &&
+                    tryMove(from, run, to, path))
+                    return true;
+            }
+        }
+        for (int cell = 8; cell < 12; ++cell)
+            for (int to = 0; to < 8; ++to)
+                if (topOf(cell) >= 0 && !columns_[to].empty() && Fits(columns_[to].back(), topOf(cell)) &&
+                    tryMove(cell, 1, to, path))
+                    return true;
+        const int empty = static_cast<int>(std::find_if(columns_.begin(), columns_.end(),
+                                                        [](const std::string& c) { return c.empty(); }) -
+                                           columns_.begin());
+        if (empty < 8) {
+            for (int from = 0; from < 8; ++from) {  // the longest run that can go into an empty column
+                const int n = std::min(runLength(from), (freeCells() + 1) << emptyColumns(empty));
+                if (n > 0 && n < static_cast<int>(columns_[from].size()) && tryMove(from, n, empty, path)) return true;
+            }
+            for (int cell = 8; cell < 12; ++cell)
+                if (topOf(cell) >= 0 && tryMove(cell, 1, empty, path)) return true;
+        }
+        const int cell = static_cast<int>(std::find(cells_.begin(), cells_.end(), -1) - cells_.begin());
+        if (cell < 4)
+            for (int from = 0; from < 8; ++from)
+                if (!columns_[from].empty() && tryMove(from, 1, 8 + cell, path)) return true;
+        return false;
+    }
+
+    std::array<std::string, 8> columns_;
+    std::array<int, 4> cells_ = {-1, -1, -1, -1};
+    std::array<char, 4> home_ = {};
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0;
+};
+
+TEST_F(FreeCellGame, PlaysRealDealsFromStartToWin)
+{
+    for (uint32_t seed = 1; seed <= 5; ++seed) {
+        ASSERT_TRUE(g.start(seed));
+        const int wonBefore = g->GamesWon();
+        std::vector<FreeCellSearch::Step> path;
+        ASSERT_TRUE(FreeCellSearch(g).solve(path)) << "seed " << seed;
+        for (const FreeCellSearch::Step& s : path) {
+            int to = s.to;
+            for (int f = 0; f < 4 && to < 0; ++f)  // the foundation of the card's suit
+                if (g.count(F(f)) > 0 && kit::Suit(g->Stack(F(f)).cards[0].image) == kit::Suit(g.top(s.from)))
+                    to = F(f);
+            for (int f = 0; f < 4 && to < 0; ++f)  // or the first empty one, for an ace
+                if (g.count(F(f)) == 0) to = F(f);
+            const int card = s.to < 0 || s.from < kTableau ? g.count(s.from) - 1 : s.card;
+            ASSERT_TRUE(g->DragCard(s.from, card, to)) << "seed " << seed << ": " << g.pile(s.from) << " to " << g.pile(to);
+        }
+        EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
+        EXPECT_EQ(g->Module(0).entry.getScore(), 52);
+    }
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Golf on the headless host.
+#include <set>
+
 #include "move_table.h"
 
 namespace {
@@ -85,6 +87,72 @@ TEST_F(GolfGame, IsWonWhenTheColumnsAreClear)
     EXPECT_EQ(g->GamesWon(), 1);
     EXPECT_EQ(g->ScoreText(), "Score: 36");
     EXPECT_EQ(g->Module(0).entry.getScore(), 36);
+}
+
+// A way through a real deal, found by search: each step a column (0..6)
+// whose top card plays, or -1 to turn the stock.
+class GolfSearch {
+public:
+    explicit GolfSearch(Session& g)
+    {
+        for (int c = 0; c < 7; ++c)
+            for (int k = 0; k < g.count(T(c)); ++k) columns_[c].push_back(g->Stack(T(c)).cards[k].image);
+        for (int k = 0; k < g.count(kStock); ++k) stock_.push_back(g->Stack(kStock).cards[k].image);
+        home_ = g.top(kFoundation);
+        for (int c = 0; c < 7; ++c) heights_[c] = static_cast<int>(columns_[c].size());
+    }
+    bool solve(std::vector<int>& path) { return step(static_cast<int>(stock_.size()), home_, path); }
+
+private:
+    bool step(int stockLeft, gametest::Card home, std::vector<int>& path)
+    {
+        uint64_t key = static_cast<uint64_t>(stockLeft) << 6 | static_cast<uint64_t>(home);
+        bool clear = true;
+        for (int h : heights_) {
+            key = key << 3 | static_cast<uint64_t>(h);
+            clear = clear && h == 0;
+        }
+        if (clear) return true;
+        if (!seen_.insert(key).second) return false;
+        for (int c = 0; c < 7; ++c) {
+            if (heights_[c] == 0) continue;
+            const gametest::Card card = columns_[c][static_cast<size_t>(heights_[c] - 1)];
+            if (std::abs(kit::Rank(card) - kit::Rank(home)) != 1) continue;
+            --heights_[c];
+            path.push_back(c);
+            if (step(stockLeft, card, path)) return true;
+            path.pop_back();
+            ++heights_[c];
+        }
+        if (stockLeft == 0) return false;
+        path.push_back(-1);
+        if (step(stockLeft - 1, stock_[static_cast<size_t>(stockLeft - 1)], path)) return true;
+        path.pop_back();
+        return false;
+    }
+
+    std::vector<gametest::Card> columns_[7], stock_;
+    gametest::Card home_;
+    int heights_[7] = {};
+    std::set<uint64_t> seen_;
+};
+
+TEST_F(GolfGame, PlaysARealDealFromStartToWin)
+{
+    constexpr uint32_t seed = 3;  // a deal that can be won
+    ASSERT_TRUE(g.start(seed));
+    std::vector<int> path;
+    ASSERT_TRUE(GolfSearch(g).solve(path));
+    const int wonBefore = g->GamesWon();
+    for (int column : path) {
+        if (column < 0) {
+            ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1));
+        } else {
+            ASSERT_TRUE(g->DragCard(T(column), g.count(T(column)) - 1, kFoundation)) << "seed " << seed;
+        }
+    }
+    EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
+    EXPECT_EQ(g->Module(0).entry.getScore(), 35 + g.count(kStock));
 }
 
 }  // namespace
