@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "table/card_metrics.h"
 #include "table/rect.h"
 #include "tessel_table.h"
 
@@ -61,6 +62,14 @@ public:
     // Modal; returns when the player closed it.
     virtual void ShowGameOver(bool won) = 0;
     virtual void PostCommand(int command) = 0;
+
+    // A message box owned by the main window, with one OK button and no icon.
+    virtual void ShowMessage(const char* text, const char* caption) = 0;
+
+    // Card pictures: whether the library of a card size is there, and
+    // loading the pictures of a size (nothing more: no relayout, no refit).
+    virtual bool CardSizeAvailable(table::CardSize size) = 0;
+    virtual void LoadCardPictures(table::CardSize size) = 0;
 };
 
 }  // namespace interaction

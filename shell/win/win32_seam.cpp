@@ -9,6 +9,7 @@
 #include "shell/win/gdi_owner.h"
 #include "shell/win/host.h"
 #include "shell/win/placement.h"
+#include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
 
 namespace shell {
@@ -158,6 +159,21 @@ void Win32Seam::ShowGameOver(bool won)
 void Win32Seam::PostCommand(int command)
 {
     PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+void Win32Seam::ShowMessage(const char* text, const char* caption)
+{
+    MessageBoxA(Main(), text, caption, MB_OK);
+}
+
+bool Win32Seam::CardSizeAvailable(table::CardSize size)
+{
+    return size == table::CardSize::Large ? table::LargeCardsAvailable() : table::SmallCardsAvailable();
+}
+
+void Win32Seam::LoadCardPictures(table::CardSize size)
+{
+    table::SelectCardSize(static_cast<int>(size), false);
 }
 
 }  // namespace shell

@@ -39,6 +39,9 @@ public:
     void RedrawMenuBar() override;
     void ShowGameOver(bool won) override;
     void PostCommand(int command) override;
+    void ShowMessage(const char* text, const char* caption) override;
+    bool CardSizeAvailable(table::CardSize size) override;
+    void LoadCardPictures(table::CardSize size) override;
 };
 
 }  // namespace shell

@@ -19,6 +19,7 @@ enum class SeamCall {
     PlaySound, CaptureMouse, ReleaseMouse,
     SetTitle, FitWindowToTable, EnableGameCommands, CheckMenuItem, CheckGameListRow,
     AppendOptionItem, RemoveOptionItems, RedrawMenuBar, ShowGameOver, PostCommand,
+    ShowMessage, LoadCardPictures,
 };
 
 struct SeamEvent {
@@ -31,6 +32,7 @@ struct SeamEvent {
     int number = 0;           // command, row, option count, card image
     int number2 = 0;          // table height, picture kind
     std::string text;
+    std::string text2;        // ShowMessage: the caption
 };
 
 inline SeamEvent Ev(SeamCall call, table::Rect rect = {}, bool flag = false)
@@ -51,6 +53,8 @@ public:
     uint32_t tickStep = 1;  // every TickCount call advances the clock
     int64_t calendarSeconds = 1700000000;
     std::deque<int> posted;
+    bool smallCardsAvailable = true;
+    bool largeCardsAvailable = true;
 
     void Clear() { events.clear(); }
 
@@ -161,6 +165,23 @@ public:
         e.number = command;
         Add(e);
         posted.push_back(command);
+    }
+
+    void ShowMessage(const char* text, const char* caption) override
+    {
+        SeamEvent e = Text(SeamCall::ShowMessage, text);
+        e.text2 = caption ? caption : "";
+        Add(e);
+    }
+    bool CardSizeAvailable(table::CardSize size) override
+    {
+        return size == table::CardSize::Large ? largeCardsAvailable : smallCardsAvailable;
+    }
+    void LoadCardPictures(table::CardSize size) override
+    {
+        SeamEvent e = Ev(SeamCall::LoadCardPictures);
+        e.number = static_cast<int>(size);
+        Add(e);
     }
 
 private:

@@ -1,0 +1,70 @@
+#include "persistence/score_file.h"
+
+#include "persistence/host_state.h"
+
+namespace persistence {
+
+namespace {
+
+char Folded(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool SameName(const char* a, const char* b)
+{
+    for (;; ++a, ++b) {
+        if (Folded(*a) != Folded(*b)) return false;
+        if (*a == '\0') return true;
+    }
+}
+
+}  // namespace
+
+int FindModuleByName(const modules::ModuleTable& modules, const char* name)
+{
+    const int rows = modules.count < 0 ? 0 : (modules.count > modules::kMaxModules ? modules::kMaxModules : modules.count);
+    for (int i = 0; i < rows; ++i) {
+        char rowName[TS_NAME_BYTES];
+        CopyText(rowName, modules.rows[static_cast<size_t>(i)].name);
+        if (SameName(rowName, name)) return i;
+    }
+    return -1;
+}
+
+void ReadScoreFile(modules::ModuleTable& modules, ByteSource& in)
+{
+    ScoreFileHeader header;
+    if (!ReadRecord(in, header) || header.magic != kScoreFileMagic || header.version != kScoreFileVersion) return;
+    for (int i = 0; i < header.count; ++i) {
+        ScoreFileRecord record;
+        if (!ReadRecord(in, record)) return;
+        record.name[sizeof record.name - 1] = '\0';
+        const int row = FindModuleByName(modules, record.name);
+        if (row < 0) continue;
+        modules::ScoreRecord& score = modules.rows[static_cast<size_t>(row)].score;
+        score.played = record.played;
+        score.wins = record.wins;
+        score.scoreTotal = record.scoreTotal;
+        score.scoreMax = record.scoreMax;
+    }
+}
+
+void WriteScoreFile(const modules::ModuleTable& modules, ByteSink& out)
+{
+    ScoreFileHeader header;
+    header.count = static_cast<int16_t>(modules.count);
+    WriteRecord(out, header);
+    for (int i = 0; i < modules.count; ++i) {
+        const modules::ModuleEntry& row = modules.rows[static_cast<size_t>(i)];
+        ScoreFileRecord record;
+        CopyText(record.name, row.name);
+        record.played = row.score.played;
+        record.wins = row.score.wins;
+        record.scoreTotal = row.score.scoreTotal;
+        record.scoreMax = row.score.scoreMax;
+        WriteRecord(out, record);
+    }
+}
+
+}  // namespace persistence

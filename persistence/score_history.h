@@ -1,0 +1,24 @@
+// What the Score History dialog lists, and its Clear Scores.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "modules/module_entry.h"
+
+namespace persistence {
+
+// Tab stops of the list, in dialog template units.
+constexpr int kScoreHistoryTabStops[4] = {90, 120, 150, 180};
+
+// scoreTotal / played, truncated toward zero; 0 when nothing was played.
+int32_t AverageScore(const modules::ScoreRecord& score);
+
+// The heading, an empty line, then one line per row: name, played, wins,
+// best score and average, separated by tabs.
+std::vector<std::string> ScoreHistoryLines(const modules::ModuleTable& modules);
+
+void ClearScores(modules::ModuleTable& modules);
+
+}  // namespace persistence
