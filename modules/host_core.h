@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "furniture/strip_layout.h"
 #include "interaction/drag_state.h"
 #include "interaction/host_seam.h"
 #include "modules/host_random.h"
@@ -37,7 +38,7 @@ struct GameFlow {
     UndoSnapshot snapshot;
 };
 
-constexpr int32_t kStripHeight = 32;
+using furniture::kStripHeight;
 
 struct HostCore {
     explicit HostCore(interaction::HostSeam& s) : seam(s) {}

@@ -5,13 +5,14 @@
 
 #include <cstdint>
 
+#include "furniture/strip_layout.h"
 #include "table/card_metrics.h"
 #include "table/rect.h"
 
 namespace shell {
 
 // Rows of the client area above the table: buttons, score and message.
-constexpr int32_t kStripHeight = 32;
+using furniture::kStripHeight;
 
 struct Extent {
     int32_t width = 0;
