@@ -7,6 +7,14 @@ namespace {
 // Steps from the bottom card to the top one: count - 1, or 0 when empty.
 int32_t Steps(const CardStack& s) { return s.count > 0 ? s.count - 1 : 0; }
 
+// Positions come from modules and saved games unchecked. Screen coordinates
+// are kept within +-2^29 so no later sum or difference can overflow.
+constexpr int64_t kCoordLimit = int64_t{1} << 29;
+int32_t Clamp(int64_t v)
+{
+    return static_cast<int32_t>(v < -kCoordLimit ? -kCoordLimit : v > kCoordLimit ? kCoordLimit : v);
+}
+
 // A direction outside 0..9 is laid out as a squared pile.
 int16_t Direction(const CardStack& s)
 {
@@ -17,21 +25,24 @@ int16_t Direction(const CardStack& s)
 
 Rect StackRect(const CardStack& s, const TableView& v)
 {
-    const int32_t x = v.origin.x + s.x;
-    const int32_t y = v.origin.y + s.y;
-    const int32_t w = v.cards.width, h = v.cards.height;
-    const int32_t n = Steps(s);
+    const int64_t x = int64_t{v.origin.x} + s.x;
+    const int64_t y = int64_t{v.origin.y} + s.y;
+    const int64_t w = v.cards.width, h = v.cards.height;
+    const int64_t dx = int64_t{Steps(s)} * v.cards.fanX;
+    const int64_t dy = int64_t{Steps(s)} * v.cards.fanY;
+    int64_t l = x, t = y, r = x + w, b = y + h;
     switch (Direction(s)) {
     case TS_FAN_LEFT:
-    case TS_FAN_LEFT_TOP: return {x - n * v.cards.fanX, y, x + w, y + h};
+    case TS_FAN_LEFT_TOP: l -= dx; break;
     case TS_FAN_RIGHT:
-    case TS_FAN_RIGHT_TOP: return {x, y, x + n * v.cards.fanX + w, y + h};
+    case TS_FAN_RIGHT_TOP: r += dx; break;
     case TS_FAN_UP:
-    case TS_FAN_UP_TOP: return {x, y - n * v.cards.fanY, x + w, y + h};
+    case TS_FAN_UP_TOP: t -= dy; break;
     case TS_FAN_DOWN:
-    case TS_FAN_DOWN_TOP: return {x, y, x + w, y + n * v.cards.fanY + h};
-    default: return {x, y, x + w, y + h};
+    case TS_FAN_DOWN_TOP: b += dy; break;
+    default: break;
     }
+    return {Clamp(l), Clamp(t), Clamp(r), Clamp(b)};
 }
 
 Point FirstCardPos(const CardStack& s, const TableView& v)
@@ -65,7 +76,7 @@ Point CardPos(const CardStack& s, const TableView& v, int16_t i)
 {
     const Point first = FirstCardPos(s, v);
     const Point step = CardStep(s, v);
-    return {first.x + i * step.x, first.y + i * step.y};
+    return {Clamp(first.x + int64_t{i} * step.x), Clamp(first.y + int64_t{i} * step.y)};
 }
 
 Rect CardRect(const CardStack& s, const TableView& v, int16_t i)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "table/geometry.h"
 
 using table::CardTable;
@@ -154,4 +156,28 @@ TEST(Geometry, DropTargetsRankByOverlapThenByTableOrder)
         ASSERT_EQ(n, static_cast<int16_t>(c.order.size())) << c.what;
         for (int16_t i = 0; i < n; ++i) EXPECT_EQ(out.stack[static_cast<size_t>(i)], c.order[static_cast<size_t>(i)]) << c.what;
     }
+}
+
+TEST(Geometry, PositionsFromAnUntrustedFileCannotOverflow)
+{
+    // Under UndefinedBehaviorSanitizer any signed overflow here aborts the test.
+    CardTable t;
+    const int32_t extremes[] = {INT32_MAX, INT32_MIN, INT32_MAX - 20, INT32_MIN + 5};
+    for (int32_t x : extremes)
+        for (int16_t fan = 0; fan < TS_FAN_DIRECTIONS; ++fan) {
+            CardStack* s = Add(t, x, x / 2, fan, 60);
+            s->count = 32767;  // a count no capacity backs: geometry only reads the header
+            const Rect r = table::StackRect(*s, kSmall);
+            EXPECT_LE(r.left, r.right);
+            EXPECT_LE(r.top, r.bottom);
+            EXPECT_LE(r.right, 1 << 29);
+            EXPECT_GE(r.left, -(1 << 29));
+            table::CardRect(*s, kSmall, 32766);
+            table::TopAreaRect(*s, kSmall);
+            if (t.count() == table::kMaxStacks) break;
+        }
+    table::DropTargets out;
+    table::RankDropTargets(t.live(), kSmall, {INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2}, out);
+    EXPECT_EQ(out.count, 0) << "stacks beyond the limit collapse to no area";
+    table::HitTest(t.live(), kSmall, {1 << 29, 1 << 29});
 }
