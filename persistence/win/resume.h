@@ -1,4 +1,5 @@
-// The resume file and the score file beside the executable.
+// The resume file and the score file beside the executable, and the Score
+// History dialog.
 #pragma once
 
 namespace persistence {

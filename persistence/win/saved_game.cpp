@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <cstdio>
-
-#include "shell/win/app.h"
+#include "persistence/game_file.h"
+#include "persistence/win/file_io.h"
+#include "shell/win/host.h"
 
 namespace persistence {
 
@@ -13,47 +13,56 @@ namespace {
 
 constexpr char kFilter[] = "Tessel Game File\0*.tsg\0";
 constexpr char kExtension[] = "tsg";
-constexpr DWORD kLoadFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+constexpr DWORD kLoadFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;  // 4100
+constexpr DWORD kSaveFlags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;  // 2052
+static_assert(kLoadFlags == 4100 && kSaveFlags == 2052);
 
-void ShowLoadError(const char* text, const char* caption)
+// The dialogs share one file name buffer, emptied before each.
+char g_fileName[256];
+
+OPENFILENAMEA DialogParameters(const char* title, DWORD flags)
 {
-    MessageBoxA(shell::TheApp().mainWindow, text, caption, MB_OK);
-}
-
-}  // namespace
-
-// The reader of the saved-game format comes with the saved games; for now
-// a file that cannot be opened is reported, and any other file is not loaded.
-bool LoadGameFile(const char* path)
-{
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        char text[300];
-        std::snprintf(text, sizeof text, "Couldn't open game file: %s", path);
-        ShowLoadError(text, "Load Game Error 1");
-        return false;
-    }
-    CloseHandle(file);
-    return false;
-}
-
-void ShowLoadGameDialog()
-{
-    char fileName[256] = {};
+    g_fileName[0] = '\0';
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = nullptr;
     ofn.lpstrFilter = kFilter;
-    ofn.lpstrFile = fileName;
-    ofn.nMaxFile = sizeof fileName;
-    ofn.lpstrTitle = "Load Saved Game";
-    ofn.Flags = kLoadFlags;
+    ofn.lpstrFile = g_fileName;
+    ofn.nMaxFile = sizeof g_fileName;
+    ofn.lpstrTitle = title;
+    ofn.Flags = flags;
     ofn.lpstrDefExt = kExtension;
-    if (GetOpenFileNameA(&ofn)) LoadGameFile(fileName);
+    return ofn;
 }
 
-// Saving arrives with the saved-game writer.
-void ShowSaveGameDialog() {}
+}  // namespace
+
+bool LoadGameFile(const char* path)
+{
+    FileSource file(path);
+    return LoadGameFile(shell::TheCore(), TheGameMemory(), file.IsOpen() ? &file : nullptr, path) == LoadError::None;
+}
+
+bool WriteGameFile(const char* path)
+{
+    modules::HostCore& core = shell::TheCore();
+    if (!core.hasModule()) return false;
+    FileSink file(path);
+    if (!file.IsOpen()) return false;
+    return WriteGameFile(core, TheGameMemory(), file);
+}
+
+void ShowLoadGameDialog()
+{
+    OPENFILENAMEA ofn = DialogParameters("Load Saved Game", kLoadFlags);
+    if (GetOpenFileNameA(&ofn)) LoadGameFile(g_fileName);
+}
+
+void ShowSaveGameDialog()
+{
+    if (!shell::TheCore().hasModule()) return;
+    OPENFILENAMEA ofn = DialogParameters("Save Current Game", kSaveFlags);
+    if (GetSaveFileNameA(&ofn)) WriteGameFile(g_fileName);
+}
 
 }  // namespace persistence

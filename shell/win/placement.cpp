@@ -2,6 +2,7 @@
 
 #include "shell/win/app.h"
 #include "shell/win/host.h"
+#include "shell/win/settings.h"
 #include "shell/win/surfaces.h"
 
 namespace shell {
@@ -74,10 +75,22 @@ void RefitWindow()
     if (const modules::ModuleEntry* m = core.currentModule()) FitWindowToTable(m->tableWidth, m->tableHeight);
 }
 
-void ApplySavedPlacement(int showCommand)
+void ApplySavedPlacement(int /*showCommand*/)
 {
     HWND window = TheApp().mainWindow;
-    ShowWindow(window, showCommand);
+    // The show command saved at the last exit, or the one the program was
+    // started with when nothing was saved.
+    const persistence::CurStateRecord& saved = TheCurState();
+    if (persistence::RestoresSavedRect(saved, CurStateWasRead(), TheCore().flow.currentModule)) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(window, &placement);
+        placement.showCmd = saved.showCmd;
+        placement.rcNormalPosition = RECT{saved.left, saved.top, saved.right, saved.bottom};
+        SetWindowPlacement(window, &placement);
+    } else {
+        ShowWindow(window, static_cast<int>(saved.showCmd));
+    }
     UpdateWindow(window);
 }
 

@@ -1,0 +1,102 @@
+#include "persistence/win/file_io.h"
+
+namespace persistence {
+
+FileSource::FileSource(const char* path)
+    : file_(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+{
+}
+
+FileSource::~FileSource()
+{
+    if (IsOpen()) CloseHandle(file_);
+}
+
+size_t FileSource::Read(void* dst, size_t n)
+{
+    size_t total = 0;
+    auto* p = static_cast<char*>(dst);
+    while (IsOpen() && total < n) {
+        const DWORD want = static_cast<DWORD>(n - total > 0x10000000u ? 0x10000000u : n - total);
+        DWORD got = 0;
+        if (!ReadFile(file_, p + total, want, &got, nullptr) || got == 0) break;
+        total += got;
+    }
+    return total;
+}
+
+uint64_t FileSource::Remaining()
+{
+    LARGE_INTEGER size{}, here{}, zero{};
+    if (!IsOpen() || !GetFileSizeEx(file_, &size) || !SetFilePointerEx(file_, zero, &here, FILE_CURRENT)) return 0;
+    return size.QuadPart > here.QuadPart ? static_cast<uint64_t>(size.QuadPart - here.QuadPart) : 0;
+}
+
+FileSink::FileSink(const char* path)
+    : file_(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)),
+      good_(file_ != INVALID_HANDLE_VALUE)
+{
+}
+
+FileSink::~FileSink()
+{
+    Close();
+}
+
+void FileSink::Write(const void* src, size_t n)
+{
+    DWORD written = 0;
+    if (!IsOpen() || !WriteFile(file_, src, static_cast<DWORD>(n), &written, nullptr) || written != n) good_ = false;
+}
+
+bool FileSink::Close()
+{
+    if (IsOpen()) {
+        if (!CloseHandle(file_)) good_ = false;
+        file_ = INVALID_HANDLE_VALUE;
+    }
+    return good_;
+}
+
+TSMemory GlobalGameMemory::Allocate(size_t bytes)
+{
+    return GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+}
+
+size_t GlobalGameMemory::Size(TSMemory block)
+{
+    return GlobalSize(static_cast<HGLOBAL>(block));
+}
+
+void* GlobalGameMemory::Lock(TSMemory block)
+{
+    return GlobalLock(static_cast<HGLOBAL>(block));
+}
+
+void GlobalGameMemory::Unlock(TSMemory block)
+{
+    GlobalUnlock(static_cast<HGLOBAL>(block));
+}
+
+void GlobalGameMemory::Free(TSMemory block)
+{
+    GlobalFree(static_cast<HGLOBAL>(block));
+}
+
+GlobalGameMemory& TheGameMemory()
+{
+    static GlobalGameMemory memory;
+    return memory;
+}
+
+std::string BesideExecutable(const char* fileName)
+{
+    char path[256] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path - 1);
+    std::string dir(path, n < sizeof path ? n : 0);
+    const size_t slash = dir.rfind('\\');
+    dir.resize(slash == std::string::npos ? 0 : slash + 1);
+    return dir + fileName;
+}
+
+}  // namespace persistence

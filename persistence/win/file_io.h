@@ -1,0 +1,84 @@
+// Files and movable memory for the saved-game, resume and score files.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "persistence/byte_stream.h"
+#include "persistence/game_memory.h"
+
+namespace persistence {
+
+// A file opened for reading; !IsOpen() when it could not be opened.
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(const char* path);
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+    size_t Read(void* dst, size_t n) override;
+    uint64_t Remaining() override;
+
+private:
+    HANDLE file_;
+};
+
+// A file created for writing, replacing any file of that name.
+class FileSink final : public ByteSink {
+public:
+    explicit FileSink(const char* path);
+    ~FileSink() override;
+    FileSink(const FileSink&) = delete;
+    FileSink& operator=(const FileSink&) = delete;
+
+    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+    void Write(const void* src, size_t n) override;
+    bool Good() const override { return good_; }
+    // Closes the file; false when it was never written whole.
+    bool Close();
+
+private:
+    HANDLE file_;
+    bool good_;
+};
+
+// Movable global memory, zero-filled, as modules exchange it.
+class GlobalGameMemory final : public GameMemory {
+public:
+    TSMemory Allocate(size_t bytes) override;
+    size_t Size(TSMemory block) override;
+    void* Lock(TSMemory block) override;
+    void Unlock(TSMemory block) override;
+    void Free(TSMemory block) override;
+};
+
+GlobalGameMemory& TheGameMemory();
+
+// A file beside the running executable (the current directory when its
+// path has no backslash).
+std::string BesideExecutable(const char* fileName);
+
+// Writes a file through a temporary file beside it that is renamed over
+// the old one only once it was written whole: a crash or a full disk never
+// leaves half a file in its place. write() returns false to write nothing.
+template <typename WriteFn>
+bool ReplaceFile(const std::string& path, WriteFn write)
+{
+    const std::string temporary = path + ".new";
+    bool written = false;
+    {
+        FileSink out(temporary.c_str());
+        if (!out.IsOpen()) return false;
+        written = write(out);
+        written = out.Close() && written;
+    }
+    if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+}  // namespace persistence

@@ -1,0 +1,104 @@
+#include "shell/win/settings.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "shell/win/app.h"
+#include "shell/win/host.h"
+#include "shell/win/services.h"
+
+namespace shell {
+
+namespace {
+
+constexpr char kSettingsKey[] = "SOFTWARE\\Quillory\\LumoraSolitaire\\Settings";
+constexpr char kValueName[] = "CurState";
+constexpr char kExtensionKey[] = ".tsg";
+constexpr char kTypeKey[] = "LumoraSolitaire";
+constexpr char kTypeName[] = "Lumora Solitaire Saved Game";
+constexpr char kOpenCommandKey[] = "shell\\open\\command";
+constexpr char kOpenSuffix[] = " %1";
+
+struct Settings {
+    persistence::CurStateRecord record;
+    bool read = false;
+};
+
+Settings& TheSettings()
+{
+    static Settings settings;
+    return settings;
+}
+
+void SetDefaultValue(HKEY key, const char* subkey, const char* text)
+{
+    RegSetValueA(key, subkey, REG_SZ, text, static_cast<DWORD>(std::strlen(text)));
+}
+
+// ".tsg" files open with this executable. A path too long to take its
+// " %1" within 256 bytes is not registered at all rather than cut.
+void Associate()
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyA(HKEY_CLASSES_ROOT, kExtensionKey, &key) == ERROR_SUCCESS) {
+        SetDefaultValue(key, nullptr, kTypeKey);
+        RegCloseKey(key);
+    }
+    if (RegCreateKeyA(HKEY_CLASSES_ROOT, kTypeKey, &key) != ERROR_SUCCESS) return;
+    char command[256] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, command, sizeof command);
+    SetDefaultValue(key, nullptr, kTypeName);
+    if (n > 0 && n + sizeof kOpenSuffix <= sizeof command) {
+        std::memcpy(command + n, kOpenSuffix, sizeof kOpenSuffix);
+        SetDefaultValue(key, kOpenCommandKey, command);
+    }
+    RegCloseKey(key);
+}
+
+}  // namespace
+
+const persistence::CurStateRecord& TheCurState()
+{
+    return TheSettings().record;
+}
+
+bool CurStateWasRead()
+{
+    return TheSettings().read;
+}
+
+void ReadSettingsAndAssociate(int showCommand)
+{
+    Associate();
+    Settings& s = TheSettings();
+    const uint32_t start = static_cast<uint32_t>(showCommand);
+    s.record = persistence::DefaultCurState(start);
+    s.read = false;
+    HKEY key = nullptr;
+    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, &key) != ERROR_SUCCESS) return;
+    unsigned char value[sizeof(persistence::CurStateRecord)] = {};
+    DWORD size = sizeof value;
+    DWORD type = 0;
+    const LONG result = RegQueryValueExA(key, kValueName, nullptr, &type, value, &size);
+    RegCloseKey(key);
+    if (result == ERROR_SUCCESS && type == REG_BINARY)
+        s.record = persistence::CurStateFromValue(value, size, start, s.read);
+}
+
+void WriteSettings()
+{
+    Settings& s = TheSettings();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(TheApp().mainWindow, &placement);
+    const RECT& r = placement.rcNormalPosition;
+    s.record = persistence::CurStateAtExit(s.record, TheCore().flow.currentModule, placement.showCmd, r.left, r.top,
+                                           r.right, r.bottom);
+    HKEY key = nullptr;
+    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, &key) != ERROR_SUCCESS) return;
+    RegSetValueExA(key, kValueName, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&s.record), sizeof s.record);
+    RegCloseKey(key);
+}
+
+}  // namespace shell
