@@ -83,7 +83,7 @@ std::string ForEditControl(std::string_view text)
             if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else if (c == '\n') {
             out += "\r\n";
-        } else if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') {
+        } else if ((static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) || c == '\t') {
             out += c;
         }
     }

@@ -1,0 +1,56 @@
+// The help window's topics and its search.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/help_topics.h"
+
+namespace {
+
+TEST(HelpTopics, TheProgramsTopicsThenTheRulesOfEachGame)
+{
+    std::vector<shell::HelpTopic> topics = shell::HostHelpTopics();
+    std::vector<std::string> titles;
+    for (const auto& t : topics) titles.push_back(t.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"How to play", "Menus and keys", "Saved games and scores"}));
+    for (const auto& t : topics) {
+        EXPECT_FALSE(t.text.empty());
+        EXPECT_EQ(t.text.find("\n"), t.text.find("\r\n") + 1);  // every line break is \r\n
+    }
+
+    const char rules[] = "Golf\n\nBuild up or down.\r\nWraps at kings.\rEnd\0trailing";
+    const shell::HelpTopic golf = shell::GameRulesTopic("Golf", rules, sizeof rules - 1);
+    EXPECT_EQ(golf.title, "Golf");
+    EXPECT_EQ(golf.text, "Golf\r\n\r\nBuild up or down.\r\nWraps at kings.\r\nEnd");
+
+    for (const char* none : {static_cast<const char*>(nullptr), "", "  \t "}) {
+        const shell::HelpTopic t = shell::GameRulesTopic("Bare", none, none ? std::char_traits<char>::length(none) : 0);
+        EXPECT_EQ(t.text, "There are no rules for this game in its module.");
+    }
+}
+
+TEST(HelpTopics, SearchKeepsTopicsHoldingTheWordInTitleOrTextWithoutRegardToCase)
+{
+    const std::vector<shell::HelpTopic> topics = {
+        {"Klondike", "Build down in alternate colours."},
+        {"Golf", "Play up or down, kings wrap."},
+        {"Scores", "Score History lists the games."},
+    };
+    struct Case {
+        const char* word;
+        std::vector<size_t> want;
+    };
+    const Case cases[] = {
+        {"", {0, 1, 2}},       {"   ", {0, 1, 2}}, {"DOWN", {0, 1}}, {"golf", {1}},
+        {" score ", {2}},      {"queen", {}},      {"kings wrap", {1}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(shell::MatchingTopics(topics, c.word), c.want) << c.word;
+}
+
+TEST(HelpTopics, TextForTheEditControlDropsControlCharactersButTabs)
+{
+    EXPECT_EQ(shell::ForEditControl(std::string("a\tb\x01\x7f" "c\n", 7)), "a\tbc\r\n");
+}
+
+}  // namespace
