@@ -79,7 +79,7 @@ private:
     }
     std::string messageText() const override
     {
-        return "Stock: " + Counted(count(stock_), "card") + ", one pass";
+        return "Stock " + std::to_string(count(stock_)) + ", one pass";
     }
 
     int stock_, foundation_;

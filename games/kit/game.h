@@ -85,7 +85,8 @@ protected:
     virtual bool won() const = 0;
     virtual bool lost() const { return false; }
     virtual int points() const { return 0; }
-    virtual std::string scoreText() const { return "Score: " + std::to_string(points()); }
+    // The score box is narrow (55 pixels): the number alone.
+    virtual std::string scoreText() const { return std::to_string(points()); }
     virtual std::string messageText() const { return {}; }
     virtual void addOptions() {}
     virtual void optionChosen(int option) {}

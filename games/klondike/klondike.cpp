@@ -92,10 +92,8 @@ private:
     int points() const override { return s_.score; }
     std::string messageText() const override
     {
-        std::string text = s_.draw == 3 ? "Draw Three" : "Draw One";
-        text += " - stock " + std::to_string(count(stock_));
-        if (empty(stock_) && !empty(waste_)) text += ", click it to turn the waste over";
-        return text;
+        // The message area of this narrow table holds about twenty characters.
+        return std::string(s_.draw == 3 ? "Draw 3" : "Draw 1") + " - stock " + std::to_string(count(stock_));
     }
 
     void addOptions() override
@@ -110,7 +108,7 @@ private:
         drawPreference_ = option == kDrawThree ? 3 : 1;
         checkDrawOptions();
         if (playing() && drawPreference_ != s_.draw)
-            showMessage(std::string(drawPreference_ == 3 ? "Draw Three" : "Draw One") + " from the next deal");
+            showMessage(std::string(drawPreference_ == 3 ? "Draw Three" : "Draw One") + " next deal");
     }
     void checkDrawOptions()
     {

@@ -154,7 +154,7 @@ private:
     int points() const override { return count(discard_); }
     std::string messageText() const override
     {
-        return "Stock: " + Counted(count(stock_), "card") + ", " + Counted(s_.redealsLeft, "redeal") + " left";
+        return "Redeals left: " + std::to_string(s_.redealsLeft);  // the stock shows its own count
     }
     void stateFromTable() override { s_.redealsLeft = 0; }
 

@@ -89,7 +89,7 @@ private:
         if (empty(stock_)) return;
         const std::vector<int> columns = piles(Role::Tableau);
         if (std::any_of(columns.begin(), columns.end(), [&](int c) { return empty(c); })) {
-            showMessage("Every column needs a card before the stock is dealt");
+            showMessage("Fill every column before dealing");
             return;
         }
         for (int c : columns) moveTop(stock_, c, false);
@@ -135,8 +135,8 @@ private:
     int points() const override { return 500 - s_.moves + 100 * runsHome(); }
     std::string messageText() const override
     {
-        return std::string(kOptionNames[s_.suits == 1 ? 0 : s_.suits == 2 ? 1 : 2]) + " - " +
-               Counted(count(stock_) / 10, "deal") + " left, " + std::to_string(runsHome()) + " of 8 runs home";
+        return std::string(kOptionNames[s_.suits == 1 ? 0 : s_.suits == 2 ? 1 : 2]) + ", " +
+               Counted(count(stock_) / 10, "deal") + " left, " + std::to_string(runsHome()) + " of 8 home";
     }
 
     int suitsOnTable() const

@@ -86,7 +86,7 @@ TEST_F(FortyThievesGame, AutoPlayWinsFromEightRuns)
     g.arrange(position);
     ASSERT_TRUE(g->DoubleClick(T(0), 12));
     EXPECT_EQ(g->GamesWon(), 1);
-    EXPECT_EQ(g->ScoreText(), "Score: 104");
+    EXPECT_EQ(g->ScoreText(), "104");
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST_F(FreeCellGame, AutoPlayWinsFromFourRuns)
     g.arrange({{T(0), runs[0]}, {T(1), runs[1]}, {T(2), runs[2]}, {T(3), runs[3]}});
     ASSERT_TRUE(g->DoubleClick(T(0), 12));
     EXPECT_EQ(g->GamesWon(), 1);
-    EXPECT_EQ(g->ScoreText(), "Score: 52");
+    EXPECT_EQ(g->ScoreText(), "52");
     EXPECT_EQ(g->Module(0).entry.getScore(), 52);
 }
 

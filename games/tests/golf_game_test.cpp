@@ -23,7 +23,7 @@ TEST_F(GolfGame, DealsSevenColumnsOfFiveAndOneCardHome)
     EXPECT_EQ(g.count(kFoundation), 1);
     EXPECT_EQ(g.pile(T(0)), "4H 2D JH QH 6C");
     EXPECT_EQ(g.pile(kFoundation), "3C");
-    EXPECT_EQ(g->MessageText(), "Stock: 16 cards, one pass");
+    EXPECT_EQ(g->MessageText(), "Stock 16, one pass");
 }
 
 struct Play {
@@ -59,7 +59,7 @@ TEST_F(GolfGame, TheStockTurnsOntoTheFoundationAndDoubleClickPlays)
     ASSERT_TRUE(g->Click(kStock, 1));
     EXPECT_EQ(g.pile(kFoundation), "7H 6S 3D");
     EXPECT_EQ(g.pile(kStock), "2D#");
-    EXPECT_EQ(g->MessageText(), "Stock: 1 card, one pass");
+    EXPECT_EQ(g->MessageText(), "Stock 1, one pass");
 }
 
 TEST_F(GolfGame, IsLostWhenTheStockIsOutAndNothingPlays)
@@ -85,7 +85,7 @@ TEST_F(GolfGame, IsWonWhenTheColumnsAreClear)
     ASSERT_TRUE(g->DragCard(T(0), 0, kFoundation));
     ASSERT_TRUE(g->DragCard(T(1), 0, kFoundation));
     EXPECT_EQ(g->GamesWon(), 1);
-    EXPECT_EQ(g->ScoreText(), "Score: 36");
+    EXPECT_EQ(g->ScoreText(), "36");
     EXPECT_EQ(g->Module(0).entry.getScore(), 36);
 }
 

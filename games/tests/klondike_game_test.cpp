@@ -42,8 +42,8 @@ TEST_F(KlondikeGame, DealsSevenColumnsWithTheTopCardsFaceUp)
     // The deal of seed 1, pinned.
     EXPECT_EQ(g.pile(T(0)), "4H");
     EXPECT_EQ(g.pile(T(6)), "KS# 8D# JD# QH# 9S# 7C# QD");
-    EXPECT_EQ(g->MessageText(), "Draw One - stock 24");
-    EXPECT_EQ(g->ScoreText(), "Score: 0");
+    EXPECT_EQ(g->MessageText(), "Draw 1 - stock 24");
+    EXPECT_EQ(g->ScoreText(), "0");
 }
 
 TEST_F(KlondikeGame, AcceptsLegalMovesAndRefusesOthers)
@@ -71,11 +71,11 @@ TEST_F(KlondikeGame, TurnsTheExposedCardAndScores)
     g.arrange(kPosition);
     ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
     EXPECT_EQ(g.pile(T(0)), "4S");
-    EXPECT_EQ(g->ScoreText(), "Score: 5");
+    EXPECT_EQ(g->ScoreText(), "5");
     ASSERT_TRUE(g->DragCard(kWaste, 2, T(6)));  // +5
     ASSERT_TRUE(g->DragCard(kWaste, 1, T(4)));  // six of hearts on the seven of clubs, +5
     ASSERT_TRUE(g->DragCard(T(5), 0, F(0)));    // +10
-    EXPECT_EQ(g->ScoreText(), "Score: 25");
+    EXPECT_EQ(g->ScoreText(), "25");
     ASSERT_TRUE(g->DragCard(F(1), 1, T(0)) == false);
 }
 
@@ -86,7 +86,7 @@ struct Recycle {
 
 TEST_F(KlondikeGame, TurningTheWasteOverCostsByDrawMode)
 {
-    for (const Recycle r : {Recycle{kDrawOne, "Score: 0"}, Recycle{kDrawThree, "Score: 5"}}) {
+    for (const Recycle r : {Recycle{kDrawOne, "0"}, Recycle{kDrawThree, "5"}}) {
         ASSERT_TRUE(g->SelectOption(r.option));
         ASSERT_TRUE(g.start(3));
         auto position = kPosition;
@@ -96,7 +96,7 @@ TEST_F(KlondikeGame, TurningTheWasteOverCostsByDrawMode)
         ASSERT_TRUE(g->DragCard(kWaste, 1, T(4)));
         ASSERT_TRUE(g->DragCard(T(5), 0, F(0)));
         ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
-        ASSERT_EQ(g->ScoreText(), "Score: 25");
+        ASSERT_EQ(g->ScoreText(), "25");
         ASSERT_TRUE(g->Click(kStock, -1));
         EXPECT_EQ(g.pile(kStock), "3D#");
         EXPECT_EQ(g->ScoreText(), r.scoreAfter);
@@ -111,14 +111,14 @@ TEST_F(KlondikeGame, DrawOptionsApplyFromTheNextDeal)
     ASSERT_TRUE(g->SelectOption(kDrawThree));
     EXPECT_TRUE(g->OptionChecked(kDrawThree));
     EXPECT_FALSE(g->OptionChecked(kDrawOne));
-    EXPECT_EQ(g->MessageText(), "Draw Three from the next deal");
+    EXPECT_EQ(g->MessageText(), "Draw Three next deal");
     ASSERT_TRUE(g->Click(kStock, 23));
     EXPECT_EQ(g.count(kWaste), 1) << "the game on the table still draws one";
     ASSERT_TRUE(g.start(8));
     ASSERT_TRUE(g->Click(kStock, 23));
     EXPECT_EQ(g.count(kWaste), 3);
     EXPECT_EQ(g.count(kStock), 21);
-    EXPECT_EQ(g->MessageText(), "Draw Three - stock 21");
+    EXPECT_EQ(g->MessageText(), "Draw 3 - stock 21");
 }
 
 TEST_F(KlondikeGame, AutoPlaySendsOnlySafeCardsHome)
@@ -171,10 +171,10 @@ TEST_F(KlondikeGame, UndoBringsBackTheScoreAndTheFaceDownCard)
     ASSERT_TRUE(g.start(3));
     g.arrange(kPosition);
     ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
-    ASSERT_EQ(g->ScoreText(), "Score: 5");
+    ASSERT_EQ(g->ScoreText(), "5");
     g->Undo();
     EXPECT_EQ(g.pile(T(0)), "4S# 9C");
-    EXPECT_EQ(g->ScoreText(), "Score: 0");
+    EXPECT_EQ(g->ScoreText(), "0");
     EXPECT_EQ(g->Module(0).entry.getScore(), 0);
     g->Undo();
     EXPECT_EQ(g.pile(T(0)), "4S");

@@ -39,8 +39,8 @@ TEST_F(SpiderGame, DealsFiftyFourCardsAndAStockOfFifty)
     }
     EXPECT_EQ(g.count(kStock), 50);
     EXPECT_EQ(g.pile(T(0)), "KS# 5S# 9D# 4D# 7S# KC");
-    EXPECT_EQ(g->MessageText(), "Four Suits - 5 deals left, 0 of 8 runs home");
-    EXPECT_EQ(g->ScoreText(), "Score: 500");
+    EXPECT_EQ(g->MessageText(), "Four Suits, 5 deals left, 0 of 8 home");
+    EXPECT_EQ(g->ScoreText(), "500");
 }
 
 struct Variant {
@@ -91,12 +91,12 @@ TEST_F(SpiderGame, DealsFromTheStockOnlyWhenNoColumnIsEmpty)
     g.arrange(kPosition);
     ASSERT_TRUE(g->Click(kStock, 9));
     EXPECT_EQ(g.count(kStock), 10);
-    EXPECT_EQ(g->MessageText(), "Every column needs a card before the stock is dealt");
+    EXPECT_EQ(g->MessageText(), "Fill every column before dealing");
     ASSERT_TRUE(g->DragCard(T(3), 1, T(2)));
     ASSERT_TRUE(g->Click(kStock, 9));
     EXPECT_EQ(g.count(kStock), 0);
     for (int c = 0; c < 10; ++c) EXPECT_EQ(g.top(T(c)), gametest::ParseCard("4H")) << c;
-    EXPECT_EQ(g->ScoreText(), "Score: 498");
+    EXPECT_EQ(g->ScoreText(), "498");
 }
 
 TEST_F(SpiderGame, AutoPlaySendsAWholeRunHome)
@@ -118,7 +118,7 @@ TEST_F(SpiderGame, WinsWhenEightRunsAreHome)
     g.arrange(position);
     for (int c = 0; c < 8; ++c) ASSERT_TRUE(g->DoubleClick(T(c), 0));
     EXPECT_EQ(g->GamesWon(), 1);
-    EXPECT_EQ(g->ScoreText(), "Score: 1292");
+    EXPECT_EQ(g->ScoreText(), "1292");
 }
 
 }  // namespace
