@@ -1,7 +1,6 @@
 #include "headless_host.h"
 
 #include <dlfcn.h>
-#include <strings.h>
 
 #include <cstring>
 
@@ -10,43 +9,15 @@
 #include "modules/card_choice.h"
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
+#include "persistence/game_file.h"
+#include "persistence/native_game_memory.h"
 #include "shell/window_fit.h"
 
 namespace headless {
 
 namespace {
 
-constexpr uint32_t kSavedGameMagic = 0xEE1100FFu;
-constexpr uint32_t kSavedGameVersion = 256;
-
 void* LookUp(void* library, const char* name) { return dlsym(library, name); }
-
-template <typename T>
-void Put(std::vector<uint8_t>& out, const T& value)
-{
-    const auto* p = reinterpret_cast<const uint8_t*>(&value);
-    out.insert(out.end(), p, p + sizeof value);
-}
-
-struct Reader {
-    const std::vector<uint8_t>& bytes;
-    size_t at = 0;
-
-    bool Take(void* dst, size_t n)
-    {
-        if (bytes.size() - at < n) return false;
-        if (n) std::memcpy(dst, bytes.data() + at, n);
-        at += n;
-        return true;
-    }
-    const uint8_t* Here(size_t n)
-    {
-        if (bytes.size() - at < n) return nullptr;
-        const uint8_t* p = bytes.data() + at;
-        at += n;
-        return p;
-    }
-};
 
 }  // namespace
 
@@ -358,87 +329,19 @@ bool HeadlessHost::DragCard(int from, int card, int to)
 
 std::vector<uint8_t> HeadlessHost::Save()
 {
-    std::vector<uint8_t> out;
-    modules::ModuleEntry* m = core_.currentModule();
-    if (!m) return out;
-    persistence::CopyText(core_.state.moduleName, m->name);
-    Put(out, kSavedGameMagic);
-    Put(out, kSavedGameVersion);
-    Put(out, core_.state);
-    TSMemory data = m->entry.getGameData ? m->entry.getGameData() : nullptr;
-    const uint32_t length = static_cast<uint32_t>(TsNativeMemorySize(data));
-    Put(out, length);
-    const auto* bytes = static_cast<const uint8_t*>(TsNativeMemoryData(data));
-    if (length) out.insert(out.end(), bytes, bytes + length);
-    TsNativeMemoryFree(data);
-    Put(out, core_.table.count());
-    for (int i = 0; i < core_.table.count(); ++i) {
-        const CardStack& s = Stack(i);
-        const uint32_t size = TS_STACK_BYTES(s.capacity);
-        Put(out, size);
-        const auto* p = reinterpret_cast<const uint8_t*>(&s);
-        out.insert(out.end(), p, p + size);
-    }
-    return out;
+    persistence::NativeGameMemory memory;
+    persistence::VectorSink out;
+    if (!persistence::WriteGameFile(core_, memory, out)) return {};
+    return out.bytes;
 }
 
 bool HeadlessHost::Load(const std::vector<uint8_t>& bytes)
 {
-    modules::BookGame(core_);
-    Reader in{bytes};
-    uint32_t magic = 0, version = 0;
-    persistence::HostState state;
-    if (!in.Take(&magic, 4) || !in.Take(&version, 4) || !in.Take(&state, sizeof state)) return false;
-    if (magic != kSavedGameMagic || version != kSavedGameVersion) return false;
-    state.moduleName[TS_NAME_BYTES - 1] = '\0';
-    int row = -1;
-    for (int i = 0; i < core_.modules.count && row < 0; ++i)
-        if (strcasecmp(core_.modules.rows[static_cast<size_t>(i)].name, state.moduleName) == 0) row = i;
-    if (row < 0) return false;
-
-    uint32_t length = 0;
-    if (!in.Take(&length, 4)) return false;
-    TSMemory block = nullptr;
-    if (length) {
-        const uint8_t* data = in.Here(length);
-        if (!data) return false;
-        block = TsNativeMemoryAlloc(length);
-        std::memcpy(TsNativeMemoryData(block), data, length);
-    }
-
-    interaction::DiscardTable(core_);
-    int16_t count = 0;
-    bool ok = in.Take(&count, 2) && count >= 0 && count <= table::kMaxStacks;
-    for (int16_t i = 0; ok && i < count; ++i) {
-        uint32_t size = 0;
-        const uint8_t* record = nullptr;
-        ok = in.Take(&size, 4) && (record = in.Here(size)) != nullptr &&
-             core_.table.AddRecord(record, size) != nullptr;
-    }
-    if (!ok) {
-        TsNativeMemoryFree(block);
-        interaction::DiscardTable(core_);
-        core_.state.gameInPlay = 0;
-        return false;
-    }
-
-    modules::ModuleEntry& m = core_.modules.rows[static_cast<size_t>(row)];
-    m.entry.loadGame(core_.table.StackArray(), core_.table.count(), block);
-    TsNativeMemoryFree(block);
-    persistence::MakeUsable(state, 0);
-    core_.state = state;
-    modules::SwitchCardSize(core_, core_.cardSize(), false);
-    modules::SelectCardSet(core_, core_.state.cardSet, false);
-    core_.flow.undoAvailable = false;
-    core_.flow.undoArmed = false;
-    if (row != core_.flow.currentModule) {
-        modules::RemoveOptionItems(core_);
-        if (m.entry.setupOptionsMenu) m.entry.setupOptionsMenu();
-    }
-    core_.flow.currentModule = static_cast<int16_t>(row);
-    LayOut(m.tableWidth, m.tableHeight);
-    if (core_.state.gameInPlay) core_.flow.scorePending = true;
-    return true;
+    persistence::NativeGameMemory memory;
+    persistence::SpanSource in(bytes);
+    lastLoadError_ = persistence::LoadGameFile(core_, memory, &in, "saved game");
+    RunPostedCommands();
+    return lastLoadError_ == persistence::LoadError::None;
 }
 
 }  // namespace headless

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "modules/host_core.h"
+#include "persistence/game_file.h"
 #include "recording_seam.h"
 #include "tessel_native.h"
 
@@ -107,10 +108,13 @@ public:
     // The game as a saved-game file: header, host state, the module's data
     // block (TSGetGameData), then every stack as it lies in memory.
     std::vector<uint8_t> Save();
-    // Loads such bytes: rebuilds the stacks, then TSLoadGame. False for a
-    // file that is not a saved game, names no loaded module, or whose table
-    // block is inconsistent (then the table is left empty, no game in play).
+    // Loads such bytes as the program loads a file: rebuilds the stacks,
+    // then TSLoadGame. False for a file that is not a saved game, names no
+    // loaded module, or whose table block is inconsistent (then the table is
+    // left empty, no game in play); LastLoadError() says which error the
+    // player was shown.
     bool Load(const std::vector<uint8_t>& bytes);
+    persistence::LoadError LastLoadError() const { return lastLoadError_; }
 
     modules::HostCore& Core() { return core_; }
     RecordingSeam& Seam() { return seam_; }
@@ -147,6 +151,7 @@ private:
     std::string title_;
     std::vector<std::string> options_;
     std::vector<bool> optionChecks_;
+    persistence::LoadError lastLoadError_ = persistence::LoadError::None;
     int won_ = 0;
     int lost_ = 0;
 };

@@ -176,40 +176,43 @@ TEST_F(FixtureGame, TheRightButtonShowsACoveredCard)
 
 TEST_F(FixtureGame, LoadRefusesWhatIsNoSavedGameOfALoadedModule)
 {
+    using persistence::LoadError;
     const std::vector<uint8_t> good = host.Save();
     const auto layout = Layout(host);
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;
-        bool tableKept;  // the table is discarded only once the table block is reached
+        LoadError error;  // the table is discarded only once the table block is reached (error 6)
     };
     std::vector<Case> cases;
-    cases.push_back({"too short for the header", std::vector<uint8_t>(good.begin(), good.begin() + 351), true});
+    cases.push_back({"too short for the header", std::vector<uint8_t>(good.begin(), good.begin() + 351),
+                     LoadError::TooShort});
     std::vector<uint8_t> magic = good;
     magic[0] ^= 1;
-    cases.push_back({"wrong magic", magic, true});
+    cases.push_back({"wrong magic", magic, LoadError::NotSavedGame});
     std::vector<uint8_t> version = good;
     version[4] = 1;  // 257
-    cases.push_back({"wrong version", version, true});
+    cases.push_back({"wrong version", version, LoadError::NotSavedGame});
     std::vector<uint8_t> name = good;
     name[8 + 24] = 'X';
-    cases.push_back({"a game that is not loaded", name, true});
+    cases.push_back({"a game that is not loaded", name, LoadError::NoModule});
     // The fixture's data block is 2 bytes: the stack count lies at 358.
     std::vector<uint8_t> tooMany = good;
     tooMany[358] = 101;
-    cases.push_back({"101 stacks", tooMany, false});
+    cases.push_back({"101 stacks", tooMany, LoadError::BadData});
     std::vector<uint8_t> negative = good;
     negative[359] = 0xFF;
-    cases.push_back({"a negative stack count", negative, false});
-    cases.push_back({"a table cut short", std::vector<uint8_t>(good.begin(), good.end() - 1), false});
+    cases.push_back({"a negative stack count", negative, LoadError::BadData});
+    cases.push_back({"a table cut short", std::vector<uint8_t>(good.begin(), good.end() - 1), LoadError::BadData});
     std::vector<uint8_t> count = good;
     count[360 + 4 + 20] = 99;  // the stock's count, above its capacity of 52
-    cases.push_back({"a count above the capacity", count, false});
+    cases.push_back({"a count above the capacity", count, LoadError::BadData});
 
     for (const Case& c : cases) {
         ASSERT_TRUE(host.Load(good));
         EXPECT_FALSE(host.Load(c.bytes)) << c.what;
-        if (c.tableKept) {
+        EXPECT_EQ(host.LastLoadError(), c.error) << c.what;
+        if (c.error != LoadError::BadData) {
             EXPECT_EQ(Layout(host), layout) << c.what;
         } else {
             EXPECT_EQ(host.StackCount(), 0) << c.what;
