@@ -100,8 +100,16 @@ Hit HitTest(const StackTable& t, const TableView& v, Point p)
         const CardStack& s = *t[i];
         if (!Contains(StackRect(s, v), p)) continue;
         if (s.count > 0) {
-            for (int16_t j = static_cast<int16_t>(s.count - 1); j >= 0; --j)
-                if (Contains(CardRect(s, v, j), p)) return Hit{true, i, j};
+            // CardRect of each card, with the stack's layout worked out once.
+            const Point first = FirstCardPos(s, v);
+            const Point step = CardStep(s, v);
+            const int32_t margin = s.framed ? kFrameMargin : 0;
+            for (int16_t j = static_cast<int16_t>(s.count - 1); j >= 0; --j) {
+                const int32_t x = Clamp(first.x + int64_t{j} * step.x);
+                const int32_t y = Clamp(first.y + int64_t{j} * step.y);
+                const Rect card{x - margin, y - margin, x + v.cards.width + margin, y + v.cards.height + margin};
+                if (Contains(card, p)) return Hit{true, i, j};
+            }
         } else if (!empty.found) {
             empty = Hit{true, i, -1};
         }
