@@ -45,6 +45,11 @@ private:
         for (size_t i = 0; i < cards.size(); ++i) dealCard(columns[i % columns.size()], cards[i]);
     }
 
+    std::string messageText() const override
+    {
+        return "Runs of " + std::to_string(longestRun(-1, -1)) + " can move";
+    }
+
     // A card that cannot go home goes to a free cell.
     void doubleClicked(int p, int index) override
     {

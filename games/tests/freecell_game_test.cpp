@@ -38,6 +38,7 @@ TEST_F(FreeCellGame, DealsEveryCardFaceUpIntoEightColumns)
     }
     EXPECT_EQ(g.pile(T(0)), "4H AS 8H 9S 3H 9C QS");
     EXPECT_EQ(g.pile(T(7)), "2D 4S AD 6H 3S 9H");
+    EXPECT_EQ(g->MessageText(), "Runs of 5 can move");
 }
 
 TEST_F(FreeCellGame, AcceptsLegalMovesAndRefusesOthers)
@@ -77,6 +78,7 @@ TEST_F(FreeCellGame, DoubleClickSendsHomeOrElseToACell)
     ASSERT_TRUE(g->DoubleClick(T(6), 0));
     EXPECT_EQ(g.pile(C(1)), "QC");
     EXPECT_EQ(g.count(T(6)), 0);
+    EXPECT_EQ(g->MessageText(), "Runs of 24 can move") << "two free cells and three empty columns";
 }
 
 TEST_F(FreeCellGame, AutoPlaySendsOnlySafeCardsHome)
