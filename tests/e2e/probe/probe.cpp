@@ -26,6 +26,8 @@ int16_t g_hitAnswer = TS_HIT_NOTHING;
 int32_t g_dropAnswer = 0;
 int16_t g_lastHitCard = 0;
 int g_sounds[probe::kSounds] = {};
+uint32_t g_gameData = 0;
+LRESULT g_loadedData = -2;
 
 using PlayProc = BOOL(WINAPI*)(LPCSTR, UINT);
 PlayProc g_play = nullptr;
@@ -136,6 +138,14 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case probe::kSendGameWon: return SendHost(HM_GAMEWON, 0, nullptr);
     case probe::kSendGameLost: return SendHost(HM_GAMELOST, 0, nullptr);
     case probe::kSoundCount: return wParam < probe::kSounds ? g_sounds[wParam] : -1;
+    case probe::kSetTexts: {
+        char score[32];
+        std::snprintf(score, sizeof score, "Score: %u", static_cast<unsigned>(wParam));
+        SendHost(HM_SETMESSAGE, 0, "Probe message");
+        return SendHost(HM_SETSCORE, 0, score);
+    }
+    case probe::kSetDataBlock: g_gameData = static_cast<uint32_t>(wParam); return 0;
+    case probe::kLoadedData: return g_loadedData;
     default: return 0;
     }
 }
@@ -229,11 +239,32 @@ int32_t TS_CALL TSNewGame(void)
     return 1;
 }
 
-void TS_CALL TSLoadGame(CardStack**, int16_t, TSMemory) { Called(probe::kLoadGame); }
+// A loaded game brings its own stacks: the probe answers about them, and
+// tells what data block came with them.
+void TS_CALL TSLoadGame(CardStack** stacks, int16_t count, TSMemory data)
+{
+    Called(probe::kLoadGame);
+    for (int i = 0; i < probe::kStacks; ++i) g_stacks[i] = i < count ? stacks[i] : nullptr;
+    g_loadedData = -1;
+    if (data && GlobalSize(data) >= sizeof(uint32_t)) {
+        if (const void* p = GlobalLock(data)) {
+            uint32_t value = 0;
+            std::memcpy(&value, p, sizeof value);
+            g_loadedData = static_cast<LRESULT>(value);
+            GlobalUnlock(data);
+        }
+    }
+}
 TSMemory TS_CALL TSGetGameData(void)
 {
     Called(probe::kGetGameData);
-    return nullptr;
+    if (!g_gameData) return nullptr;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof g_gameData);
+    if (void* p = block ? GlobalLock(block) : nullptr) {
+        std::memcpy(p, &g_gameData, sizeof g_gameData);
+        GlobalUnlock(block);
+    }
+    return block;
 }
 #ifndef PROBE_WITHOUT_SET_GAME_DATA
 void TS_CALL TSSetGameData(void) { Called(probe::kSetGameData); }

@@ -60,7 +60,16 @@ enum Request : UINT {
     kSendGameLost,
     // wParam: a Sound. Result: how often the program played it.
     kSoundCount,
-    kLastRequest = kSoundCount,
+    // wParam: a number. The probe sets the message text to "Probe message"
+    // and the score text to "Score: <number>" (HM_SETMESSAGE, HM_SETSCORE).
+    kSetTexts,
+    // wParam: a number that TSGetGameData hands out from now on, in a
+    // 4-byte block; 0 hands out no block.
+    kSetDataBlock,
+    // Result: the number in the block TSLoadGame last received, -1 when it
+    // received none, -2 before any load.
+    kLoadedData,
+    kLastRequest = kLoadedData,
 };
 
 // The host's sounds, as the probe sees them played (it watches the
