@@ -147,7 +147,13 @@ bool Session::playRandom(std::mt19937& rng, bool undoAndReload)
 {
     const int n = host_->StackCount();
     const int what = static_cast<int>(rng() % 100);
-    const int stack = static_cast<int>(rng() % static_cast<unsigned>(n));
+    int stack = static_cast<int>(rng() % static_cast<unsigned>(n));
+    // Half the clicks go to a pile that shows its count (a stock), so that
+    // deals run through their stock, its redeals and their end.
+    std::vector<int> counted;
+    for (int i = 0; i < n; ++i)
+        if (host_->Stack(i).fanDirection == TS_FAN_COUNTED) counted.push_back(i);
+    if (!counted.empty() && rng() % 2) stack = counted[rng() % counted.size()];
     const int topCard = host_->Stack(stack).count - 1;
     if (what < 60) return tryDrag(rng);
     if (what < 80) return host_->Click(stack, topCard);
