@@ -8,7 +8,7 @@
 //
 // Scoring: waste to tableau 5, to a foundation 10, a tableau card turned 5,
 // a foundation card back to the tableau -15, each turn of the waste -100
-// (draw one) or -20 (draw three); never below 0.
+// (draw one) or, from the fourth pass on, -20 (draw three); never below 0.
 #include <algorithm>
 
 #include "patience.h"
@@ -76,7 +76,8 @@ private:
             while (count(waste_) > 1) moveTop(waste_, stock_, true, false, false);
             moveTop(waste_, stock_, true, false, true);
             ++s_.passes;
-            addScore(s_.draw == 1 ? -100 : -20);
+            if (s_.draw == 1) addScore(-100);
+            else if (s_.passes >= 3) addScore(-20);  // three passes are free
         }
     }
 

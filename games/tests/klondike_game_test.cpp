@@ -81,12 +81,14 @@ TEST_F(KlondikeGame, TurnsTheExposedCardAndScores)
 
 struct Recycle {
     int option;
-    const char* scoreAfter;
+    const char* afterEachTurn[3];
 };
 
 TEST_F(KlondikeGame, TurningTheWasteOverCostsByDrawMode)
 {
-    for (const Recycle r : {Recycle{kDrawOne, "0"}, Recycle{kDrawThree, "5"}}) {
+    // Draw One pays 100 for every turn of the waste; Draw Three has three
+    // passes free and pays 20 from the fourth on.
+    for (const Recycle r : {Recycle{kDrawOne, {"0", "0", "0"}}, Recycle{kDrawThree, {"25", "25", "5"}}}) {
         ASSERT_TRUE(g->SelectOption(r.option));
         ASSERT_TRUE(g.start(3));
         auto position = kPosition;
@@ -97,9 +99,13 @@ TEST_F(KlondikeGame, TurningTheWasteOverCostsByDrawMode)
         ASSERT_TRUE(g->DragCard(T(5), 0, F(0)));
         ASSERT_TRUE(g->DragCard(T(0), 1, T(1)));
         ASSERT_EQ(g->ScoreText(), "25");
-        ASSERT_TRUE(g->Click(kStock, -1));
-        EXPECT_EQ(g.pile(kStock), "3D#");
-        EXPECT_EQ(g->ScoreText(), r.scoreAfter);
+        for (const char* score : r.afterEachTurn) {
+            ASSERT_TRUE(g->Click(kStock, -1));
+            EXPECT_EQ(g.pile(kStock), "3D#");
+            EXPECT_EQ(g->ScoreText(), score);
+            ASSERT_TRUE(g->Click(kStock, 0));
+            EXPECT_EQ(g.pile(kWaste), "3D");
+        }
     }
 }
 
