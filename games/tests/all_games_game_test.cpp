@@ -3,7 +3,10 @@
 // continues exactly as the original, random play never loses a card.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "game_session.h"
+#include "persistence/host_state.h"
 
 namespace {
 
@@ -125,6 +128,44 @@ TEST_P(EveryGame, ASavedGameContinuesExactlyAsTheOriginal)
     for (int i = 0; i < 40; ++i) {
         copy.playRandom(rngB, false);
         ASSERT_EQ(Look(copy), pathA[static_cast<size_t>(i)]) << "action " << i;
+    }
+}
+
+// The module's data block of a saved game: `length` bytes after the magic,
+// the version and the host's state.
+constexpr size_t kDataLengthAt = 8 + sizeof(persistence::HostState);
+
+std::vector<uint8_t> WithData(const std::vector<uint8_t>& saved, const std::vector<uint8_t>& data)
+{
+    uint32_t length = 0;
+    std::memcpy(&length, saved.data() + kDataLengthAt, 4);
+    std::vector<uint8_t> out(saved.begin(), saved.begin() + kDataLengthAt);
+    const uint32_t newLength = static_cast<uint32_t>(data.size());
+    out.insert(out.end(), reinterpret_cast<const uint8_t*>(&newLength), reinterpret_cast<const uint8_t*>(&newLength) + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    out.insert(out.end(), saved.begin() + static_cast<std::ptrdiff_t>(kDataLengthAt + 4 + length), saved.end());
+    return out;
+}
+
+TEST_P(EveryGame, ASavedGameWithoutUsableDataStillPlays)
+{
+    Session original(GetParam().path);
+    ASSERT_TRUE(original.start(31));
+    std::mt19937 rng(3);
+    for (int i = 0; i < 30; ++i) original.playRandom(rng, false);
+    const std::vector<uint8_t> saved = original->Save();
+    const auto table = original.table();
+    const auto cards = original.allCards();
+
+    const std::vector<std::vector<uint8_t>> blocks = {{}, {'n', 'o', 'n', 'e'}, std::vector<uint8_t>(64, 0xEE)};
+    for (const auto& data : blocks) {
+        Session copy(GetParam().path);
+        ASSERT_TRUE(copy.reload(WithData(saved, data))) << data.size() << " bytes of data";
+        EXPECT_EQ(copy.table(), table);
+        for (int i = 0; i < 60 && copy->GameInPlay(); ++i) {
+            copy.playRandom(rng, false);
+            ASSERT_EQ(copy.check(cards), "") << data.size() << " bytes of data, action " << i;
+        }
     }
 }
 
