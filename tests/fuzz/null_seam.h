@@ -1,0 +1,42 @@
+// A seam that does nothing, for the fuzz targets: they run millions of
+// loads and must not collect what the core asked for.
+#pragma once
+
+#include "interaction/host_seam.h"
+
+namespace fuzz {
+
+class NullSeam final : public interaction::HostSeam {
+public:
+    void Invalidate(const table::Rect&, bool) override {}
+    void InvalidateClient(bool) override {}
+    void ValidateRect(const table::Rect&) override {}
+    void RepaintNow() override {}
+    bool MakeDragImage(const CardStack&, int32_t, int32_t) override { return false; }
+    void DrawDragImage(table::Point) override {}
+    void ReleaseDragImage() override {}
+    void DrawStackOnWindow(const CardStack&) override {}
+    void DrawCardOnWindow(int16_t, bool, table::Point) override {}
+    void PlaySound(interaction::Sound, interaction::SoundMode) override {}
+    void CaptureMouse() override {}
+    void ReleaseMouse() override {}
+    uint32_t TickCount() override { return 0; }
+    int64_t CalendarSeconds() override { return 0; }
+    void SetTitle(const char*) override {}
+    void FitWindowToTable(int32_t, int32_t) override {}
+    void EnableGameCommands() override {}
+    void CheckMenuItem(int, bool) override {}
+    void CheckGameListRow(int) override {}
+    void AppendOptionItem(int, const char*, bool) override {}
+    void RemoveOptionItems(int32_t) override {}
+    void RedrawMenuBar() override {}
+    void ShowGameOver(bool) override {}
+    void PostCommand(int) override {}
+    void ShowMessage(const char*, const char*) override {}
+    bool CardSizeAvailable(table::CardSize size) override { return size == table::CardSize::Large || smallThere; }
+    void LoadCardPictures(table::CardSize) override {}
+
+    bool smallThere = true;
+};
+
+}  // namespace fuzz
