@@ -8,14 +8,16 @@
 // Any card may go into an empty column. A run in suit moves at once when the
 // empty columns would let it move card by card (each one doubles it).
 // Score: the cards on the foundations.
+#include "layout.h"
 #include "patience.h"
 
 namespace {
 
 using namespace kit;
 
-constexpr int kPitch = 55, kMargin = 8, kTableauY = 87;
-constexpr int kX(int column) { return kMargin + kPitch * column; }
+constexpr Grid kGrid;
+constexpr int kTableauY = 87;
+constexpr int kX(int column) { return kGrid.x(column); }
 
 PatienceRules FortyThievesRules()
 {
@@ -30,12 +32,12 @@ PatienceRules FortyThievesRules()
 
 class FortyThieves : public Patience {
 public:
-    FortyThieves() : Patience("Forty Thieves", {kX(10) + kMargin - 10, 360}, FortyThievesRules())
+    FortyThieves() : Patience("Forty Thieves", {kGrid.width(10), kGrid.below(kTableauY, 17)}, FortyThievesRules())
     {
-        stock_ = addPile(Role::Stock, kX(0), kMargin, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, 64);
-        waste_ = addPile(Role::Waste, kX(1), kMargin, TS_FAN_SQUARED, TS_BASE_WASTE, 64);
+        stock_ = addPile(Role::Stock, kX(0), kGrid.margin, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, 64);
+        waste_ = addPile(Role::Waste, kX(1), kGrid.margin, TS_FAN_SQUARED, TS_BASE_WASTE, 64);
         for (int f = 0; f < 8; ++f)
-            addPile(Role::Foundation, kX(2 + f), kMargin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
+            addPile(Role::Foundation, kX(2 + f), kGrid.margin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
         for (int c = 0; c < 10; ++c) addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_EMPTY, 17);
     }
 

@@ -9,14 +9,16 @@
 // A run moves at once when there is room to move it card by card: (free
 // cells + 1), doubled for every empty column. Cards home stay home.
 // Score: the cards on the foundations.
+#include "layout.h"
 #include "patience.h"
 
 namespace {
 
 using namespace kit;
 
-constexpr int kPitch = 55, kMargin = 8, kTableauY = 87;
-constexpr int kX(int column) { return kMargin + kPitch * column; }
+constexpr Grid kGrid;
+constexpr int kTableauY = 87;
+constexpr int kX(int column) { return kGrid.x(column); }
 
 PatienceRules FreeCellRules()
 {
@@ -29,11 +31,11 @@ PatienceRules FreeCellRules()
 
 class FreeCell : public Patience {
 public:
-    FreeCell() : Patience("FreeCell", {kX(8) + kMargin - 10, 340}, FreeCellRules())
+    FreeCell() : Patience("FreeCell", {kGrid.width(8), kGrid.below(kTableauY, 20)}, FreeCellRules())
     {
-        for (int i = 0; i < 4; ++i) addPile(Role::Cell, kX(i), kMargin, TS_FAN_SQUARED, TS_BASE_FREE_CELL, 1);
+        for (int i = 0; i < 4; ++i) addPile(Role::Cell, kX(i), kGrid.margin, TS_FAN_SQUARED, TS_BASE_FREE_CELL, 1);
         for (int s = 0; s < TS_SUITS; ++s)
-            addPile(Role::Foundation, kX(4 + s), kMargin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
+            addPile(Role::Foundation, kX(4 + s), kGrid.margin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
         for (int c = 0; c < 8; ++c) addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_EMPTY, 20);
     }
 

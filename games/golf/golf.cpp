@@ -11,20 +11,22 @@
 // a king, no king on an ace). Score: the cards cleared from the columns,
 // plus the cards left in the stock when all are cleared.
 #include "game.h"
+#include "layout.h"
 #include "rules.h"
 
 namespace {
 
 using namespace kit;
 
-constexpr int kPitch = 55, kMargin = 8, kColumns = 7, kRows = 5, kLowerY = 130;
-constexpr int kX(int column) { return kMargin + kPitch * column; }
+constexpr Grid kGrid;
+constexpr int kColumns = 7, kRows = 5, kLowerY = 130;
+constexpr int kX(int column) { return kGrid.x(column); }
 
 class Golf : public Game {
 public:
-    Golf() : Game("Golf", {kX(kColumns) + kMargin - 10, kLowerY + 63 + kMargin})
+    Golf() : Game("Golf", {kGrid.width(kColumns), kLowerY + kCardHeight + kGrid.margin})
     {
-        for (int c = 0; c < kColumns; ++c) addPile(Role::Tableau, kX(c), kMargin, TS_FAN_DOWN, TS_BASE_EMPTY, kRows);
+        for (int c = 0; c < kColumns; ++c) addPile(Role::Tableau, kX(c), kGrid.margin, TS_FAN_DOWN, TS_BASE_EMPTY, kRows);
         stock_ = addPile(Role::Stock, kX(0), kLowerY, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, TS_CARDS);
         foundation_ = addPile(Role::Foundation, kX(1), kLowerY, TS_FAN_SQUARED, TS_BASE_ANY_CARD, TS_CARDS);
     }

@@ -11,14 +11,16 @@
 // (draw one) or, from the fourth pass on, -20 (draw three); never below 0.
 #include <algorithm>
 
+#include "layout.h"
 #include "patience.h"
 
 namespace {
 
 using namespace kit;
 
-constexpr int kPitch = 55, kMargin = 8, kTableauY = 87;
-constexpr int kX(int column) { return kMargin + kPitch * column; }
+constexpr Grid kGrid;
+constexpr int kTableauY = 87;
+constexpr int kX(int column) { return kGrid.x(column); }
 
 PatienceRules KlondikeRules()
 {
@@ -31,12 +33,12 @@ PatienceRules KlondikeRules()
 
 class Klondike : public Patience {
 public:
-    Klondike() : Patience("Klondike", {kX(7) + kMargin - 10, 340}, KlondikeRules())
+    Klondike() : Patience("Klondike", {kGrid.width(7), kGrid.below(kTableauY, 19)}, KlondikeRules())
     {
-        stock_ = addPile(Role::Stock, kX(0), kMargin, TS_FAN_COUNTED, TS_BASE_STOCK_REDEAL, 24);
-        waste_ = addPile(Role::Waste, kX(1), kMargin, TS_FAN_SQUARED, TS_BASE_WASTE, 24);
+        stock_ = addPile(Role::Stock, kX(0), kGrid.margin, TS_FAN_COUNTED, TS_BASE_STOCK_REDEAL, 24);
+        waste_ = addPile(Role::Waste, kX(1), kGrid.margin, TS_FAN_SQUARED, TS_BASE_WASTE, 24);
         for (int s = 0; s < TS_SUITS; ++s)
-            addPile(Role::Foundation, kX(3 + s), kMargin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
+            addPile(Role::Foundation, kX(3 + s), kGrid.margin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
         for (int c = 0; c < 7; ++c) addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_KING_ONLY, 19);
         keepState(s_);
     }

@@ -13,29 +13,30 @@
 // may be turned back into the stock twice (three passes). Ace 1, jack 11,
 // queen 12, king 13. Score: the cards removed.
 #include "game.h"
+#include "layout.h"
 
 namespace {
 
 using namespace kit;
 
 constexpr int kRows = 7, kCells = kRows * (kRows + 1) / 2, kPitch = 50, kRowStep = 32, kMargin = 8;
-constexpr int kLowerY = kMargin + (kRows - 1) * kRowStep + 63 + 16;
-constexpr int kWidth = 2 * kMargin + (kRows - 1) * kPitch + 45;
+constexpr int kLowerY = kMargin + (kRows - 1) * kRowStep + kCardHeight + 16;
+constexpr int kWidth = 2 * kMargin + (kRows - 1) * kPitch + kCardWidth;
 constexpr int kRedeals = 2;
 
 constexpr int CellIndex(int row, int i) { return row * (row + 1) / 2 + i; }
 
 class Pyramid : public Game {
 public:
-    Pyramid() : Game("Pyramid", {kWidth, kLowerY + 63 + kMargin})
+    Pyramid() : Game("Pyramid", {kWidth, kLowerY + kCardHeight + kMargin})
     {
         for (int row = 0; row < kRows; ++row)
             for (int i = 0; i <= row; ++i)
                 addPile(Role::Tableau, kMargin + (kRows - 1 - row) * kPitch / 2 + i * kPitch, kMargin + row * kRowStep,
                         TS_FAN_SQUARED, TS_BASE_NONE, 1);
         stock_ = addPile(Role::Stock, kMargin, kLowerY, TS_FAN_COUNTED, TS_BASE_STOCK_REDEAL, 24);
-        waste_ = addPile(Role::Waste, kMargin + 55, kLowerY, TS_FAN_SQUARED, TS_BASE_WASTE, 24);
-        discard_ = addPile(Role::Discard, kWidth - kMargin - 45, kLowerY, TS_FAN_COUNTED, TS_BASE_DISCARD, TS_CARDS);
+        waste_ = addPile(Role::Waste, kMargin + kCardWidth + 10, kLowerY, TS_FAN_SQUARED, TS_BASE_WASTE, 24);
+        discard_ = addPile(Role::Discard, kWidth - kMargin - kCardWidth, kLowerY, TS_FAN_COUNTED, TS_BASE_DISCARD, TS_CARDS);
         keepState(s_);
     }
 

@@ -11,14 +11,16 @@
 // run sent home.
 #include <algorithm>
 
+#include "layout.h"
 #include "patience.h"
 
 namespace {
 
 using namespace kit;
 
-constexpr int kPitch = 55, kMargin = 8, kTableauY = 87, kDecks = 2;
-constexpr int kX(int column) { return kMargin + kPitch * column; }
+constexpr Grid kGrid;
+constexpr int kTableauY = 87, kDecks = 2;
+constexpr int kX(int column) { return kGrid.x(column); }
 
 PatienceRules SpiderRules()
 {
@@ -39,10 +41,10 @@ bool FullRunOnTop(const CardStack* s)
 
 class Spider : public Patience {
 public:
-    Spider() : Patience("Spider", {kX(10) + kMargin - 10, 450}, SpiderRules())
+    Spider() : Patience("Spider", {kGrid.width(10), kGrid.below(kTableauY, 30)}, SpiderRules())
     {
-        stock_ = addPile(Role::Stock, kX(0), kMargin, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, 50);
-        for (int f = 0; f < 8; ++f) addPile(Role::Foundation, kX(2 + f), kMargin, TS_FAN_SQUARED, TS_BASE_DISCARD, 13);
+        stock_ = addPile(Role::Stock, kX(0), kGrid.margin, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, 50);
+        for (int f = 0; f < 8; ++f) addPile(Role::Foundation, kX(2 + f), kGrid.margin, TS_FAN_SQUARED, TS_BASE_DISCARD, 13);
         for (int c = 0; c < 10; ++c)
             addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_EMPTY, TS_CARDS * kDecks);
         keepState(s_);

@@ -9,14 +9,16 @@
 // Column n (1..7) gets n - 1 face-down cards, then 1 (column 1) or 5 face-up
 // cards. Build down in alternate colours; only a king goes into an empty
 // column. Score: the cards on the foundations.
+#include "layout.h"
 #include "patience.h"
 
 namespace {
 
 using namespace kit;
 
-constexpr int kPitch = 55, kMargin = 8;
-constexpr int kX(int column) { return kMargin + kPitch * column; }
+constexpr Grid kGrid;
+constexpr int kX(int column) { return kGrid.x(column); }
+constexpr int kFoundationX = kX(7) + 20;
 
 PatienceRules YukonRules()
 {
@@ -30,11 +32,11 @@ PatienceRules YukonRules()
 
 class Yukon : public Patience {
 public:
-    Yukon() : Patience("Yukon", {kX(8) + kMargin + 10, 420}, YukonRules())
+    Yukon() : Patience("Yukon", {kFoundationX + kCardWidth + kGrid.margin, kGrid.below(kGrid.margin, 36)}, YukonRules())
     {
-        for (int c = 0; c < 7; ++c) addPile(Role::Tableau, kX(c), kMargin, TS_FAN_DOWN, TS_BASE_KING_ONLY, TS_CARDS);
+        for (int c = 0; c < 7; ++c) addPile(Role::Tableau, kX(c), kGrid.margin, TS_FAN_DOWN, TS_BASE_KING_ONLY, TS_CARDS);
         for (int s = 0; s < TS_SUITS; ++s)
-            addPile(Role::Foundation, kX(7) + 20, kMargin + 80 * s, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
+            addPile(Role::Foundation, kFoundationX, kGrid.margin + 80 * s, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
     }
 
 private:

@@ -10,14 +10,16 @@
 // Eight columns of six face-up cards; the last four cards start in the first
 // four cells. Build down in suit; only a king goes into an empty column; a
 // run moves when the free cells would let it move card by card.
+#include "layout.h"
 #include "patience.h"
 
 namespace {
 
 using namespace kit;
 
-constexpr int kPitch = 55, kMargin = 8, kTableauY = 87;
-constexpr int kX(int column) { return kMargin + kPitch * column; }
+constexpr Grid kGrid;
+constexpr int kTableauY = 87, kFoundationStep = 75;
+constexpr int kX(int column) { return kGrid.x(column); }
 
 // 1. The rules, picked from the kit's predicates.
 PatienceRules EightOffRules()
@@ -33,12 +35,12 @@ PatienceRules EightOffRules()
 class EightOff : public Patience {
 public:
     // 2. The name, the table's size and the piles: role, place, fan, base, capacity.
-    EightOff() : Patience("Eight Off", {kX(8) + 20 + 45 + kMargin, 400}, EightOffRules())
+    EightOff() : Patience("Eight Off", {kX(8) + 20 + kCardWidth + kGrid.margin, kGrid.below(kTableauY + 3 * kFoundationStep, 1)}, EightOffRules())
     {
-        for (int i = 0; i < 8; ++i) addPile(Role::Cell, kX(i), kMargin, TS_FAN_SQUARED, TS_BASE_FREE_CELL, 1);
+        for (int i = 0; i < 8; ++i) addPile(Role::Cell, kX(i), kGrid.margin, TS_FAN_SQUARED, TS_BASE_FREE_CELL, 1);
         for (int c = 0; c < 8; ++c) addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_KING_ONLY, 19);
         for (int s = 0; s < 4; ++s)
-            addPile(Role::Foundation, kX(8) + 20, kTableauY + 75 * s, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
+            addPile(Role::Foundation, kX(8) + 20, kTableauY + kFoundationStep * s, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
     }
 
 private:
