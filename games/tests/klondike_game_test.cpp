@@ -1,6 +1,9 @@
 // Klondike on the headless host.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <unordered_set>
+
 #include "move_table.h"
 
 namespace {
@@ -187,6 +190,151 @@ TEST_F(KlondikeGame, UndoBringsBackTheScoreAndTheFaceDownCard)
     EXPECT_EQ(g->Module(0).entry.getScore(), 5);
     ASSERT_TRUE(g->DragCard(kWaste, 2, T(6)));
     EXPECT_EQ(g->Module(0).entry.getScore(), 10) << "the redone score goes on from there";
+}
+
+// A way through a real deal (Draw One), found by depth-first search over
+// the moves a player makes: cards home, runs between columns, the waste's
+// top into play, and the stock. It knows the face-down cards, as a test may.
+class KlondikeSearch {
+public:
+    struct Step {
+        int from, card, to;  // a drag; from == kStock: a click on the stock; to == -1: a foundation
+    };
+
+    explicit KlondikeSearch(Session& g)
+    {
+        for (int c = 0; c < 7; ++c) {
+            for (int k = 0; k < g.count(T(c)); ++k) {
+                columns_[c] += static_cast<char>(g->Stack(T(c)).cards[k].image);
+                if (g->Stack(T(c)).cards[k].faceDown) ++down_[c];
+            }
+        }
+        for (int k = 0; k < g.count(kStock); ++k) stock_ += static_cast<char>(g->Stack(kStock).cards[k].image);
+    }
+    bool solve(std::vector<Step>& path) { return search(path); }
+
+private:
+    using Card = gametest::Card;
+    static bool Fits(Card lower, Card c)
+    {
+        return kit::Rank(lower) == kit::Rank(c) + 1 && kit::ColourOf(lower) != kit::ColourOf(c);
+    }
+    bool homeTakes(Card c) const { return home_[static_cast<size_t>(kit::Suit(c))] == kit::Rank(c); }
+    std::string key() const
+    {
+        std::string k(home_.begin(), home_.end());
+        for (int c = 0; c < 7; ++c) k += columns_[c] + static_cast<char>(down_[c] + 100);
+        return k + '|' + stock_ + '|' + waste_;
+    }
+    struct Saved {
+        std::array<std::string, 7> columns;
+        std::array<int, 7> down;
+        std::string stock, waste;
+        std::array<char, 4> home;
+    };
+    Saved save() const { return {columns_, down_, stock_, waste_, home_}; }
+    void restore(const Saved& s) { std::tie(columns_, down_, stock_, waste_, home_) = std::tie(s.columns, s.down, s.stock, s.waste, s.home); }
+    void turnUp(int c)
+    {
+        if (down_[c] > 0 && down_[c] == static_cast<int>(columns_[c].size())) --down_[c];
+    }
+    bool tryStep(const Step& step, std::vector<Step>& path)
+    {
+        const Saved before = save();
+        if (step.from == kStock) {
+            if (!stock_.empty()) {
+                waste_ += stock_.back();
+                stock_.pop_back();
+            } else {
+                stock_.assign(waste_.rbegin(), waste_.rend());
+                waste_.clear();
+            }
+        } else {
+            std::string moving;
+            if (step.from == kWaste) {
+                moving = waste_.substr(waste_.size() - 1);
+                waste_.pop_back();
+            } else {
+                const int c = step.from - T(0);
+                moving = columns_[c].substr(static_cast<size_t>(step.card));
+                columns_[c].resize(static_cast<size_t>(step.card));
+                turnUp(c);
+            }
+            if (step.to < 0) ++home_[static_cast<size_t>(kit::Suit(moving[0]))];
+            else columns_[step.to - T(0)] += moving;
+        }
+        path.push_back(step);
+        if (search(path)) return true;
+        path.pop_back();
+        restore(before);
+        return false;
+    }
+    bool search(std::vector<Step>& path)
+    {
+        if (std::all_of(home_.begin(), home_.end(), [](char n) { return n == 13; })) return true;
+        if (++nodes_ > 300000 || path.size() > 700 || !seen_.insert(key()).second) return false;
+        // Cards home first.
+        if (!waste_.empty() && homeTakes(waste_.back()) && tryStep({kWaste, 0, -1}, path)) return true;
+        for (int c = 0; c < 7; ++c) {
+            const int n = static_cast<int>(columns_[c].size());
+            if (n > down_[c] && homeTakes(columns_[c].back()) && tryStep({T(c), n - 1, -1}, path)) return true;
+        }
+        // Whole face-up runs onto another column: they turn a card or empty a column.
+        for (int c = 0; c < 7; ++c) {
+            const int n = static_cast<int>(columns_[c].size()), first = down_[c];
+            if (n == first) continue;
+            for (int to = 0; to < 7; ++to) {
+                if (to == c) continue;
+                const bool fits = columns_[to].empty() ? kit::Rank(columns_[c][first]) == TS_RANK_KING && first > 0
+                                                       : Fits(columns_[to].back(), columns_[c][first]);
+                if (fits && tryStep({T(c), first, T(to)}, path)) return true;
+            }
+        }
+        // The waste's top into play.
+        if (!waste_.empty()) {
+            for (int to = 0; to < 7; ++to) {
+                const bool fits = columns_[to].empty() ? kit::Rank(waste_.back()) == TS_RANK_KING
+                                                       : Fits(columns_[to].back(), waste_.back());
+                if (fits && tryStep({kWaste, 0, T(to)}, path)) return true;
+            }
+        }
+        // The stock, as long as it or the waste holds cards.
+        if ((!stock_.empty() || !waste_.empty()) && tryStep({kStock, 0, 0}, path)) return true;
+        return false;
+    }
+
+    std::array<std::string, 7> columns_;
+    std::array<int, 7> down_ = {};
+    std::string stock_, waste_;
+    std::array<char, 4> home_ = {};
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0;
+};
+
+TEST_F(KlondikeGame, PlaysRealDealsFromStartToWin)
+{
+    for (uint32_t seed : {1u, 3u, 4u, 5u}) {  // deals that can be won
+        ASSERT_TRUE(g.start(seed));
+        const int wonBefore = g->GamesWon();
+        std::vector<KlondikeSearch::Step> path;
+        ASSERT_TRUE(KlondikeSearch(g).solve(path)) << "seed " << seed;
+        for (const KlondikeSearch::Step& s : path) {
+            if (s.from == kStock) {
+                ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1)) << "seed " << seed;
+                continue;
+            }
+            int to = s.to;
+            for (int f = 0; f < 4 && to < 0; ++f)  // the foundation of the card's suit
+                if (g.count(F(f)) > 0 && kit::Suit(g->Stack(F(f)).cards[0].image) == kit::Suit(g.top(s.from)))
+                    to = F(f);
+            for (int f = 0; f < 4 && to < 0; ++f)  // or the first empty one, for an ace
+                if (g.count(F(f)) == 0) to = F(f);
+            const int card = s.from == kWaste ? g.count(kWaste) - 1 : s.card;
+            ASSERT_TRUE(g->DragCard(s.from, card, to)) << "seed " << seed << ": " << g.pile(s.from) << " to " << g.pile(to);
+        }
+        EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
+        EXPECT_GT(g->Module(0).entry.getScore(), 500) << "seed " << seed;
+    }
 }
 
 }  // namespace
