@@ -1,4 +1,6 @@
 // Pyramid on the headless host.
+#include <unordered_set>
+
 #include "move_table.h"
 
 namespace {
@@ -105,6 +107,98 @@ TEST_F(PyramidGame, AutoPlayRemovesFreeKings)
         g.arrange({{P(6, 0), "KD"}, {P(6, 1), "4S"}, {P(6, 2), "6H"}, {P(5, 0), "KS"}, {kStock, "2C#"}});
         ASSERT_TRUE(g->Click(kStock, 0));
         EXPECT_EQ(g.pile(kDiscard), autoPlay ? "KD" : "") << "the covered king stays";
+    }
+}
+
+// A way through a real deal, found by search: each step is the places
+// clicked (a king; two cards that make 13; the stock).
+class PyramidSearch {
+public:
+    explicit PyramidSearch(Session& g)
+    {
+        for (int p = 0; p < 28; ++p) cards_[p] = g->Stack(p).cards[0].image;
+        for (int k = 0; k < g.count(kStock); ++k) stock_ += static_cast<char>(g->Stack(kStock).cards[k].image);
+    }
+    bool solve(std::vector<std::vector<int>>& path) { return search(path); }
+
+private:
+    using Card = gametest::Card;
+    bool gone(int p) const { return removed_ >> p & 1u; }
+    bool free(int p) const
+    {
+        if (gone(p)) return false;
+        int row = 0;
+        while (P(row + 1, 0) <= p) ++row;
+        if (row == 6) return true;
+        const int below = P(row + 1, p - P(row, 0));
+        return gone(below) && gone(below + 1);
+    }
+    Card cardOf(int p) const { return p == kWaste ? waste_.back() : cards_[p]; }
+    bool tryStep(std::vector<int> clicks, std::vector<std::vector<int>>& path)
+    {
+        const uint32_t removed = removed_;
+        const std::string stock = stock_, waste = waste_;
+        const int redeals = redeals_;
+        if (clicks[0] == kStock) {
+            if (!stock_.empty()) {
+                waste_ += stock_.back();
+                stock_.pop_back();
+            } else {
+                stock_.assign(waste_.rbegin(), waste_.rend());
+                waste_.clear();
+                --redeals_;
+            }
+        } else {
+            for (int p : clicks) {
+                if (p == kWaste) waste_.pop_back();
+                else removed_ |= 1u << p;
+            }
+        }
+        path.push_back(clicks);
+        if (search(path)) return true;
+        path.pop_back();
+        removed_ = removed, stock_ = stock, waste_ = waste, redeals_ = redeals;
+        return false;
+    }
+    bool search(std::vector<std::vector<int>>& path)
+    {
+        if (removed_ == (1u << 28) - 1) return true;
+        const std::string key = std::to_string(removed_) + '|' + stock_ + '|' + waste_ + '|' + std::to_string(redeals_);
+        if (++nodes_ > 200000 || !seen_.insert(key).second) return false;
+        std::vector<int> open;
+        for (int p = 0; p < 28; ++p)
+            if (free(p)) open.push_back(p);
+        if (!waste_.empty()) open.push_back(kWaste);
+        for (size_t a = 0; a < open.size(); ++a) {
+            if (kit::PipValue(cardOf(open[a])) == 13 && tryStep({open[a]}, path)) return true;
+            for (size_t b = a + 1; b < open.size(); ++b)
+                if (kit::PipValue(cardOf(open[a])) + kit::PipValue(cardOf(open[b])) == 13 &&
+                    tryStep({open[a], open[b]}, path))
+                    return true;
+        }
+        if ((!stock_.empty() || (redeals_ > 0 && !waste_.empty())) && tryStep({kStock}, path)) return true;
+        return false;
+    }
+
+    Card cards_[28] = {};
+    std::string stock_, waste_;
+    uint32_t removed_ = 0;
+    int redeals_ = 2;
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0;
+};
+
+TEST_F(PyramidGame, PlaysRealDealsFromStartToWin)
+{
+    for (uint32_t seed : {1u, 2u}) {  // deals that can be won
+        ASSERT_TRUE(g.start(seed));
+        const int wonBefore = g->GamesWon();
+        std::vector<std::vector<int>> path;
+        ASSERT_TRUE(PyramidSearch(g).solve(path)) << "seed " << seed;
+        for (const std::vector<int>& clicks : path)
+            for (int p : clicks) ASSERT_TRUE(g->Click(p, g.count(p) - 1)) << "seed " << seed << ", place " << p;
+        EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
+        EXPECT_GE(g->Module(0).entry.getScore(), 28);
     }
 }
 
