@@ -1,4 +1,7 @@
 // Yukon on the headless host.
+#include <array>
+#include <unordered_set>
+
 #include "move_table.h"
 
 namespace {
@@ -62,6 +65,102 @@ TEST_F(YukonGame, AutoPlayWinsFromFourRuns)
     ASSERT_TRUE(g->DoubleClick(T(2), 12));
     EXPECT_EQ(g->GamesWon(), 1);
     for (int f = 0; f < 4; ++f) EXPECT_EQ(g.count(F(f)), 13);
+}
+
+// A way through a real deal, found by depth-first search: cards home, and
+// any face-up card with the cards above it onto a column.
+class YukonSearch {
+public:
+    struct Step {
+        int from, card, to;  // to == -1: a foundation
+    };
+
+    explicit YukonSearch(Session& g)
+    {
+        for (int c = 0; c < 7; ++c) {
+            for (int k = 0; k < g.count(T(c)); ++k) {
+                columns_[c] += static_cast<char>(g->Stack(T(c)).cards[k].image);
+                if (g->Stack(T(c)).cards[k].faceDown) ++down_[c];
+            }
+        }
+    }
+    bool solve(std::vector<Step>& path) { return search(path); }
+
+private:
+    using Card = gametest::Card;
+    static bool Fits(Card lower, Card c)
+    {
+        return kit::Rank(lower) == kit::Rank(c) + 1 && kit::ColourOf(lower) != kit::ColourOf(c);
+    }
+    bool homeTakes(Card c) const { return home_[static_cast<size_t>(kit::Suit(c))] == kit::Rank(c); }
+    bool tryStep(int c, int from, int to, std::vector<Step>& path)
+    {
+        const std::array<std::string, 7> columns = columns_;
+        const std::array<int, 7> down = down_;
+        const std::array<char, 4> home = home_;
+        const std::string moving = columns_[c].substr(static_cast<size_t>(from));
+        columns_[c].resize(static_cast<size_t>(from));
+        if (down_[c] > 0 && down_[c] == from) --down_[c];
+        if (to < 0) ++home_[static_cast<size_t>(kit::Suit(moving[0]))];
+        else columns_[to] += moving;
+        path.push_back({T(c), from, to < 0 ? -1 : T(to)});
+        if (search(path)) return true;
+        path.pop_back();
+        columns_ = columns, down_ = down, home_ = home;
+        return false;
+    }
+    bool search(std::vector<Step>& path)
+    {
+        if (std::all_of(home_.begin(), home_.end(), [](char n) { return n == 13; })) return true;
+        std::string key(home_.begin(), home_.end());
+        for (int c = 0; c < 7; ++c) key += columns_[c] + static_cast<char>(100 + down_[c]);
+        if (++nodes_ > 300000 || path.size() > 500 || !seen_.insert(key).second) return false;
+        for (int c = 0; c < 7; ++c) {
+            const int n = static_cast<int>(columns_[c].size());
+            if (n > down_[c] && homeTakes(columns_[c].back()) && tryStep(c, n - 1, -1, path)) return true;
+        }
+        // Moves that turn a card first, then the others.
+        for (int turning : {1, 0}) {
+            for (int c = 0; c < 7; ++c) {
+                for (int i = down_[c]; i < static_cast<int>(columns_[c].size()); ++i) {
+                    if ((i == down_[c] && down_[c] > 0) != (turning == 1)) continue;
+                    for (int to = 0; to < 7; ++to) {
+                        if (to == c) continue;
+                        const bool fits = columns_[to].empty() ? kit::Rank(columns_[c][i]) == TS_RANK_KING && i > 0
+                                                               : Fits(columns_[to].back(), columns_[c][i]);
+                        if (fits && tryStep(c, i, to, path)) return true;
+                    }
+                }
+            }
+        }
+        return false;
+    }
+
+    std::array<std::string, 7> columns_;
+    std::array<int, 7> down_ = {};
+    std::array<char, 4> home_ = {};
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0;
+};
+
+TEST_F(YukonGame, PlaysRealDealsFromStartToWin)
+{
+    for (uint32_t seed : {1u, 2u, 3u}) {  // deals that can be won
+        ASSERT_TRUE(g.start(seed));
+        const int wonBefore = g->GamesWon();
+        std::vector<YukonSearch::Step> path;
+        ASSERT_TRUE(YukonSearch(g).solve(path)) << "seed " << seed;
+        for (const YukonSearch::Step& s : path) {
+            int to = s.to;
+            for (int f = 0; f < 4 && to < 0; ++f)  // the foundation of the card's suit
+                if (g.count(F(f)) > 0 && kit::Suit(g->Stack(F(f)).cards[0].image) == kit::Suit(g.top(s.from)))
+                    to = F(f);
+            for (int f = 0; f < 4 && to < 0; ++f)  // or the first empty one, for an ace
+                if (g.count(F(f)) == 0) to = F(f);
+            ASSERT_TRUE(g->DragCard(s.from, s.card, to)) << "seed " << seed << ": " << g.pile(s.from) << " to " << g.pile(to);
+        }
+        EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
+    }
 }
 
 }  // namespace
