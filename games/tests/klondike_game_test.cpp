@@ -323,12 +323,7 @@ TEST_F(KlondikeGame, PlaysRealDealsFromStartToWin)
                 ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1)) << "seed " << seed;
                 continue;
             }
-            int to = s.to;
-            for (int f = 0; f < 4 && to < 0; ++f)  // the foundation of the card's suit
-                if (g.count(F(f)) > 0 && kit::Suit(g->Stack(F(f)).cards[0].image) == kit::Suit(g.top(s.from)))
-                    to = F(f);
-            for (int f = 0; f < 4 && to < 0; ++f)  // or the first empty one, for an ace
-                if (g.count(F(f)) == 0) to = F(f);
+            const int to = s.to >= 0 ? s.to : gametest::HomeFor(g, g.top(s.from), F(0), 4);
             const int card = s.from == kWaste ? g.count(kWaste) - 1 : s.card;
             ASSERT_TRUE(g->DragCard(s.from, card, to)) << "seed " << seed << ": " << g.pile(s.from) << " to " << g.pile(to);
         }

@@ -33,6 +33,17 @@ inline void ExpectMoves(Session& g, uint32_t seed, const std::map<int, std::stri
     }
 }
 
+// The foundation (of `count` from pile `first`) a card goes to: the one
+// already holding its suit, or else the first empty one.
+inline int HomeFor(Session& g, Card c, int first, int count)
+{
+    for (int f = first; f < first + count; ++f)
+        if (g.count(f) > 0 && kit::Suit(g->Stack(f).cards[0].image) == kit::Suit(c)) return f;
+    for (int f = first; f < first + count; ++f)
+        if (g.count(f) == 0) return f;
+    return -1;
+}
+
 // Four alternating runs from king to ace: the whole deck, ready to go home.
 inline std::vector<std::string> AlternatingRuns()
 {
