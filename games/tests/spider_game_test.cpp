@@ -1,5 +1,7 @@
 // Spider on the headless host.
+#include <array>
 #include <set>
+#include <unordered_set>
 
 #include "move_table.h"
 
@@ -119,6 +121,134 @@ TEST_F(SpiderGame, WinsWhenEightRunsAreHome)
     for (int c = 0; c < 8; ++c) ASSERT_TRUE(g->DoubleClick(T(c), 0));
     EXPECT_EQ(g->GamesWon(), 1);
     EXPECT_EQ(g->ScoreText(), "1292");
+}
+
+// A way through a real One Suit deal, found by depth-first search: runs
+// in suit onto a card one higher or into an empty column, and the stock when
+// no column is empty. Whole runs king to ace go home when they form.
+class SpiderSearch {
+public:
+    struct Step {
+        int from, card, to;  // from == kStock: a click on the stock; to == -1: a run home
+    };
+
+    explicit SpiderSearch(Session& g)
+    {
+        for (int c = 0; c < 10; ++c) {
+            for (int k = 0; k < g.count(T(c)); ++k) {
+                columns_[c] += static_cast<char>(g->Stack(T(c)).cards[k].image);
+                if (g->Stack(T(c)).cards[k].faceDown) ++down_[c];
+            }
+        }
+        for (int k = 0; k < g.count(kStock); ++k) stock_ += static_cast<char>(g->Stack(kStock).cards[k].image);
+    }
+    bool solve(std::vector<Step>& path) { return search(path); }
+
+private:
+    using Card = gametest::Card;
+    int runStart(int c) const  // where the run in suit on top of column c begins
+    {
+        int i = static_cast<int>(columns_[c].size()) - 1;
+        while (i > down_[c] && kit::Suit(columns_[c][i - 1]) == kit::Suit(columns_[c][i]) &&
+               kit::Rank(columns_[c][i - 1]) == kit::Rank(columns_[c][i]) + 1)
+            --i;
+        return i;
+    }
+    bool tryStep(const Step& step, std::vector<Step>& path)
+    {
+        const auto columns = columns_;
+        const auto down = down_;
+        const std::string stock = stock_;
+        const int home = home_;
+        if (step.from == kStock) {
+            for (int c = 0; c < 10; ++c) {
+                columns_[c] += stock_.back();
+                stock_.pop_back();
+            }
+        } else {
+            const int c = step.from - T(0);
+            const std::string moving = columns_[c].substr(static_cast<size_t>(step.card));
+            columns_[c].resize(static_cast<size_t>(step.card));
+            if (down_[c] > 0 && down_[c] == step.card) --down_[c];
+            if (step.to < 0) ++home_;
+            else columns_[step.to - T(0)] += moving;
+        }
+        path.push_back(step);
+        if (search(path)) return true;
+        path.pop_back();
+        columns_ = columns, down_ = down, stock_ = stock, home_ = home;
+        return false;
+    }
+    bool search(std::vector<Step>& path)
+    {
+        if (home_ == 8) return true;
+        std::string key = std::to_string(stock_.size()) + "|";
+        for (int c = 0; c < 10; ++c) key += columns_[c] + static_cast<char>(100 + down_[c]);
+        if (++nodes_ > 300000 || path.size() > 600 || !seen_.insert(key).second) return false;
+        for (int c = 0; c < 10; ++c) {  // a whole run goes home
+            const int start = runStart(c);
+            if (static_cast<int>(columns_[c].size()) - start == 13 && tryStep({T(c), start, -1}, path)) return true;
+        }
+        // Runs onto a card one higher: first those that turn a card or empty a column.
+        for (int freeing : {1, 0}) {
+            for (int c = 0; c < 10; ++c) {
+                if (columns_[c].empty()) continue;
+                const int start = runStart(c);
+                if ((start == down_[c]) != (freeing == 1)) continue;
+                for (int to = 0; to < 10; ++to)
+                    if (to != c && !columns_[to].empty() &&
+                        kit::Rank(columns_[to].back()) == kit::Rank(columns_[c][start]) + 1 &&
+                        tryStep({T(c), start, T(to)}, path))
+                        return true;
+            }
+        }
+        const int empty = static_cast<int>(std::find_if(columns_.begin(), columns_.end(),
+                                                        [](const std::string& s) { return s.empty(); }) -
+                                           columns_.begin());
+        if (empty < 10) {
+            for (int c = 0; c < 10; ++c) {
+                const int start = runStart(c);
+                if (!columns_[c].empty() && start > 0 && tryStep({T(c), start, T(empty)}, path)) return true;
+            }
+            return false;  // the stock waits for every column to hold a card
+        }
+        return !stock_.empty() && tryStep({kStock, 0, 0}, path);
+    }
+
+    std::array<std::string, 10> columns_;
+    std::array<int, 10> down_ = {};
+    std::string stock_;
+    int home_ = 0;
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0;
+};
+
+struct WinnableDeal {
+    int variant;
+    uint32_t seed;
+};
+
+TEST_F(SpiderGame, PlaysRealDealsFromStartToWin)
+{
+    for (const WinnableDeal d : {WinnableDeal{kOneSuit, 1}, WinnableDeal{kOneSuit, 2}, WinnableDeal{kTwoSuits, 3}}) {
+        ASSERT_TRUE(g->SelectOption(d.variant));
+        ASSERT_TRUE(g.start(d.seed));
+        const int wonBefore = g->GamesWon();
+        std::vector<SpiderSearch::Step> path;
+        ASSERT_TRUE(SpiderSearch(g).solve(path)) << "seed " << d.seed;
+        for (const SpiderSearch::Step& s : path) {
+            if (s.from == kStock) {
+                ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1)) << "seed " << d.seed;
+                continue;
+            }
+            int to = s.to;
+            for (int f = 0; f < 8 && to < 0; ++f)
+                if (g.count(F(f)) == 0) to = F(f);
+            ASSERT_TRUE(g->DragCard(s.from, s.card, to)) << "seed " << d.seed << ": " << g.pile(s.from) << " to " << g.pile(to);
+        }
+        EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << d.seed;
+        EXPECT_EQ(g->Module(0).entry.getScore(), 500 - static_cast<int>(path.size()) + 800) << "seed " << d.seed;
+    }
 }
 
 }  // namespace
