@@ -1,4 +1,7 @@
 // Forty Thieves on the headless host.
+#include <array>
+#include <unordered_set>
+
 #include "move_table.h"
 
 namespace {
@@ -87,6 +90,148 @@ TEST_F(FortyThievesGame, AutoPlayWinsFromEightRuns)
     ASSERT_TRUE(g->DoubleClick(T(0), 12));
     EXPECT_EQ(g->GamesWon(), 1);
     EXPECT_EQ(g->ScoreText(), "104");
+}
+
+// A way through a real deal, found by depth-first search: cards home, runs
+// in suit onto a card one higher (as long as the empty columns allow), the
+// waste's top into play, and the stock, once through.
+class FortyThievesSearch {
+public:
+    struct Step {
+        int from, card, to;  // from == kStock: a click on the stock; to == -1: a foundation
+    };
+
+    explicit FortyThievesSearch(Session& g)
+    {
+        for (int c = 0; c < 10; ++c)
+            for (int k = 0; k < g.count(T(c)); ++k) columns_[c] += static_cast<char>(g->Stack(T(c)).cards[k].image);
+        for (int k = 0; k < g.count(kStock); ++k) stock_ += static_cast<char>(g->Stack(kStock).cards[k].image);
+    }
+    bool solve(std::vector<Step>& path) { return search(path); }
+
+private:
+    using Card = gametest::Card;
+    static bool Fits(Card lower, Card c) { return kit::Suit(lower) == kit::Suit(c) && kit::Rank(lower) == kit::Rank(c) + 1; }
+    // Foundations per suit: two each, filled one after the other is enough here.
+    bool homeTakes(Card c) const
+    {
+        const size_t s = static_cast<size_t>(kit::Suit(c));
+        return home_[s][0] == kit::Rank(c) || home_[s][1] == kit::Rank(c);
+    }
+    void goHome(Card c, int delta)
+    {
+        auto& h = home_[static_cast<size_t>(kit::Suit(c))];
+        if (delta > 0) ++(h[0] == kit::Rank(c) ? h[0] : h[1]);
+        else --(h[1] == kit::Rank(c) + 1 ? h[1] : h[0]);
+    }
+    int runStart(int c) const
+    {
+        int i = static_cast<int>(columns_[c].size()) - 1;
+        while (i > 0 && Fits(columns_[c][i - 1], columns_[c][i])) --i;
+        return i;
+    }
+    int emptyColumns(int besides) const
+    {
+        int n = 0;
+        for (int c = 0; c < 10; ++c) n += c != besides && columns_[c].empty();
+        return n;
+    }
+    bool tryStep(const Step& step, std::vector<Step>& path)
+    {
+        const auto columns = columns_;
+        const std::string stock = stock_, waste = waste_;
+        const auto home = home_;
+        if (step.from == kStock) {
+            waste_ += stock_.back();
+            stock_.pop_back();
+        } else {
+            std::string moving;
+            if (step.from == kWaste) {
+                moving = waste_.substr(waste_.size() - 1);
+                waste_.pop_back();
+            } else {
+                const int c = step.from - T(0);
+                moving = columns_[c].substr(static_cast<size_t>(step.card));
+                columns_[c].resize(static_cast<size_t>(step.card));
+            }
+            if (step.to < 0) goHome(moving[0], 1);
+            else columns_[step.to - T(0)] += moving;
+        }
+        path.push_back(step);
+        if (search(path)) return true;
+        path.pop_back();
+        columns_ = columns, stock_ = stock, waste_ = waste, home_ = home;
+        return false;
+    }
+    bool search(std::vector<Step>& path)
+    {
+        int homeCards = 0;
+        for (const auto& h : home_) homeCards += h[0] + h[1];
+        if (homeCards == 104) return true;
+        std::string key = std::to_string(stock_.size()) + '|' + waste_ + '|';
+        for (const auto& h : home_) key += static_cast<char>(h[0] * 16 + h[1] + 1);
+        std::array<std::string, 10> sorted = columns_;
+        std::sort(sorted.begin(), sorted.end());
+        for (const auto& col : sorted) key += col + '|';
+        if (++nodes_ > 400000 || path.size() > 600 || !seen_.insert(key).second) return false;
+        if (!waste_.empty() && homeTakes(waste_.back()) && tryStep({kWaste, 0, -1}, path)) return true;
+        for (int c = 0; c < 10; ++c) {
+            const int n = static_cast<int>(columns_[c].size());
+            if (n > 0 && homeTakes(columns_[c].back()) && tryStep({T(c), n - 1, -1}, path)) return true;
+        }
+        for (int c = 0; c < 10; ++c) {  // whole runs in suit onto a card one higher
+            if (columns_[c].empty()) continue;
+            const int start = runStart(c), length = static_cast<int>(columns_[c].size()) - start;
+            for (int to = 0; to < 10; ++to)
+                if (to != c && !columns_[to].empty() && Fits(columns_[to].back(), columns_[c][start]) &&
+                    length <= 1 << emptyColumns(-1) && tryStep({T(c), start, T(to)}, path))
+                    return true;
+        }
+        if (!waste_.empty())
+            for (int to = 0; to < 10; ++to)
+                if (!columns_[to].empty() && Fits(columns_[to].back(), waste_.back()) && tryStep({kWaste, 0, T(to)}, path))
+                    return true;
+        const int empty = static_cast<int>(std::find_if(columns_.begin(), columns_.end(),
+                                                        [](const std::string& s) { return s.empty(); }) -
+                                           columns_.begin());
+        if (empty < 10) {
+            if (!waste_.empty() && tryStep({kWaste, 0, T(empty)}, path)) return true;
+            for (int c = 0; c < 10; ++c) {
+                const int start = runStart(c), length = static_cast<int>(columns_[c].size()) - start;
+                if (start > 0 && length <= 1 << emptyColumns(empty) && tryStep({T(c), start, T(empty)}, path)) return true;
+            }
+        }
+        return !stock_.empty() && tryStep({kStock, 0, 0}, path);
+    }
+
+    std::array<std::string, 10> columns_;
+    std::string stock_, waste_;
+    std::array<std::array<int, 2>, 4> home_ = {};
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0;
+};
+
+TEST_F(FortyThievesGame, PlaysARealDealFromStartToWin)
+{
+    constexpr uint32_t seed = 5;  // a deal that can be won
+    ASSERT_TRUE(g.start(seed));
+    std::vector<FortyThievesSearch::Step> path;
+    ASSERT_TRUE(FortyThievesSearch(g).solve(path));
+    for (const FortyThievesSearch::Step& s : path) {
+        if (s.from == kStock) {
+            ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1));
+            continue;
+        }
+        const gametest::Card c = g.top(s.from);
+        int to = s.to;
+        for (int f = 0; f < 8 && to < 0; ++f)  // a foundation of its suit one below it, or an empty one for an ace
+            if (g.count(F(f)) == kit::Rank(c) && (g.count(F(f)) == 0 || kit::Suit(g.top(F(f))) == kit::Suit(c)))
+                to = F(f);
+        const int card = s.from == kWaste ? g.count(kWaste) - 1 : s.card;
+        ASSERT_TRUE(g->DragCard(s.from, card, to)) << g.pile(s.from) << " to " << g.pile(to);
+    }
+    EXPECT_EQ(g->GamesWon(), 1);
+    EXPECT_EQ(g->Module(0).entry.getScore(), 104);
 }
 
 }  // namespace
