@@ -1,7 +1,9 @@
 #include "game_session.h"
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
+#include <stdexcept>
 
 namespace gametest {
 
