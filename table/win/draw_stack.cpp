@@ -1,5 +1,6 @@
 #include "table/win/draw_stack.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "modules/card_choice.h"
@@ -29,6 +30,13 @@ void DrawMark(HDC dc, Point at, const CardPicture& p)
     FrameRect(dc, &r, red);
 }
 
+// Whether a picture copied at (x, y) would reach the part of the surface
+// that drawing may change; pictures wholly outside it are not copied.
+bool Visible(const RECT& clip, int32_t x, int32_t y, const CardPicture& p)
+{
+    return x < clip.right && y < clip.bottom && x + p.width > clip.left && y + p.height > clip.top;
+}
+
 const CardPicture* PictureFor(const CardEntry& card)
 {
     return card.faceDown ? CardBack() : CardFace(card.image);
@@ -46,11 +54,14 @@ void DrawStack(HDC dc, const CardStack& stack, const TableView& view)
     const CardImageStore& images = TheCardImages();
     const int32_t x = view.origin.x + stack.x;
     const int32_t y = view.origin.y + stack.y;
+    RECT clip;
+    if (GetClipBox(dc, &clip) == ERROR) clip = RECT{INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2};
 
-    if (stack.framed && images.outline) Copy(dc, scratch, images.outline, x - kFrameMargin, y - kFrameMargin);
+    if (stack.framed && images.outline && Visible(clip, x - kFrameMargin, y - kFrameMargin, images.outline))
+        Copy(dc, scratch, images.outline, x - kFrameMargin, y - kFrameMargin);
     if (modules::DrawableBase(stack.baseImage)) {
         const CardPicture& base = images.bases[static_cast<size_t>(stack.baseImage)];
-        if (base) Copy(dc, scratch, base, x, y);
+        if (base && Visible(clip, x, y, base)) Copy(dc, scratch, base, x, y);
     }
     Point p = FirstCardPos(stack, view);
     const Point step = CardStep(stack, view);
@@ -58,7 +69,7 @@ void DrawStack(HDC dc, const CardStack& stack, const TableView& view)
     for (int16_t i = 0; i < count; ++i, p.x += step.x, p.y += step.y) {
         const CardEntry& card = stack.cards[i];
         const CardPicture* picture = PictureFor(card);
-        if (!picture) continue;
+        if (!picture || !Visible(clip, p.x, p.y, *picture)) continue;
         Copy(dc, scratch, *picture, p.x, p.y);
         if (card.mark) DrawMark(dc, p, *picture);
     }

@@ -21,6 +21,16 @@ RECT AreaToRedraw(const PAINTSTRUCT& ps, const RECT& client, bool fullRepaint)
 
 }  // namespace
 
+void RedrawArea(HDC target, const RECT& area)
+{
+    shell::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
+    SelectClipRgn(target, clip.get());
+    furniture::DrawBackground(target, area);
+    DrawStacksInRect(target, Rect{area.left, area.top, area.right, area.bottom});
+    furniture::DrawStrip(target, area);
+    SelectClipRgn(target, nullptr);
+}
+
 void PaintTable(HWND window)
 {
     shell::Surfaces& s = shell::TheSurfaces();
@@ -35,13 +45,7 @@ void PaintTable(HWND window)
     HGDIOBJ oldBitmap = buffered ? SelectObject(target, s.backBuffer.get()) : nullptr;
 
     if (!buffered || flags.tableDirty || flags.fullRepaint) {
-        RECT area = AreaToRedraw(ps, client, flags.fullRepaint);
-        shell::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
-        SelectClipRgn(target, clip.get());
-        furniture::DrawBackground(target, area);
-        DrawStacksInRect(target, Rect{area.left, area.top, area.right, area.bottom});
-        furniture::DrawStrip(target, area);
-        SelectClipRgn(target, nullptr);
+        RedrawArea(target, AreaToRedraw(ps, client, flags.fullRepaint));
         flags.tableDirty = false;
         flags.fullRepaint = false;
     }
