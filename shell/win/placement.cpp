@@ -81,6 +81,8 @@ void ApplySavedPlacement(int /*showCommand*/)
     // The show command saved at the last exit, or the one the program was
     // started with when nothing was saved.
     const persistence::CurStateRecord& saved = TheCurState();
+    // The same game as at the last exit comes back as it was left, at its
+    // old place and size, maximised, minimised or normal.
     if (persistence::RestoresSavedRect(saved, CurStateWasRead(), TheCore().flow.currentModule)) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof placement;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "capture.h"
 #include "checks.h"
 #include "modules/tessel_module.h"
 #include "probe_client.h"
@@ -97,11 +98,14 @@ std::vector<std::string> ListLines(HWND list)
 {
     std::vector<std::string> lines;
     const LRESULT n = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    // Across processes the text arrives whole only through the wide call.
     for (LRESULT i = 0; i < n; ++i) {
-        char line[256] = {};
-        if (SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(sizeof line))
-            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
-        lines.emplace_back(line);
+        wchar_t line[256] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 255)
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+        std::string narrow;
+        for (const wchar_t* c = line; *c; ++c) narrow += *c < 128 ? static_cast<char>(*c) : '?';
+        lines.push_back(narrow);
     }
     return lines;
 }
@@ -516,13 +520,17 @@ SCENARIO(registry_settings_and_a_maximised_exit)
     program.Settle();
     CHECK(IsZoomed(main));
     CHECK_EQ(e2e::WindowText(main), std::string(kProbeTitle));
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(main, &placement);
-    CHECK_EQ(placement.rcNormalPosition.left, normal.left);
-    CHECK_EQ(placement.rcNormalPosition.top, normal.top);
-    CHECK_EQ(placement.rcNormalPosition.right, normal.right);
-    CHECK_EQ(placement.rcNormalPosition.bottom, normal.bottom);
+    // Restored, it takes the old normal rectangle (read as the window's own
+    // rectangle: another process's placement is not reliable under Wine).
+    PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+    for (int i = 0; i < 100 && IsZoomed(main); ++i) Sleep(20);
+    program.Settle();
+    RECT restored{};
+    GetWindowRect(main, &restored);
+    CHECK_EQ(restored.left, normal.left);
+    CHECK_EQ(restored.top, normal.top);
+    CHECK_EQ(restored.right, normal.right);
+    CHECK_EQ(restored.bottom, normal.bottom);
     Exit(program);
 }
 
@@ -560,5 +568,104 @@ SCENARIO(help_window_lists_topics_and_searches)
 
     e2e::ClickButton(help, IDCANCEL);
     CHECK(e2e::WaitGone(help));
+    Exit(program);
+}
+
+SCENARIO(stored_files_survive_runs_that_cannot_replace_them)
+{
+    REQUIRE(e2e::InstallProbe());
+    Bytes scores = Bytes{}.u32(0xFF11EE00u).u32(256).i16(1).u16(0);
+    scores.text(kProbeGame, 64).i32(5).i32(2).i32(30).i32(12);
+    REQUIRE(WriteBytes(kScoreFile, scores));
+    StateFields other = ProbeState();
+    other.moduleName = "Not Installed";
+    const Bytes resume = persistence_bytes::SavedGameHead(other).u32(0).i16(0);
+    REQUIRE(WriteBytes(kResumeFile, resume));
+
+    // A resume file whose game is missing is reported; with no game chosen
+    // the exit leaves it as it was.
+    {
+        Program program;
+        HWND box = program.WaitForDialog("Load Game Error 4");
+        REQUIRE(box != nullptr);
+        CHECK_EQ(e2e::MessageBoxText(box), std::string("Couldn't find game module: Not Installed"));
+        e2e::ClickButton(box, IDOK);
+        REQUIRE(program.WaitForMainWindow() != nullptr);
+        Exit(program);
+    }
+    CHECK(ReadBytes(kResumeFile) == resume.b);
+    CHECK(ReadBytes(kScoreFile) == scores.b);
+
+    // Without any card library start-up fails: the stored scores stay.
+    REQUIRE(MoveFileA("DECKMINI.DLL", "games\\DECKMINI.DLL"));
+    REQUIRE(MoveFileA("DECKMAXI.DLL", "games\\DECKMAXI.DLL"));
+    {
+        Program program;
+        HWND box = program.WaitForDialog("Lumora Solitaire Error");
+        REQUIRE(box != nullptr);
+        e2e::ClickButton(box, IDOK);
+        CHECK_EQ(program.WaitForExit(), 0L);
+    }
+    CHECK(ReadBytes(kScoreFile) == scores.b);
+    CHECK(ReadBytes(kResumeFile) == resume.b);
+}
+
+// Pictures of Score History, its question and the help window for people
+// to look at. Not a test; run it with LUMORA_E2E_IMAGES set to a Windows
+// path, as the showcase of a played game.
+MEASUREMENT(showcase_scores_and_help)
+{
+    REQUIRE(e2e::InstallProbe());
+    REQUIRE(e2e::InstallFile("games\\KLONDIKE.dll", "KLONDIKE.dll"));
+    REQUIRE(e2e::InstallFile("games\\GOLF.dll", "GOLF.dll"));
+    Bytes scores = Bytes{}.u32(0xFF11EE00u).u32(256).i16(3).u16(0);
+    scores.text(kProbeGame, 64).i32(3).i32(1).i32(6).i32(10);
+    scores.text("Klondike", 64).i32(12).i32(5).i32(-7).i32(52);
+    scores.text("Golf", 64).i32(0).i32(0).i32(0).i32(0);
+    REQUIRE(WriteBytes(kScoreFile, scores));
+    Program program;
+    REQUIRE(program.WaitForMainWindow() != nullptr);
+    auto around = [](HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        e2e::Image image(r.right - r.left + 20, r.bottom - r.top + 20);
+        HDC screen = GetDC(nullptr);
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x) {
+                const COLORREF c = GetPixel(screen, r.left - 10 + x, r.top - 10 + y);
+                image.Set(x, y, e2e::Rgb(GetRValue(c), GetGValue(c), GetBValue(c)));
+            }
+        ReleaseDC(nullptr, screen);
+        return image;
+    };
+    program.PostCommand(kScoreHistory);
+    HWND dialog = program.WaitForDialog("Score History");
+    REQUIRE(dialog != nullptr);
+    Sleep(200);
+    e2e::KeepImage(around(dialog), "scores-1-history");
+    e2e::ClickButton(dialog, 1002);
+    HWND question = OtherDialog(program, "Score History", dialog);
+    REQUIRE(question != nullptr);
+    Sleep(200);
+    e2e::KeepImage(around(question), "scores-2-question");
+    e2e::ClickButton(question, IDNO);
+    e2e::WaitGone(question);
+    e2e::ClickButton(dialog, IDOK);
+    e2e::WaitGone(dialog);
+
+    program.PostCommand(kHelpContents);
+    HWND help = program.WaitForDialog("Lumora Solitaire Help");
+    REQUIRE(help != nullptr);
+    Sleep(200);
+    e2e::KeepImage(around(help), "help-1-contents");
+    SendMessageA(GetDlgItem(help, 1021), LB_SETCURSEL, 4, 0);
+    SendMessageA(help, WM_COMMAND, MAKEWPARAM(1021, LBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(help, 1021)));
+    Sleep(200);
+    e2e::KeepImage(around(help), "help-2-klondike");
+    SendMessageA(GetDlgItem(help, 1020), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("score"));
+    Sleep(200);
+    e2e::KeepImage(around(help), "help-3-search");
+    e2e::ClickButton(help, IDCANCEL);
+    e2e::WaitGone(help);
     Exit(program);
 }
