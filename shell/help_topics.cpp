@@ -63,14 +63,48 @@ bool Contains(std::string_view text, std::string_view word)
     return it != text.end();
 }
 
-std::string_view Trimmed(std::string_view s)
+std::string_view Trimmed(std::string_view s, char also = ' ')
 {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    auto blank = [also](char c) { return c == ' ' || c == '\t' || c == also; };
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
 }
 
+bool StartsItem(std::string_view line)
+{
+    return line.starts_with("- ") || line.starts_with("* ");
+}
+
 }  // namespace
+
+std::string Reflow(std::string_view text)
+{
+    std::string out;
+    bool joinable = false;    // the last line out may take the next one
+    bool paragraph = false;   // a blank line came since the last text
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view body = Trimmed(Trimmed(text.substr(pos, end - pos)), '\r');
+        pos = end + 1;
+        if (body.empty()) {
+            paragraph = !out.empty();
+            joinable = false;
+            continue;
+        }
+        if (joinable && !StartsItem(body)) {
+            out += ' ';
+        } else if (!out.empty()) {
+            out += paragraph ? "\n\n" : "\n";
+        }
+        out += body;
+        joinable = true;
+        paragraph = false;
+    }
+    return out;
+}
 
 std::string ForEditControl(std::string_view text)
 {
@@ -109,7 +143,7 @@ HelpTopic GameRulesTopic(std::string_view gameName, const char* rules, size_t si
     HelpTopic topic;
     topic.title = std::string(gameName);
     topic.text = Trimmed(text).empty() ? "There are no rules for this game in its module."
-                                       : ForEditControl(text);
+                                       : ForEditControl(Reflow(ForEditControl(text)));
     return topic;
 }
 

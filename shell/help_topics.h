@@ -26,6 +26,11 @@ HelpTopic GameRulesTopic(std::string_view gameName, const char* rules, size_t si
 // to case; every topic for an empty word (blanks around it do not count).
 std::vector<size_t> MatchingTopics(const std::vector<HelpTopic>& topics, std::string_view word);
 
+// Rules are written wrapped for a text editor; the window wraps them to its
+// own width. Lines of a paragraph are joined; blank lines and list items
+// ("- " or "* ") keep their breaks. Lines end in "\n".
+std::string Reflow(std::string_view text);
+
 // "\n" and lone "\r" become "\r\n"; other control characters but the tab
 // are dropped.
 std::string ForEditControl(std::string_view text);

@@ -22,7 +22,7 @@ TEST(HelpTopics, TheProgramsTopicsThenTheRulesOfEachGame)
     const char rules[] = "Golf\n\nBuild up or down.\r\nWraps at kings.\rEnd\0trailing";
     const shell::HelpTopic golf = shell::GameRulesTopic("Golf", rules, sizeof rules - 1);
     EXPECT_EQ(golf.title, "Golf");
-    EXPECT_EQ(golf.text, "Golf\r\n\r\nBuild up or down.\r\nWraps at kings.\r\nEnd");
+    EXPECT_EQ(golf.text, "Golf\r\n\r\nBuild up or down. Wraps at kings. End");
 
     for (const char* none : {static_cast<const char*>(nullptr), "", "  \t "}) {
         const shell::HelpTopic t = shell::GameRulesTopic("Bare", none, none ? std::char_traits<char>::length(none) : 0);
@@ -46,6 +46,28 @@ TEST(HelpTopics, SearchKeepsTopicsHoldingTheWordInTitleOrTextWithoutRegardToCase
         {" score ", {2}},      {"queen", {}},      {"kings wrap", {1}},
     };
     for (const Case& c : cases) EXPECT_EQ(shell::MatchingTopics(topics, c.word), c.want) << c.word;
+}
+
+TEST(HelpTopics, RulesWrappedForAnEditorAreJoinedIntoParagraphsAndItems)
+{
+    const char rules[] =
+        "Golf\n"
+        "\n"
+        "Thirty-five cards are dealt\n"
+        "face up.\n"
+        "\n\n"
+        "- The top card may be played\n"
+        "  when it is one rank above.\n"
+        "- Ranks do not turn the corner.\n"
+        "* Nothing is built on the columns.\n"
+        "\n";
+    EXPECT_EQ(shell::Reflow(rules),
+              "Golf\n\nThirty-five cards are dealt face up.\n\n"
+              "- The top card may be played when it is one rank above.\n"
+              "- Ranks do not turn the corner.\n"
+              "* Nothing is built on the columns.");
+    EXPECT_EQ(shell::Reflow("\n\n  lone line  \n\n"), "lone line");
+    EXPECT_EQ(shell::Reflow(""), "");
 }
 
 TEST(HelpTopics, TextForTheEditControlDropsControlCharactersButTabs)
