@@ -36,6 +36,11 @@ void HideCard(int x, int y)
     interaction::HideCard(shell::TheCore(), x, y);
 }
 
+void CancelDrag()
+{
+    interaction::CancelDrag(shell::TheCore());
+}
+
 void DiscardTable()
 {
     interaction::DiscardTable(shell::TheCore());

@@ -17,6 +17,7 @@ void OnMouseMove(HWND window, int x, int y, UINT keys);
 void OnLeftButtonUp(HWND window, int x, int y, UINT keys);
 void OnRightButtonDown(HWND window, BOOL doubleClick, int x, int y, UINT keys);
 void OnRightButtonUp(HWND window, int x, int y, UINT keys);
+void OnCaptureChanged(HWND window, HWND newOwner);
 
 // The main window's destruction: the shutdown sequence.
 void OnDestroy(HWND window);

@@ -6,6 +6,7 @@
 #include "shell/win/host.h"
 #include "shell/win/main_window.h"
 #include "shell/win/surfaces.h"
+#include "shell/win/win32_seam.h"
 
 namespace shell {
 
@@ -46,11 +47,21 @@ void OnMouseMove(HWND, int x, int y, UINT keys)
 void OnLeftButtonUp(HWND, int x, int y, UINT)
 {
     Surfaces& s = TheSurfaces();
+    // A press taken while a game was in play always gets its release, even
+    // when the game ended meanwhile: the mouse is let go and lifted cards
+    // go back.
     if (s.buttonTracking)
         furniture::ReleaseButton();
-    else if (GameInPlay())
+    else if (GameInPlay() || TheCore().drag.leftPressed)
         interaction::DropCards(x, y);
     s.buttonTracking = false;
+}
+
+void OnCaptureChanged(HWND window, HWND newOwner)
+{
+    // Another window took the mouse in the middle of a drag (a menu, a
+    // message box, a switch to another program): the cards go back.
+    if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::CancelDrag();
 }
 
 void OnRightButtonDown(HWND, BOOL, int x, int y, UINT)

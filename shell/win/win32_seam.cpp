@@ -92,9 +92,20 @@ void Win32Seam::CaptureMouse()
     SetCapture(Main());
 }
 
+namespace {
+bool g_releasingCapture = false;
+}
+
+bool Win32Seam::ReleasingCapture()
+{
+    return g_releasingCapture;
+}
+
 void Win32Seam::ReleaseMouse()
 {
+    g_releasingCapture = true;
     ReleaseCapture();
+    g_releasingCapture = false;
 }
 
 uint32_t Win32Seam::TickCount()

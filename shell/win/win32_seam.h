@@ -42,6 +42,10 @@ public:
     void ShowMessage(const char* text, const char* caption) override;
     bool CardSizeAvailable(table::CardSize size) override;
     void LoadCardPictures(table::CardSize size) override;
+
+    // True while the program lets go of the mouse itself, so that the
+    // capture change it causes is not taken for another window's grab.
+    static bool ReleasingCapture();
 };
 
 }  // namespace shell

@@ -371,3 +371,26 @@ SCENARIO(deals_shuffle_with_a_sound_and_the_sounds_option_silences_everything)
     CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kShuffleSound), 2);
     Exit(t);
 }
+
+SCENARIO(losing_the_mouse_during_a_drag_puts_the_cards_back)
+{
+    REQUIRE(e2e::InstallProbe());
+    Table t;
+    REQUIRE(t.ready());
+    const std::vector<int> dealt = t.Cards(kFirst);
+    t.Answers(TS_HIT_DRAG_RUN, 1);
+    const POINT p = t.OnCard(kFirst, 2);
+    t.program.Mouse(WM_LBUTTONDOWN, p.x, p.y, MK_LBUTTON);
+    t.program.Mouse(WM_MOUSEMOVE, p.x + 30, p.y + 30, MK_LBUTTON);
+    CHECK_EQ(t.probe.StackCount(kFirst), 2);  // lifted
+    t.probe.Ask(probe::kTakeCapture);
+    CHECK_EQ(Show(t.Cards(kFirst)), Show(dealt));
+    // The release that follows drops nothing.
+    const POINT target = t.OnCard(kSecond, 0);
+    t.program.Mouse(WM_MOUSEMOVE, target.x, target.y, MK_LBUTTON);
+    t.program.Mouse(WM_LBUTTONUP, target.x, target.y);
+    CHECK_EQ(Show(t.Cards(kFirst)), Show(dealt));
+    CHECK_EQ(t.probe.StackCount(kSecond), 0);
+    CHECK_EQ(t.probe.EntryCount(probe::kOkToDropCards), 0);
+    Exit(t);
+}

@@ -138,6 +138,7 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case probe::kSendGameWon: return SendHost(HM_GAMEWON, 0, nullptr);
     case probe::kSendGameLost: return SendHost(HM_GAMELOST, 0, nullptr);
     case probe::kSoundCount: return wParam < probe::kSounds ? g_sounds[wParam] : -1;
+    case probe::kTakeCapture: SetCapture(g_probe); ReleaseCapture(); return 0;
     case probe::kSetTexts: {
         char score[32];
         std::snprintf(score, sizeof score, "Score: %u", static_cast<unsigned>(wParam));

@@ -69,7 +69,10 @@ enum Request : UINT {
     // Result: the number in the block TSLoadGame last received, -1 when it
     // received none, -2 before any load.
     kLoadedData,
-    kLastRequest = kLoadedData,
+    // The probe's window takes the mouse capture, as a menu or another
+    // window would.
+    kTakeCapture,
+    kLastRequest = kTakeCapture,
 };
 
 // The host's sounds, as the probe sees them played (it watches the
