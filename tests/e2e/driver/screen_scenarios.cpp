@@ -192,15 +192,16 @@ struct Expected {
 };
 
 // The layout module's stacks as records, positions in the card size's pixels.
+// Positions that went to large cards and back lose what the conversion cut.
 struct LayoutStacks {
     std::vector<CardStack*> stacks;
-    explicit LayoutStacks(CardSize size)
+    LayoutStacks(CardSize size, bool backFromLarge)
     {
         for (const layout::StackPlan& plan : layout::kStacks) {
             CardStack* s = table::NewStack(layout::kMaxCards);
             s->framed = plan.framed;
-            s->x = table::ToCardSize(plan.x, size);
-            s->y = table::ToCardSize(plan.y, size);
+            s->x = backFromLarge ? table::LargeToSmall(table::SmallToLarge(plan.x)) : table::ToCardSize(plan.x, size);
+            s->y = backFromLarge ? table::LargeToSmall(table::SmallToLarge(plan.y)) : table::ToCardSize(plan.y, size);
             s->baseImage = plan.base;
             s->fanDirection = plan.fan;
             s->count = static_cast<int16_t>(plan.count);
@@ -279,7 +280,8 @@ void DrawCard(Expected& e, const Image& picture, table::Point p, const table::Ca
     }
 }
 
-Expected Render(HWND main, const DeckPictures& deck, const FurniturePictures& f, int set, int background)
+Expected Render(HWND main, const DeckPictures& deck, const FurniturePictures& f, int set, int background,
+                bool backFromLarge)
 {
     RECT client{};
     GetClientRect(main, &client);
@@ -290,7 +292,7 @@ Expected Render(HWND main, const DeckPictures& deck, const FurniturePictures& f,
 
     const table::TableView view = ViewFor(main, deck.size);
     const table::CardGeometry& g = view.cards;
-    const LayoutStacks table(deck.size);
+    const LayoutStacks table(deck.size, backFromLarge);
     for (const CardStack* s : table.stacks) {
         if (s->fanDirection < 0 || s->fanDirection > 9) continue;  // drawn as nothing
         const int x = view.origin.x + s->x, y = view.origin.y + s->y;
@@ -374,11 +376,11 @@ void CheckLabels(const Image& shot, const Expected& e, const std::string& what)
 
 // The table as the window shows it now, against what it should be.
 void CheckTable(const LayoutRun& run, const DeckPictures& deck, const FurniturePictures& f, int set, int background,
-                const std::string& what)
+                const std::string& what, bool backFromLarge = false)
 {
     const Image shot = e2e::CaptureSettled(run.main);
     e2e::KeepImage(shot, what);
-    const Expected e = Render(run.main, deck, f, set, background);
+    const Expected e = Render(run.main, deck, f, set, background, backFromLarge);
     CompareWithExpected(shot, e, what);
     CheckLabels(shot, e, what);
 }
@@ -708,5 +710,38 @@ SCENARIO(picture_menus_show_thumbnails_and_a_red_selection)
             }
         }
     }
+    run.Exit();
+}
+
+SCENARIO(card_size_switch_rescales_and_refits_the_table)
+{
+    DeckPictures small, large;
+    FurniturePictures f;
+    REQUIRE(small.Load(CardSize::Small));
+    REQUIRE(large.Load(CardSize::Large));
+    REQUIRE(f.Load());
+    LayoutRun run;
+    REQUIRE(run.Start());
+    // The Card sizes menu is gone, but its commands still switch: large,
+    // large again (nothing changes), back to small, where odd positions come
+    // back one pixel less (x 3 / 2, then x 2 / 3, each rounding toward zero).
+    struct Step {
+        int command;
+        const DeckPictures& deck;
+        const char* name;
+        bool backFromLarge;
+    };
+    for (const Step& step : {Step{115, large, "to-large", false}, Step{115, large, "large-again", false},
+                             Step{114, small, "to-small", true}}) {
+        run.program->SendCommand(step.command);
+        RECT client{};
+        GetClientRect(run.main, &client);
+        const shell::Extent table = shell::TableExtent(layout::kTableWidth, layout::kTableHeight, step.deck.size);
+        CHECK_EQ(std::string(step.name) + " client " + std::to_string(client.right) + "x" + std::to_string(client.bottom),
+                 std::string(step.name) + " client " + std::to_string(table.width) + "x" +
+                     std::to_string(table.height + kStrip));
+        CheckTable(run, step.deck, f, 1, 0, step.name, step.backFromLarge);
+    }
+    CHECK(run.program->VisibleDialogs().empty());  // a large display: no warning
     run.Exit();
 }
