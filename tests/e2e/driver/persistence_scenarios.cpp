@@ -286,19 +286,23 @@ SCENARIO(save_dialog_then_load_dialog_and_dropped_file)
     ProbeClient probe(program.pid());
     REQUIRE(probe.found());
     REQUIRE(ChooseProbe(program, probe));
-    probe.Ask(probe::kSetDataBlock, 77);
     const std::vector<int> dealt = probe.StackCards(0);
 
-    program.PostCommand(kSaveGame);
-    HWND save = program.WaitForDialog("Save Current Game");
-    REQUIRE(save != nullptr);
-    SendMessageA(GetDlgItem(save, 0x47c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("mine"));
-    e2e::ClickButton(save, IDOK);
-    CHECK(e2e::WaitGone(save));
-    program.Settle();
+    // Saving twice under one name replaces the file without a question.
+    for (uint32_t data : {76u, 78u}) {
+        probe.Ask(probe::kSetDataBlock, data);
+        program.PostCommand(kSaveGame);
+        HWND save = program.WaitForDialog("Save Current Game");
+        REQUIRE(save != nullptr);
+        SendMessageA(GetDlgItem(save, 0x47c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("mine"));
+        e2e::ClickButton(save, IDOK);
+        CHECK(e2e::WaitGone(save));
+        program.Settle();
+        CHECK(program.VisibleDialogs().empty());
+    }
     const std::vector<uint8_t> saved = ReadBytes("mine.tsg");  // the default extension
     CHECK_EQ(U32(saved, 352), 4u);
-    CHECK_EQ(U32(saved, 356), 77u);
+    CHECK_EQ(U32(saved, 356), 78u);
 
     // A new deal, then the saved one back through the Load dialog.
     program.SendCommand(kNewGame);
@@ -311,7 +315,7 @@ SCENARIO(save_dialog_then_load_dialog_and_dropped_file)
     CHECK(e2e::WaitGone(open));
     program.Settle();
     CHECK(program.VisibleDialogs().empty());
-    CHECK_EQ(probe.Ask(probe::kLoadedData), 77);
+    CHECK_EQ(probe.Ask(probe::kLoadedData), 78);
     CHECK(probe.StackCards(0) == dealt);
 
     // A file dropped on the window: the probe's game from a hand-made file.
