@@ -475,10 +475,22 @@ SCENARIO(registry_settings_and_a_maximised_exit)
         return RegQueryValueA(HKEY_CLASSES_ROOT, path, text, &size) == ERROR_SUCCESS ? std::string(text) : "<none>";
     };
 
+    // A 40-byte value is not read, and the exit replaces it with 32 bytes.
+    {
+        HKEY k = nullptr;
+        REQUIRE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) ==
+                ERROR_SUCCESS);
+        const Bytes forty = Bytes{}.u32(0xABCD1100u).i32(0).u32(3).i32(1).i32(2).i32(3).i32(4).u32(0).fill(0, 8);
+        RegSetValueExA(k, "CurState", 0, REG_BINARY, forty.b.data(), static_cast<DWORD>(forty.size()));
+        RegCloseKey(k);
+    }
     // No game chosen: gameIndex -1 and no resume file.
     {
         Program program;
-        REQUIRE(program.WaitForMainWindow() != nullptr);
+        HWND main = program.WaitForMainWindow();
+        REQUIRE(main != nullptr);
+        program.Settle();
+        CHECK(!IsZoomed(main));  // the 40-byte value's show command was not used
         Exit(program);
     }
     std::vector<uint8_t> value;
@@ -486,6 +498,7 @@ SCENARIO(registry_settings_and_a_maximised_exit)
     REQUIRE(value.size() == 32u);
     CHECK_EQ(U32(value, 0), 0xABCD1100u);
     CHECK_EQ(static_cast<int32_t>(U32(value, 4)), -1);
+    CHECK_EQ(U32(value, 8), 1u);
     CHECK(!FileExists(kResumeFile));
     char exe[MAX_PATH] = {};
     GetFullPathNameA("lumora.exe", sizeof exe, exe, nullptr);
