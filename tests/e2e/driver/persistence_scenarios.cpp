@@ -585,6 +585,19 @@ SCENARIO(help_window_lists_topics_and_searches)
 
     e2e::ClickButton(help, IDCANCEL);
     CHECK(e2e::WaitGone(help));
+
+    // Search opens the same window with the focus in the search box.
+    program.PostCommand(111);
+    help = program.WaitForDialog("Lumora Solitaire Help");
+    REQUIRE(help != nullptr);
+    program.Settle();
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    CHECK(GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &gui));
+    CHECK(gui.hwndFocus == GetDlgItem(help, 1020));
+    CHECK_EQ(ListLines(GetDlgItem(help, 1021)).size(), 5u);
+    e2e::ClickButton(help, IDCANCEL);
+    CHECK(e2e::WaitGone(help));
     Exit(program);
 }
 
