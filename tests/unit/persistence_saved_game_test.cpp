@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "interaction/dragging.h"
 #include "persistence/game_file.h"
 #include "persistence/native_game_memory.h"
 #include "tests/unit/core_fixture.h"
@@ -92,7 +93,7 @@ protected:
         core.state.gameInPlay = 1;
         core.flow.scorePending = true;
         AddStack(1, 2, TS_FAN_DOWN, 2, {{5}});
-        AddStack(3, 4, TS_FAN_RIGHT, 1, {{6}});
+        AddStack(100, 4, TS_FAN_RIGHT, 1, {{6}});
     }
 
     std::vector<headless::SeamEvent> Messages() const { return seam.Calls(SeamCall::ShowMessage); }
@@ -203,6 +204,21 @@ TEST_F(SavedGame, TheWriterCopiesTheModuleNameAndWritesNothingWithoutAGame)
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[8 + 24])), "Other Game");
     EXPECT_EQ(bytes[356], 0);
     EXPECT_EQ(bytes[357], 0);
+}
+
+TEST_F(SavedGame, SavingDuringADragWritesTheLiftedCardsBackInPlace)
+{
+    PutGameOnTable();
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    interaction::PickUpCards(core, 20, 40);  // the only card of stack 0 at (1, 2)
+    interaction::DragCards(core, 40, 60);
+    ASSERT_EQ(core.table[0]->count, 0);     // lifted
+
+    const std::vector<uint8_t> bytes = Save();
+    ASSERT_GE(bytes.size(), 358u + 4u + 24u);
+    EXPECT_EQ(bytes[358 + 4 + 20], 1);  // stack 0's count in the file
+    EXPECT_EQ(core.table[0]->count, 1);
+    EXPECT_EQ(core.table[0]->cards[0].image, 5);
 }
 
 TEST_F(SavedGame, EachErrorShowsItsMessageAndLeavesTheTableAsItWas)
