@@ -53,7 +53,8 @@ void FitWindowToTable(int32_t smallWidth, int32_t smallHeight)
     if (IsWindowVisible(window)) {
         // A maximised or minimised window keeps its state and takes the new
         // size when restored.
-        WINDOWPLACEMENT placement{sizeof placement};
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
         GetWindowPlacement(window, &placement);
         placement.rcNormalPosition = r;
         SetWindowPlacement(window, &placement);
