@@ -523,6 +523,15 @@ SCENARIO(registry_settings_and_a_maximised_exit)
         CHECK(IsZoomed(main));
         Exit(program);
     }
+    // A first run's options: small cards, card set 1, background 0, Auto
+    // Play off, Sounds on.
+    const std::vector<uint8_t> resume = ReadBytes(kResumeFile);
+    CHECK_EQ(I16(resume, 8), 0);
+    CHECK_EQ(I16(resume, 10), 1);
+    CHECK_EQ(I16(resume, 12), 0);
+    CHECK_EQ(U32(resume, 16), 0u);
+    CHECK_EQ(U32(resume, 20), 1u);
+
     REQUIRE(readCurState(value));
     REQUIRE(value.size() == 32u);
     CHECK_EQ(U32(value, 4), 0u);  // row 0
