@@ -42,13 +42,7 @@ void SlideCardImage(modules::HostCore& core, const CardStack& source, const Card
     HostSeam& seam = core.seam;
     uint32_t t = seam.TickCount();
     for (int i = 1; i <= frames; ++i) {
-        for (;;) {
-            const uint32_t now = seam.TickCount();
-            if (now >= t + kFrameMilliseconds || now < t) {
-                t = now;
-                break;
-            }
-        }
+        t = seam.WaitForTick(t, kFrameMilliseconds);
         seam.RepaintNow();
         const table::Point p = SlideFramePos({start.left, start.top}, dx, dy, i, frames);
         seam.DrawCardOnWindow(image, faceDown, p);

@@ -44,6 +44,16 @@ public:
 
     // Milliseconds since some start; wraps around.
     virtual uint32_t TickCount() = 0;
+    // Returns once `interval` milliseconds have passed since tick `since`
+    // (or the counter wrapped), with the tick it saw then. This one watches
+    // the counter; a window system lets the thread sleep instead.
+    virtual uint32_t WaitForTick(uint32_t since, uint32_t interval)
+    {
+        for (;;) {
+            const uint32_t now = TickCount();
+            if (now >= since + interval || now < since) return now;
+        }
+    }
     // Calendar time in whole seconds.
     virtual int64_t CalendarSeconds() = 0;
 

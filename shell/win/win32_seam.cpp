@@ -113,6 +113,16 @@ uint32_t Win32Seam::TickCount()
     return GetTickCount();
 }
 
+// The slide's frames are paced by sleeping, not by spinning on the counter.
+uint32_t Win32Seam::WaitForTick(uint32_t since, uint32_t interval)
+{
+    for (;;) {
+        const uint32_t now = GetTickCount();
+        if (now >= since + interval || now < since) return now;
+        Sleep(since + interval - now);
+    }
+}
+
 int64_t Win32Seam::CalendarSeconds()
 {
     return static_cast<int64_t>(std::time(nullptr));

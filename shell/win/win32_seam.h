@@ -27,6 +27,7 @@ public:
     void ReleaseMouse() override;
 
     uint32_t TickCount() override;
+    uint32_t WaitForTick(uint32_t since, uint32_t interval) override;
     int64_t CalendarSeconds() override;
 
     void SetTitle(const char* title) override;
