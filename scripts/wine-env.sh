@@ -43,3 +43,17 @@ lumora_wine_ready() {
     lumora_make_prefix
     lumora_start_server
 }
+
+# Runs a program under Wine and prints its output once it has ended. Wine's
+# background services, when this program is the one that starts them, keep
+# the output they inherited open; given only a file, they never hold up
+# whoever reads this script's output (a test runner waits for that to close).
+lumora_wine_detached() {
+    local out status
+    out=$(mktemp "${TMPDIR:-/tmp}/lumora-wine-out.XXXXXX")
+    status=0
+    wine "$@" >"$out" 2>&1 </dev/null || status=$?
+    cat "$out"
+    rm -f "$out"
+    return $status
+}
