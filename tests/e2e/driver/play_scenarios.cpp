@@ -1,5 +1,6 @@
 // Playing a game in the program: the probe module deals a small table and
 // the driver plays it with the mouse and the menus.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -392,5 +393,33 @@ SCENARIO(losing_the_mouse_during_a_drag_puts_the_cards_back)
     CHECK_EQ(Show(t.Cards(kFirst)), Show(dealt));
     CHECK_EQ(t.probe.StackCount(kSecond), 0);
     CHECK_EQ(t.probe.EntryCount(probe::kOkToDropCards), 0);
+    Exit(t);
+}
+
+SCENARIO(long_play_loses_no_gdi_objects_or_memory)
+{
+    REQUIRE(e2e::InstallProbe());
+    Table t;
+    REQUIRE(t.ready());
+    // A first few rounds make whatever the system keeps once.
+    REQUIRE(t.probe.Ask(probe::kPlayRounds, 10) == 10);
+    const LRESULT gdiBefore = t.probe.Ask(probe::kGdiObjects);
+    const LRESULT heapBefore = t.probe.Ask(probe::kHeapBytes);
+    REQUIRE(gdiBefore > 0);
+    REQUIRE(heapBefore > 0);
+    const int deals = t.probe.EntryCount(probe::kNewGame);
+    const int undos = t.probe.EntryCount(probe::kUndo);
+    DWORD_PTR played = 0;
+    SendMessageTimeoutA(t.probe.window(), probe::kPlayRounds, 300, 0, SMTO_NORMAL, 120000, &played);
+    CHECK_EQ(static_cast<int>(played), 300);
+    // Every round really dealt, dragged and undid.
+    CHECK_EQ(t.probe.EntryCount(probe::kNewGame), deals + 300);
+    CHECK_EQ(t.probe.EntryCount(probe::kUndo), undos + 600);
+    const LRESULT gdiAfter = t.probe.Ask(probe::kGdiObjects);
+    const LRESULT heapAfter = t.probe.Ask(probe::kHeapBytes);
+    std::printf("GDI objects %lld -> %lld, heap bytes %lld -> %lld\n", static_cast<long long>(gdiBefore),
+                static_cast<long long>(gdiAfter), static_cast<long long>(heapBefore), static_cast<long long>(heapAfter));
+    CHECK_EQ(gdiAfter, gdiBefore);
+    CHECK(heapAfter - heapBefore < 1000);  // less than a few bytes a round
     Exit(t);
 }

@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "../counters/process_counters.h"
 #include "modules/tessel_module.h"
 #include "probe_protocol.h"
 
@@ -109,6 +110,53 @@ LRESULT SlideTopCard(int from, int to)
     return static_cast<LRESULT>(GetTickCount() - start);
 }
 
+// A point on card `card` of a stack fanned down, in the host's client area
+// (small cards: 45 wide, fanned 10 apart; the table centred below the strip).
+POINT OnCard(int stack, int card)
+{
+    RECT client;
+    GetClientRect(g_host, &client);
+    const int x = (client.right - probe::kTableWidth) / 2;
+    const int y = (client.bottom - probe::kTableHeight - 32) / 2 + 32;
+    return {(x < 0 ? 0 : x) + probe::kStackX[stack] + 22, (y < 0 ? 0 : y) + probe::kStackY + card * 10 + 5};
+}
+
+void Mouse(UINT message, POINT p, WPARAM keys)
+{
+    SendMessageA(g_host, message, keys, MAKELPARAM(p.x, p.y));
+}
+
+void Command(int id)
+{
+    SendMessageA(g_host, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+LRESULT PlayRounds(WPARAM rounds)
+{
+    const int16_t hit = g_hitAnswer;
+    const int32_t drop = g_dropAnswer;
+    g_hitAnswer = TS_HIT_DRAG_RUN;
+    g_dropAnswer = 1;
+    for (WPARAM i = 0; i < rounds; ++i) {
+        Command(113);  // deal again
+        const POINT from = OnCard(0, 2), to = OnCard(1, 0);
+        Mouse(WM_LBUTTONDOWN, from, MK_LBUTTON);
+        for (int step = 1; step <= 4; ++step)
+            Mouse(WM_MOUSEMOVE, {from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4}, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, to, 0);
+        Command(107);
+        Command(107);
+        SlideTopCard(1, 0);
+        const POINT covered = OnCard(0, 0);
+        Mouse(WM_RBUTTONDOWN, covered, MK_RBUTTON);
+        Mouse(WM_RBUTTONUP, covered, 0);
+        Command(4000 + static_cast<int>(i % 4));
+    }
+    g_hitAnswer = hit;
+    g_dropAnswer = drop;
+    return static_cast<LRESULT>(rounds);
+}
+
 LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
 {
     const int top = static_cast<int>(wParam);
@@ -139,6 +187,9 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case probe::kSendGameLost: return SendHost(HM_GAMELOST, 0, nullptr);
     case probe::kSoundCount: return wParam < probe::kSounds ? g_sounds[wParam] : -1;
     case probe::kTakeCapture: SetCapture(g_probe); ReleaseCapture(); return 0;
+    case probe::kGdiObjects: return e2e::CountGdiObjects();
+    case probe::kHeapBytes: return e2e::HeapBytes();
+    case probe::kPlayRounds: return PlayRounds(wParam);
     case probe::kSetTexts: {
         char score[32];
         std::snprintf(score, sizeof score, "Score: %u", static_cast<unsigned>(wParam));

@@ -72,7 +72,15 @@ enum Request : UINT {
     // The probe's window takes the mouse capture, as a menu or another
     // window would.
     kTakeCapture,
-    kLastRequest = kTakeCapture,
+    // Live GDI objects and busy heap bytes of the program's process.
+    kGdiObjects,
+    kHeapBytes,
+    // wParam: rounds of play. Each round deals again (Replay), drags a run
+    // from stack 0 to stack 1 (accepted), undoes and redoes it, slides a
+    // card back, views a covered card with the right button and switches
+    // the card set. Result: the rounds played.
+    kPlayRounds,
+    kLastRequest = kPlayRounds,
 };
 
 // The host's sounds, as the probe sees them played (it watches the
