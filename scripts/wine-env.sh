@@ -9,14 +9,43 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winhlp32.exe=d"}
 export WINEARCH=win64
 
-lumora_ensure_display() {
-    [ -n "${DISPLAY:-}" ] && return
-    local n=${LUMORA_XVFB_DISPLAY:-97}
-    if ! [ -e "/tmp/.X11-unix/X$n" ]; then
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+lumora_display_answers() {
+    [ -n "${1:-}" ] && xdpyinfo -display "$1" >/dev/null 2>&1
+}
+
+# A private Xvfb for this build tree, started once and found again by the
+# display number it chose, which is kept in build/xvfb.display.
+lumora_private_display() {
+    local file=$lumora_root/build/xvfb.display n
+    mkdir -p "$lumora_root/build"
+    exec 7>"$file.lock"
+    flock 7
+    n=$(cat "$file" 2>/dev/null || true)
+    if ! lumora_display_answers ":$n"; then
+        rm -f "$file"
+        Xvfb -displayfd 6 -screen 0 1280x1024x24 -nolisten tcp 6>"$file" \
+            7>&- >/dev/null 2>&1 &
+        for _ in $(seq 100); do
+            n=$(cat "$file" 2>/dev/null || true)
+            lumora_display_answers ":$n" && break
+            sleep 0.1
+        done
     fi
+    flock -u 7
+    exec 7>&-
+    lumora_display_answers ":$n" || { echo "wine-env: no X display could be started" >&2; return 1; }
     export DISPLAY=":$n"
+}
+
+# The player's display when it answers, else a private one. Tests ask for
+# a private one (LUMORA_PRIVATE_DISPLAY=1): they capture the screen's pixels
+# and must not meet other windows. A DISPLAY that names no running server
+# is treated as no display at all.
+lumora_ensure_display() {
+    if [ "${LUMORA_PRIVATE_DISPLAY:-0}" != 1 ] && lumora_display_answers "${DISPLAY:-}"; then
+        return
+    fi
+    lumora_private_display
 }
 
 # The prefix is made once. Managed=N keeps every closing window or message
@@ -34,7 +63,14 @@ lumora_make_prefix() {
     ) 9>"$WINEPREFIX.lock"
 }
 
+# Wine's desktop process keeps the display it started on: a server that
+# runs for another display is stopped first.
 lumora_start_server() {
+    local mark=$WINEPREFIX/.lumora-display
+    if [ "$(cat "$mark" 2>/dev/null || true)" != "$DISPLAY" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        echo "$DISPLAY" >"$mark"
+    fi
     wineserver -p >/dev/null 2>&1 || true
 }
 
