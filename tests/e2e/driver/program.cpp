@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include <cstdio>
 #include <vector>
 
 namespace e2e {
@@ -76,6 +77,15 @@ HWND Program::WaitForMainWindow(int timeoutMs)
         }
         return !IsRunning();
     });
+    // Said once, so that a run where the program never showed its window
+    // (no display, a missing library) tells why in its output.
+    if (!main_) {
+        if (IsRunning())
+            std::fprintf(stderr, "note: no visible main window after %d ms\n", timeoutMs);
+        else
+            std::fprintf(stderr, "note: the program ended with code %ld before showing its window\n",
+                         WaitForExit(0));
+    }
     return main_;
 }
 
