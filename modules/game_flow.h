@@ -5,19 +5,21 @@
 #include <cstdint>
 
 #include "modules/host_core.h"
+#include "resources/resource.h"
 
 namespace modules {
 
-constexpr int kCommandNewGame = 102;
-constexpr int kCommandSaveGame = 104;
-constexpr int kCommandUndo = 107;
-constexpr int kCommandAutoPlay = 108;
-constexpr int kCommandSounds = 109;
-constexpr int kCommandReplay = 113;
-constexpr int kCommandSmallCards = 114;
-constexpr int kCommandLargeCards = 115;
-constexpr int kCommandFirstGameRow = 1000;
-constexpr int kCommandFirstOption = 5000;
+// The menu's identifiers, named for the core.
+constexpr int kCommandNewGame = IDM_NEWGAME;
+constexpr int kCommandSaveGame = IDM_SAVEGAME;
+constexpr int kCommandUndo = IDM_UNDO;
+constexpr int kCommandAutoPlay = IDM_AUTOPLAY;
+constexpr int kCommandSounds = IDM_SOUNDS;
+constexpr int kCommandReplay = IDM_REPLAY;
+constexpr int kCommandSmallCards = IDM_SMALLCARDS;
+constexpr int kCommandLargeCards = IDM_LARGECARDS;
+constexpr int kCommandFirstGameRow = IDM_GAMELIST_FIRST;
+constexpr int kCommandFirstOption = IDM_OPTION_FIRST;
 
 // Makes row the current game and posts Replay, which deals it. False (and
 // nothing changes) when the row is not in the module table.

@@ -1,6 +1,8 @@
 // Which part of the program a WM_COMMAND identifier belongs to.
 #pragma once
 
+#include "resources/resource.h"
+
 namespace shell {
 
 enum class CommandKind {
@@ -17,14 +19,14 @@ struct Command {
     int index;  // option, card set, background, row, or the fixed identifier itself
 };
 
-constexpr int kOptionFirst = 5000;
-constexpr int kCardSetFirst = 4000;
+constexpr int kOptionFirst = IDM_OPTION_FIRST;
+constexpr int kCardSetFirst = IDM_CARDSET_FIRST;
 constexpr int kCardSets = 4;
-constexpr int kBackgroundFirst = 3000;
+constexpr int kBackgroundFirst = IDM_BACKGROUND_FIRST;
 constexpr int kBackgrounds = 6;
-constexpr int kGameRowFirst = 1000;
-constexpr int kFixedFirst = 101;
-constexpr int kFixedLast = 120;
+constexpr int kGameRowFirst = IDM_GAMELIST_FIRST;
+constexpr int kFixedFirst = IDM_FIXED_FIRST;
+constexpr int kFixedLast = IDM_FIXED_LAST;
 
 // The ranges are tested in this order and the first match wins.
 Command ClassifyCommand(int id, int optionCount, int moduleRows);
