@@ -61,6 +61,19 @@ lumora_make_prefix() {
             touch "$WINEPREFIX/.lumora-ready"
         fi
     ) 9>"$WINEPREFIX.lock"
+    lumora_add_wine_fonts
+}
+
+# Debian's Wine looks for its own fonts in a folder it does not install them
+# in; without Marlett the caption buttons show letters. The prefix's Fonts
+# folder is always searched.
+lumora_add_wine_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    [ -d "$fonts" ] || return 0
+    for f in /usr/share/wine/fonts/*.ttf; do
+        [ -e "$f" ] && [ ! -e "$fonts/$(basename "$f")" ] && cp "$f" "$fonts/"
+    done
+    return 0
 }
 
 # Wine's desktop process keeps the display it started on: a server that
