@@ -11,6 +11,7 @@
 #include "../layout/layout_protocol.h"
 #include "capture.h"
 #include "checks.h"
+#include "probe_client.h"
 #include "program.h"
 #include "shell/window_fit.h"
 #include "table/face_map.h"
@@ -744,4 +745,47 @@ SCENARIO(card_size_switch_rescales_and_refits_the_table)
     }
     CHECK(run.program->VisibleDialogs().empty());  // a large display: no warning
     run.Exit();
+}
+
+SCENARIO(a_table_too_large_for_the_display_warns_in_large_cards_only)
+{
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    // Three quarters of the work area wide: it fits in small cards and is
+    // cut by far more than a twentieth in large ones.
+    const std::string extent = std::to_string((work.right - work.left) * 3 / 4) + "x200";
+    SetEnvironmentVariableA(probe::kExtentVariable, extent.c_str());
+    REQUIRE(e2e::InstallProbe("ACCORDN"));
+    REQUIRE(e2e::InstallProbe("FREECELL"));
+    Program program;
+    HWND main = program.WaitForMainWindow();
+    REQUIRE(main != nullptr);
+
+    program.SendCommand(1000);
+    program.Settle();
+    CHECK(program.VisibleDialogs().empty());
+
+    const auto warnsAndFitsTheWorkArea = [&](int command, const char* step) {
+        program.PostCommand(command);
+        HWND box = program.WaitForDialog("Lumora Solitaire");
+        REQUIRE(box != nullptr);
+        CHECK_EQ(std::string(step) + ": " + e2e::MessageBoxText(box),
+                 std::string(step) + ": Warning!  Your display is too small to fit this game entirely on the "
+                                     "screen.  Choose the SMALL card size for better viewing");
+        e2e::ClickButton(box, IDOK);
+        CHECK(e2e::WaitGone(box));
+        program.Settle();
+        RECT r{};
+        GetWindowRect(main, &r);
+        CHECK(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom);
+        CHECK_EQ(r.right - r.left, work.right - work.left);
+    };
+    warnsAndFitsTheWorkArea(115, "to large cards");
+    warnsAndFitsTheWorkArea(1001, "another game in large cards");
+
+    program.SendCommand(114);
+    program.Settle();
+    CHECK(program.VisibleDialogs().empty());
+    program.PostCommand(106);
+    CHECK_EQ(program.WaitForExit(), 0);
 }

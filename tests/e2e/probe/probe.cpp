@@ -264,6 +264,13 @@ int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
     std::snprintf(name, TS_NAME_BYTES, "%s%s", probe::kGameNamePrefix, g_stem.c_str());
     extent[0] = probe::kTableWidth;
     extent[1] = probe::kTableHeight;
+    char size[32] = "";
+    int width = 0, height = 0;
+    if (GetEnvironmentVariableA(probe::kExtentVariable, size, sizeof size) > 0 &&
+        std::sscanf(size, "%dx%d", &width, &height) == 2) {
+        extent[0] = width;
+        extent[1] = height;
+    }
     OpenProbeWindow(self);
     WatchSounds();
     g_hostProc = reinterpret_cast<WNDPROC>(

@@ -18,6 +18,9 @@ constexpr char kWindowClassPrefix[] = "LumoraProbeWindow:";
 constexpr char kGameNamePrefix[] = "Probe ";
 constexpr int kTableWidth = 300;
 constexpr int kTableHeight = 200;
+// "WIDTHxHEIGHT" in this environment variable, inherited from the driver,
+// replaces the table size the probe reports.
+constexpr char kExtentVariable[] = "LUMORA_PROBE_EXTENT";
 constexpr int kStacks = 3;
 constexpr int kStackX[kStacks] = {10, 120, 230};
 constexpr int kStackY = 10;
