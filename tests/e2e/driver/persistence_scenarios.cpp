@@ -391,6 +391,18 @@ SCENARIO(score_history_after_a_win_and_a_loss)
             PostMessageA(probe.window(), end, 0, 0);
             HWND over = program.WaitForDialog("");
             REQUIRE(over != nullptr);
+            if (end == probe::kSendGameWon) {
+                // The win counts before its dialog shows; the game is booked
+                // as played only once the dialog is closed.
+                program.PostCommand(kScoreHistory);
+                HWND early = program.WaitForDialog("Score History");
+                REQUIRE(early != nullptr);
+                const std::vector<std::string> lines = ListLines(GetDlgItem(early, 1003));
+                REQUIRE(lines.size() == 3u);
+                CHECK_EQ(lines[2], std::string("Probe ACCORDN\t0\t1\t0\t0"));
+                e2e::ClickButton(early, IDOK);
+                CHECK(e2e::WaitGone(early));
+            }
             e2e::ClickButton(over, IDCANCEL);
             e2e::WaitGone(over);
             program.Settle();
