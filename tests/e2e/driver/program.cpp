@@ -77,8 +77,8 @@ HWND Program::WaitForMainWindow(int timeoutMs)
         }
         return !IsRunning();
     });
-    // Said once, so that a run where the program never showed its window
-    // (no display, a missing library) tells why in its output.
+    // A run where the program never showed its window (no display, a
+    // missing library) says which of the two happened.
     if (!main_) {
         if (IsRunning())
             std::fprintf(stderr, "note: no visible main window after %d ms\n", timeoutMs);
