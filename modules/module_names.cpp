@@ -2,12 +2,16 @@
 
 namespace modules {
 
+// The seven games of the first release come first, so that KLONDIKE is the
+// seventh row whenever they are present; then the rest of our games by the
+// name they show; last two stems we never ship, free for a module writer's
+// own games.
 const std::array<const char*, kModuleNameCount> kModuleNameList = {
-    "ACCORDN",  "FREECELL", "BAKERDOZ", "FORTYTHV", "GOLF",     "PYRAMID",
-    "SPIDER",   "YUKON",    "KLONDIKE", "CANFIELD", "CLOCK",    "EIGHTOFF",
-    "BELVIEW",  "BISLEY",   "CALCULAT", "CRUEL",    "FLOWERGD", "GAPS",
-    "LABELLE",  "MONTECAR", "NAPOLEON", "ODESSA",   "PATRIARC", "RUSSIAN",
-    "SCORPION", "SEAHAVEN", "STREETS",  "TRIPEAKS", "WESTCLF",  "WINDMILL",
+    "FREECELL", "SPIDER",   "PYRAMID",  "GOLF",     "YUKON",    "FORTYTHV",
+    "KLONDIKE", "ACCORDN",  "ACESUP",   "BAKERDOZ", "BELEAGUR", "BISLEY",
+    "CALCULAT", "CANFIELD", "CLOCK",    "CRUEL",    "EIGHTOFF", "FLOWERGD",
+    "GAPS",     "LABELLE",  "MONTECAR", "RUSSIAN",  "SCORPION", "SEAHAVEN",
+    "SIMPSIMN", "STREETS",  "TRIPEAKS", "WINDMILL", "MYGAME1",  "MYGAME2",
 };
 
 }  // namespace modules

@@ -27,8 +27,8 @@ using persistence_bytes::StateFields;
 
 constexpr char kResumeFile[] = "tslnsave.gam";
 constexpr char kScoreFile[] = "tslnscor.sav";
-constexpr char kProbeGame[] = "Probe ACCORDN";
-constexpr char kProbeTitle[] = "Lumora Solitaire - Probe ACCORDN";
+constexpr char kProbeGame[] = "Probe FREECELL";
+constexpr char kProbeTitle[] = "Lumora Solitaire - Probe FREECELL";
 constexpr int kChooseProbe = 1000;
 constexpr int kNewGame = 102, kLoadGame = 103, kSaveGame = 104, kExit = 106, kAutoPlay = 108;
 constexpr int kHelpContents = 110, kLarge = 115, kScoreHistory = 120;
@@ -399,7 +399,7 @@ SCENARIO(score_history_after_a_win_and_a_loss)
                 REQUIRE(early != nullptr);
                 const std::vector<std::string> lines = ListLines(GetDlgItem(early, 1003));
                 REQUIRE(lines.size() == 3u);
-                CHECK_EQ(lines[2], std::string("Probe ACCORDN\t0\t1\t0\t0"));
+                CHECK_EQ(lines[2], std::string("Probe FREECELL\t0\t1\t0\t0"));
                 e2e::ClickButton(early, IDOK);
                 CHECK(e2e::WaitGone(early));
             }
@@ -412,7 +412,7 @@ SCENARIO(score_history_after_a_win_and_a_loss)
         HWND dialog = program.WaitForDialog("Score History");
         REQUIRE(dialog != nullptr);
         HWND list = GetDlgItem(dialog, 1003);
-        const std::vector<std::string> played = {"Game\tPlayed\tWins\tMax\tAvg", "", "Probe ACCORDN\t2\t1\t7\t7"};
+        const std::vector<std::string> played = {"Game\tPlayed\tWins\tMax\tAvg", "", "Probe FREECELL\t2\t1\t7\t7"};
         CHECK_EQ(Join(ListLines(list)), Join(played));
 
         // Escape does not close it; No keeps the scores; Yes clears them.
@@ -429,7 +429,7 @@ SCENARIO(score_history_after_a_win_and_a_loss)
             program.Settle();
             if (answer == IDNO) CHECK_EQ(Join(ListLines(list)), Join(played));
         }
-        CHECK_EQ(Join(ListLines(list)), Join({"Game\tPlayed\tWins\tMax\tAvg", "", "Probe ACCORDN\t0\t0\t0\t0"}));
+        CHECK_EQ(Join(ListLines(list)), Join({"Game\tPlayed\tWins\tMax\tAvg", "", "Probe FREECELL\t0\t0\t0\t0"}));
         e2e::ClickButton(dialog, IDOK);
         CHECK(e2e::WaitGone(dialog));
         Exit(program);
@@ -448,7 +448,7 @@ SCENARIO(scores_come_back_from_the_score_file)
     Bytes file = Bytes{}.u32(0xFF11EE00u).u32(256).i16(3).u16(0);
     file.text("Somebody Else", 64).i32(9).i32(9).i32(9).i32(9);
     file.text("PROBE accordn", 64).i32(3).i32(1).i32(6).i32(10);
-    file.text("Probe ACCORDN", 64).i32(2).i32(0).i32(-7).i32(0);  // the later record wins
+    file.text("Probe FREECELL", 64).i32(2).i32(0).i32(-7).i32(0);  // the later record wins
     REQUIRE(WriteBytes(kScoreFile, file));
     Program program;
     REQUIRE(program.WaitForMainWindow() != nullptr);
@@ -456,7 +456,7 @@ SCENARIO(scores_come_back_from_the_score_file)
     HWND dialog = program.WaitForDialog("Score History");
     REQUIRE(dialog != nullptr);
     CHECK_EQ(Join(ListLines(GetDlgItem(dialog, 1003))),
-             Join({"Game\tPlayed\tWins\tMax\tAvg", "", "Probe ACCORDN\t2\t0\t0\t-3"}));
+             Join({"Game\tPlayed\tWins\tMax\tAvg", "", "Probe FREECELL\t2\t0\t0\t-3"}));
     e2e::ClickButton(dialog, IDOK);
     e2e::WaitGone(dialog);
     Exit(program);

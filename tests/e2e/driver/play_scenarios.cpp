@@ -293,8 +293,8 @@ SCENARIO(lost_dialog_new_button_deals_again)
 
 SCENARIO(options_of_one_game_are_replaced_by_anothers)
 {
-    REQUIRE(e2e::InstallProbe("ACCORDN"));
     REQUIRE(e2e::InstallProbe("FREECELL"));
+    REQUIRE(e2e::InstallProbe("SPIDER"));
     Program program;
     REQUIRE(program.WaitForMainWindow() != nullptr);
     ProbeClient probe(program.pid());
@@ -304,17 +304,17 @@ SCENARIO(options_of_one_game_are_replaced_by_anothers)
     program.SendCommand(1000);
     program.Settle();
     CHECK_EQ(probe.MenuItemCount(kOptions), kHostItems + 1 + 3);
-    CHECK_EQ(probe.MenuItemText(kOptions, kHostItems + 1), std::string("ACCORDN option 0"));
+    CHECK_EQ(probe.MenuItemText(kOptions, kHostItems + 1), std::string("FREECELL option 0"));
     CHECK_EQ(probe.MenuItemId(kOptions, kHostItems + 3), 5002);
 
     program.SendCommand(1001);
     program.Settle();
     CHECK_EQ(probe.MenuItemCount(kOptions), kHostItems + 1 + 1);
-    CHECK_EQ(probe.MenuItemText(kOptions, kHostItems + 1), std::string("FREECELL option 0"));
+    CHECK_EQ(probe.MenuItemText(kOptions, kHostItems + 1), std::string("SPIDER option 0"));
     CHECK_EQ(probe.MenuItemId(kOptions, kHostItems + 1), 5000);
 
     // The option items reach the current module only.
-    ProbeClient second(program.pid(), "FREECELL");
+    ProbeClient second(program.pid(), "SPIDER");
     program.SendCommand(5000);
     CHECK_EQ(second.EntryCount(probe::kOptionSelected), 1);
     CHECK_EQ(probe.EntryCount(probe::kOptionSelected), 0);
@@ -326,18 +326,18 @@ SCENARIO(options_of_one_game_are_replaced_by_anothers)
 
 SCENARIO(module_missing_an_export_is_refused)
 {
-    REQUIRE(e2e::InstallFile(e2e::kIncompleteProbeFile, "ACCORDN.dll"));
-    REQUIRE(e2e::InstallProbe("FREECELL"));
-    REQUIRE(e2e::InstallProbe("BAKERDOZ"));
+    REQUIRE(e2e::InstallFile(e2e::kIncompleteProbeFile, "FREECELL.dll"));
+    REQUIRE(e2e::InstallProbe("SPIDER"));
+    REQUIRE(e2e::InstallProbe("PYRAMID"));
     Program program;
     REQUIRE(program.WaitForMainWindow() != nullptr);
-    ProbeClient probe(program.pid(), "FREECELL");
+    ProbeClient probe(program.pid(), "SPIDER");
     REQUIRE(probe.found());
     constexpr int kGameList = 1;
     CHECK_EQ(probe.MenuItemCount(kGameList), 2);
-    CHECK_EQ(probe.MenuItemText(kGameList, 0), std::string("Probe FREECELL"));
+    CHECK_EQ(probe.MenuItemText(kGameList, 0), std::string("Probe SPIDER"));
     CHECK_EQ(probe.MenuItemId(kGameList, 0), 1000);
-    CHECK_EQ(probe.MenuItemText(kGameList, 1), std::string("Probe BAKERDOZ"));
+    CHECK_EQ(probe.MenuItemText(kGameList, 1), std::string("Probe PYRAMID"));
     CHECK_EQ(probe.MenuItemId(kGameList, 1), 1001);
     program.PostCommand(106);
     CHECK_EQ(program.WaitForExit(), 0L);

@@ -13,7 +13,7 @@ namespace e2e {
 // The probe module, installed under a Game List stem before the program starts.
 constexpr char kProbeFile[] = "e2e_probe.dll";
 constexpr char kIncompleteProbeFile[] = "games\\e2e_probe_incomplete.dll";
-constexpr char kProbeStem[] = "ACCORDN";  // the first Game List stem: row 0
+constexpr char kProbeStem[] = "FREECELL";  // the first Game List stem: row 0
 
 // Installs the probe as "<stem>.dll" beside the program.
 bool InstallProbe(const char* stem = kProbeStem);

@@ -94,7 +94,7 @@ struct LayoutRun {
     bool Start()
     {
         // The layout module takes the first Game List stem: row 0.
-        if (!e2e::InstallFile(kLayoutModule, "ACCORDN.dll")) return false;
+        if (!e2e::InstallFile(kLayoutModule, "FREECELL.dll")) return false;
         program = std::make_unique<Program>();
         main = program->WaitForMainWindow();
         if (!main) return false;
@@ -755,8 +755,8 @@ SCENARIO(a_table_too_large_for_the_display_warns_in_large_cards_only)
     // cut by far more than a twentieth in large ones.
     const std::string extent = std::to_string((work.right - work.left) * 3 / 4) + "x200";
     SetEnvironmentVariableA(probe::kExtentVariable, extent.c_str());
-    REQUIRE(e2e::InstallProbe("ACCORDN"));
     REQUIRE(e2e::InstallProbe("FREECELL"));
+    REQUIRE(e2e::InstallProbe("SPIDER"));
     Program program;
     HWND main = program.WaitForMainWindow();
     REQUIRE(main != nullptr);

@@ -113,7 +113,7 @@ SCENARIO(menu_as_built)
                {"", kSeparator, false},
                {"E&xit\tctrl+Q", 106, false}});
     // The resource's placeholder is gone; the probe is the only game.
-    CheckMenu(probe, kGameList, {{"Probe ACCORDN", 1000, false}});
+    CheckMenu(probe, kGameList, {{"Probe FREECELL", 1000, false}});
     // "Card sizes" is deleted when the window is created.
     CheckMenu(probe, kOptions,
               {{"&Auto Play", 108, false},
