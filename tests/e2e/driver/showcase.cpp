@@ -3,6 +3,9 @@
 // the game-over dialog. Not a test; run it with LUMORA_E2E_IMAGES set to a
 // Windows path:
 //   LUMORA_E2E_IMAGES='Z:\tmp\shots' tests/e2e/run-scenario build/win64/bin showcase_probe_game
+#include <cstdlib>
+#include <string>
+
 #include "capture.h"
 #include "checks.h"
 #include "modules/tessel_module.h"
@@ -89,4 +92,31 @@ MEASUREMENT(showcase_probe_game)
     CHECK(e2e::WaitGone(about));
     program.PostCommand(106);
     CHECK_EQ(program.WaitForExit(), 0L);
+}
+
+// One game's table as a player sees it after the deal, in small and in large
+// cards, with the window captured whole (a warning about the display, if
+// any, on top). The game is the module named by LUMORA_SHOWCASE_GAME (its
+// stem, e.g. KLONDIKE), installed alone so that it is row 0:
+//   LUMORA_SHOWCASE_GAME=GOLF LUMORA_E2E_IMAGES='Z:\tmp\shots' \
+//       tests/e2e/run-scenario build/win64/bin showcase_game_table
+MEASUREMENT(showcase_game_table)
+{
+    const char* stem = std::getenv("LUMORA_SHOWCASE_GAME");
+    REQUIRE(stem != nullptr);
+    const std::string file = std::string(stem) + ".dll";
+    REQUIRE(e2e::InstallFile(("games\\" + file).c_str(), file.c_str()));
+    e2e::Program program;
+    HWND main = program.WaitForMainWindow();
+    REQUIRE(main != nullptr);
+    program.SendCommand(114);
+    program.SendCommand(1000);
+    program.Settle();
+    e2e::KeepImage(CaptureAround(main, 0), std::string(stem) + "-small");
+    program.PostCommand(115);
+    program.Settle();
+    CHECK(program.VisibleDialogs().empty());
+    e2e::KeepImage(CaptureAround(main, 0), std::string(stem) + "-large");
+    program.PostCommand(106);
+    program.WaitForExit();
 }
