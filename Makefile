@@ -4,7 +4,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: play test bootstrap native win64 win32 clean
+.PHONY: play test dist bootstrap native win64 win32 clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -27,6 +27,11 @@ play: win64
 test: native win64 win32
 	ctest --preset native -j $(JOBS)
 	ctest --preset win64
+
+# The downloads: dist/lumora-solitaire-<version>-win64.zip and -win32.zip.
+dist: win64 win32
+	cmake --build --preset win64 --target dist
+	cmake --build --preset win32 --target dist
 
 clean:
 	rm -rf build
