@@ -26,8 +26,13 @@ struct DibLayout {
 };
 
 // Reads the header of a packed bitmap of `size` bytes. Valid when the
-// header, the colour table and, for uncompressed bitmaps, every row of
-// pixels lie inside the data.
+// header, the colour table and the pixels lie inside the data: every row of
+// an uncompressed bitmap; for a run-length encoded one, the header's image
+// size, whose codes end the bitmap within it. Other compressions are refused.
 DibLayout ReadDibLayout(const uint8_t* data, size_t size);
+
+// Do the run-length codes in the `n` bytes at `p` (4 or 8 bits per pixel)
+// reach their end-of-bitmap code without reading past the n bytes?
+bool RleStreamEnds(const uint8_t* p, size_t n, bool fourBit);
 
 }  // namespace furniture

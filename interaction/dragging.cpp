@@ -68,11 +68,13 @@ bool StartDrag(HostCore& core)
     d.imageHeight = image.Height();
     d.hasDragImage = core.seam.MakeDragImage(*drag, d.imageWidth, d.imageHeight);
 
-    const table::Rect g = table::CardRect(*source, core.view, d.grabbedIndex);
+    // The carried cards start where the grabbed card lies, not at the frame
+    // drawn around it.
+    const table::Point g = table::CardPos(*source, core.view, d.grabbedIndex);
     table::TakeDraggedCards(*source, d.grabbedIndex, Mode(d));
     core.seam.RepaintNow();
-    drag->x += g.left;
-    drag->y += g.top;
+    drag->x += g.x;
+    drag->y += g.y;
     d.dragging = true;
     return true;
 }
@@ -94,6 +96,20 @@ void CancelDrag(HostCore& core)
         ReleaseDragStack(core);
     }
     d.armed = d.dragging = d.singleCard = false;
+}
+
+void MouseCaptureLost(HostCore& core)
+{
+    DragState& d = core.drag;
+    CancelDrag(core);
+    d.leftPressed = false;
+    if (!d.viewing) return;
+    d.viewing = false;
+    if (d.dragStack) {
+        core.seam.Invalidate(table::StackRect(*d.dragStack, core.view), false);
+        core.seam.RepaintNow();
+    }
+    ReleaseDragStack(core);
 }
 
 void PickUpCards(HostCore& core, int32_t x, int32_t y)

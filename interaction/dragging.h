@@ -21,6 +21,10 @@ void DoubleClickCards(modules::HostCore& core, int32_t x, int32_t y);
 // is running (its release went elsewhere) does this first, so no lifted card
 // is ever lost; the window layer calls it when the mouse capture is taken away.
 void CancelDrag(modules::HostCore& core);
+// Another window took the mouse: the release of either button will not come
+// back to the table. Lifted cards go back, a card view is taken away, and
+// the next press of either button is taken as a new one.
+void MouseCaptureLost(modules::HostCore& core);
 
 void ShowCard(modules::HostCore& core, int32_t x, int32_t y);
 void HideCard(modules::HostCore& core, int32_t x, int32_t y);

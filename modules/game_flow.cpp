@@ -82,6 +82,7 @@ void Deal(HostCore& core)
     BookGame(core);
     interaction::DiscardTable(core);
     ClearTextsAndUndo(core);
+    core.state.gameInPlay = 0;  // until the module has dealt
     core.random.Seed(core.state.seed);
     core.paint.fullRepaint = true;
     core.seam.InvalidateClient(false);

@@ -14,7 +14,7 @@ constexpr char kHowToPlay[] =
     "release the button to drop it there. A pile that does not take the "
     "cards sends them back. Double-click a card to send it where the game "
     "plays it by itself, usually a foundation. Hold the right button on a "
-    "pile to see all of its cards.\n\n"
+    "card that others cover to see that card whole until you let go.\n\n"
     "The message area above the table tells what the game wants, and the "
     "score box its score. When a game is won or lost, \"Game Over\" is "
     "shown; choose New Game or Replay Game to play again.";
@@ -32,7 +32,7 @@ constexpr char kMenusAndKeys[] =
     "Options menu\n"
     "  Auto Play: the game moves cards to the foundations by itself.\n"
     "  Sounds: turns the sounds on and off.\n"
-    "  Backgrounds, Card sets and Card sizes: how the table looks.\n"
+    "  Backgrounds and Card sets: how the table looks.\n"
     "  Below them, the options of the current game.\n\n"
     "Help menu\n"
     "  Contents (F1) and Search: this window. Type a word in the Search "

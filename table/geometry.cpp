@@ -86,6 +86,12 @@ Rect CardRect(const CardStack& s, const TableView& v, int16_t i)
     return s.framed ? Inflate(r, kFrameMargin) : r;
 }
 
+Rect PaintedRect(const CardStack& s, const TableView& v)
+{
+    const Rect r = StackRect(s, v);
+    return s.framed ? Inflate(r, kFrameMargin) : r;
+}
+
 Rect TopAreaRect(const CardStack& s, const TableView& v)
 {
     const int16_t d = Direction(s);

@@ -24,6 +24,9 @@ Point FirstCardPos(const CardStack& s, const TableView& v);
 Point CardStep(const CardStack& s, const TableView& v);
 Point CardPos(const CardStack& s, const TableView& v, int16_t i);
 Rect CardRect(const CardStack& s, const TableView& v, int16_t i);
+// The area a stack's drawing covers: its StackRect, with the frame margin
+// on every side when it is framed.
+Rect PaintedRect(const CardStack& s, const TableView& v);
 // What must be repainted after the top card changed.
 Rect TopAreaRect(const CardStack& s, const TableView& v);
 

@@ -36,9 +36,9 @@ void HideCard(int x, int y)
     interaction::HideCard(shell::TheCore(), x, y);
 }
 
-void CancelDrag()
+void MouseCaptureLost()
 {
-    interaction::CancelDrag(shell::TheCore());
+    interaction::MouseCaptureLost(shell::TheCore());
 }
 
 void DiscardTable()

@@ -10,7 +10,7 @@ void DoubleClickCards(int x, int y);
 void ShowCard(int x, int y);
 void HideCard(int x, int y);
 // Puts lifted cards back when the drag cannot go on.
-void CancelDrag();
+void MouseCaptureLost();
 
 // Releases every stack, the undo shadows and what a drag left behind.
 void DiscardTable();

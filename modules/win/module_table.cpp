@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "modules/module_names.h"
+#include "persistence/win/file_io.h"
 #include "shell/win/host.h"
 
 namespace modules {
@@ -18,10 +19,10 @@ ModuleTable& Table()
     return shell::TheCore().modules;
 }
 
-bool FileExists(const char* fileName)
+bool FileExists(const std::string& path)
 {
-    OFSTRUCT of{};
-    return OpenFile(fileName, &of, OF_EXIST) != HFILE_ERROR;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void* LookUpExport(void* library, const char* name)
@@ -42,10 +43,13 @@ bool LoadModule(HWND mainWindow, const char* stem)
     if (table.count >= kMaxModules) return false;
     char fileName[16];
     std::snprintf(fileName, sizeof fileName, "%s.dll", stem);
-    if (!FileExists(fileName)) return false;
+    // By its full path beside the program: never a file of that name in the
+    // current folder or on the search path.
+    const std::string path = persistence::BesideExecutable(fileName);
+    if (path.empty() || !FileExists(path)) return false;
 
-    HMODULE library = LoadLibraryA(fileName);
-    if (reinterpret_cast<UINT_PTR>(library) < 32) return false;
+    HMODULE library = LoadLibraryA(path.c_str());
+    if (!library) return false;
 
     ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
     row = ModuleEntry{};

@@ -1,5 +1,7 @@
 #include "persistence/win/file_io.h"
 
+#include "persistence/program_folder.h"
+
 namespace persistence {
 
 FileSource::FileSource(const char* path)
@@ -89,14 +91,23 @@ GlobalGameMemory& TheGameMemory()
     return memory;
 }
 
+const std::string& ExecutableFolder()
+{
+    static const std::string folder = [] {
+        // Long enough for any path the platform reports; a cut path is refused.
+        std::string path(32768, '\0');
+        const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0 || n >= path.size()) return std::string();
+        path.resize(n);
+        return ProgramFolder(path);
+    }();
+    return folder;
+}
+
 std::string BesideExecutable(const char* fileName)
 {
-    char path[256] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path - 1);
-    std::string dir(path, n < sizeof path ? n : 0);
-    const size_t slash = dir.rfind('\\');
-    dir.resize(slash == std::string::npos ? 0 : slash + 1);
-    return dir + fileName;
+    const std::string& folder = ExecutableFolder();
+    return folder.empty() ? std::string() : folder + fileName;
 }
 
 }  // namespace persistence

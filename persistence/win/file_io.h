@@ -57,8 +57,11 @@ public:
 
 GlobalGameMemory& TheGameMemory();
 
-// A file beside the running executable (the current directory when its
-// path has no backslash).
+// The running executable's folder, with its final backslash; empty when its
+// path is too long for the files the program keeps beside itself.
+const std::string& ExecutableFolder();
+// The full path of a file beside the running executable; empty when the
+// folder is unusable, so that nothing is ever opened elsewhere.
 std::string BesideExecutable(const char* fileName);
 
 // Writes a file through a temporary file beside it that is renamed over

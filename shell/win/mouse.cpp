@@ -59,9 +59,10 @@ void OnLeftButtonUp(HWND, int x, int y, UINT)
 
 void OnCaptureChanged(HWND window, HWND newOwner)
 {
-    // Another window took the mouse in the middle of a drag (a menu, a
-    // message box, a switch to another program): the cards go back.
-    if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::CancelDrag();
+    // Another window took the mouse in the middle of a drag or a card view
+    // (a menu, a message box, a switch to another program): the cards go
+    // back and the viewed card goes away.
+    if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::MouseCaptureLost();
 }
 
 void OnRightButtonDown(HWND, BOOL, int x, int y, UINT)

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
+#include "shell/association.h"
 #include "shell/win/app.h"
 #include "shell/win/host.h"
 #include "shell/win/services.h"
@@ -18,7 +20,6 @@ constexpr char kExtensionKey[] = ".tsg";
 constexpr char kTypeKey[] = "LumoraSolitaire";
 constexpr char kTypeName[] = "Lumora Solitaire Saved Game";
 constexpr char kOpenCommandKey[] = "shell\\open\\command";
-constexpr char kOpenSuffix[] = " %1";
 
 struct Settings {
     persistence::CurStateRecord record;
@@ -36,8 +37,7 @@ void SetDefaultValue(HKEY key, const char* subkey, const char* text)
     RegSetValueA(key, subkey, REG_SZ, text, static_cast<DWORD>(std::strlen(text)));
 }
 
-// ".tsg" files open with this executable. A path too long to take its
-// " %1" within 256 bytes is not registered at all rather than cut.
+// ".tsg" files open with this executable.
 void Associate()
 {
     HKEY key = nullptr;
@@ -46,12 +46,12 @@ void Associate()
         RegCloseKey(key);
     }
     if (RegCreateKeyA(HKEY_CLASSES_ROOT, kTypeKey, &key) != ERROR_SUCCESS) return;
-    char command[256] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, command, sizeof command);
     SetDefaultValue(key, nullptr, kTypeName);
-    if (n > 0 && n + sizeof kOpenSuffix <= sizeof command) {
-        std::memcpy(command + n, kOpenSuffix, sizeof kOpenSuffix);
-        SetDefaultValue(key, kOpenCommandKey, command);
+    std::string program(32768, '\0');
+    const DWORD n = GetModuleFileNameA(nullptr, program.data(), static_cast<DWORD>(program.size()));
+    if (n > 0 && n < program.size()) {
+        program.resize(n);
+        SetDefaultValue(key, kOpenCommandKey, OpenCommand(program).c_str());
     }
     RegCloseKey(key);
 }

@@ -149,6 +149,8 @@ void ShowSplash()
     App& app = TheApp();
     app.splashUp = true;
     app.splash = CreateDialogA(app.instance, "SPLASH", app.mainWindow, SplashProc);
+    // No message loop runs until start-up ends: paint the splash now.
+    if (app.splash) RedrawWindow(app.splash, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CloseSplash()

@@ -7,6 +7,7 @@
 #include "furniture/win/furniture.h"
 #include "modules/win/game_flow.h"
 #include "modules/win/module_table.h"
+#include "persistence/win/file_io.h"
 #include "persistence/win/resume.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
@@ -63,6 +64,16 @@ bool Abandon(HWND window)
 
 bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
 {
+    // Every file the program keeps or opens lies beside it; from a folder
+    // too deep for their paths nothing could be found or kept.
+    if (persistence::ExecutableFolder().empty()) {
+        MessageBoxA(nullptr,
+                    "Lumora Solitaire cannot run from this folder because its path is too long. "
+                    "Move the folder that holds lumora.exe to a place with a shorter path, "
+                    "such as your Documents folder.",
+                    "Lumora Solitaire Error", MB_OK | MB_ICONSTOP);
+        return false;
+    }
     App& app = TheApp();
     app.instance = instance;
     app.accelerators = LoadAcceleratorsA(instance, "TSLNACC");

@@ -2,6 +2,7 @@
 
 #include "furniture/win/furniture.h"
 #include "modules/card_choice.h"
+#include "persistence/win/file_io.h"
 #include "resources/resource.h"
 #include "shell/win/app.h"
 #include "shell/win/host.h"
@@ -33,12 +34,12 @@ CardImageStore& Store()
     return store;
 }
 
-// A library found beside the program (or on the search path) and loaded.
+// A library beside the program, whatever the current folder, loaded.
 HMODULE OpenLibrary(const char* name)
 {
-    if (GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES) return nullptr;
-    HMODULE library = LoadLibraryA(name);
-    return reinterpret_cast<UINT_PTR>(library) < 32 ? nullptr : library;
+    const std::string path = persistence::BesideExecutable(name);
+    if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
+    return LoadLibraryA(path.c_str());
 }
 
 // Greys a menu item where the menu still has it.

@@ -97,7 +97,7 @@ void DrawStacksInRect(HDC dc, const Rect& area)
     const StackTable& live = core.table.live();
     for (int i = 0; i < live.count; ++i) {
         const CardStack* s = live[i];
-        if (s && Meet(StackRect(*s, core.view), area)) DrawStack(dc, *s, core.view);
+        if (s && Meet(PaintedRect(*s, core.view), area)) DrawStack(dc, *s, core.view);
     }
 }
 

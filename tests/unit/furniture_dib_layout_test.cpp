@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -93,6 +94,50 @@ TEST(DibLayout, ShortOrInconsistentDataIsRefused)
     EXPECT_FALSE(ReadDibLayout(shortHeader.data(), shortHeader.size()).valid);
     auto noWidth = Dib(0, 2, 24, 0, 0, 16);
     EXPECT_FALSE(ReadDibLayout(noWidth.data(), noWidth.size()).valid);
+}
+
+// A run-length encoded bitmap goes to the platform's decoder, which reads
+// codes until the end of the bitmap: a stream that never ends inside the
+// resource would be read past it.
+TEST(DibLayout, RunLengthCodesMustEndInsideTheImageSize)
+{
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> codes;
+        bool fourBit;
+        bool ends;
+    };
+    const Case cases[] = {
+        {"runs, end of row, end of bitmap", {3, 7, 0, 0, 2, 9, 0, 1}, false, true},
+        {"a jump", {0, 2, 5, 1, 0, 1}, false, true},
+        {"3 literal bytes padded to 4", {0, 3, 1, 2, 3, 0, 0, 1}, false, true},
+        {"5 literal 4-bit pixels in 3 bytes padded to 4", {0, 5, 0x12, 0x34, 0x50, 0, 0, 1}, true, true},
+        {"no end code", {3, 7, 0, 0}, false, false},
+        {"a literal run past the end", {0, 200, 1, 2, 0, 1}, false, false},
+        {"a jump cut short", {0, 2, 5}, false, false},
+        {"a lone byte", {0}, false, false},
+        {"nothing", {}, false, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(furniture::RleStreamEnds(c.codes.data(), c.codes.size(), c.fourBit), c.ends) << c.what;
+
+    // Whole bitmaps: the image size is checked against the data, and the
+    // codes within it.
+    const std::vector<uint8_t> codes = {4, 1, 0, 0, 4, 2, 0, 1};
+    auto rle8 = Dib(4, 2, 8, 0, 256, codes.size(), 40, 1);
+    std::copy(codes.begin(), codes.end(), rle8.end() - static_cast<long>(codes.size()));
+    Put32(rle8, 20, static_cast<uint32_t>(codes.size()));
+    EXPECT_TRUE(ReadDibLayout(rle8.data(), rle8.size()).valid);
+    for (uint32_t wrongSize : {0u, 6u, 9u, 0xFFFFFFF0u}) {
+        auto b = rle8;
+        Put32(b, 20, wrongSize);
+        EXPECT_FALSE(ReadDibLayout(b.data(), b.size()).valid) << "image size " << wrongSize;
+    }
+    auto wrongDepth = rle8;
+    wrongDepth[14] = 4;
+    EXPECT_FALSE(ReadDibLayout(wrongDepth.data(), wrongDepth.size()).valid) << "8-bit codes in a 4-bit bitmap";
+    auto unknown = Dib(2, 2, 24, 0, 0, 16, 40, 4);
+    EXPECT_FALSE(ReadDibLayout(unknown.data(), unknown.size()).valid) << "a compression the loader does not know";
 }
 
 }  // namespace

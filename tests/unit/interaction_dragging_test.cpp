@@ -154,6 +154,22 @@ TEST_F(Dragging, EveryMoveRestoresTheOldPlaceAndDrawsTheImageOnce)
     EXPECT_EQ(seam.Count(SeamCall::ReleaseDragImage), 0) << "no image was made, none is released";
 }
 
+// The frame is drawn around a framed stack's cards, not part of them: the
+// carried card starts exactly where it lay.
+TEST_F(Dragging, ACardFromAFramedStackStartsWhereItLay)
+{
+    CardStack* framed = AddStack(400, 100, TS_FAN_SQUARED, 5, {{30}}, 1);
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_CARD}; };
+    interaction::PickUpCards(core, 420, 150);
+    seam.Clear();
+    interaction::DragCards(core, 425, 150);
+    const auto drawn = seam.Calls(SeamCall::DrawDragImage);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].point, (Point{405, 132})) << "the card at (400, 132), moved 5 pixels right";
+    interaction::DropCards(core, 425, 150);
+    EXPECT_EQ(framed->count, 1);
+}
+
 TEST_F(Dragging, DropCandidatesAreAskedByOverlapThenTableOrder)
 {
     fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_CARD}; };
@@ -309,6 +325,36 @@ TEST_F(Dragging, TheRightButtonShowsACoveredCardWhole)
     interaction::ShowCard(core, 30, 55);
     interaction::HideCard(core, 30, 55);
     EXPECT_TRUE(seam.events.empty()) << "no capture, no picture while the left button is down";
+}
+
+// The release of a button whose capture another window took never reaches
+// the table: neither button may stay blocked waiting for it.
+TEST_F(Dragging, ALostCaptureFreesBothButtons)
+{
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+
+    interaction::ShowCard(core, 30, 55);
+    ASSERT_TRUE(core.drag.viewing);
+    seam.Clear();
+    interaction::MouseCaptureLost(core);
+    EXPECT_FALSE(core.drag.viewing);
+    EXPECT_EQ(core.drag.dragStack, nullptr);
+    EXPECT_EQ(seam.Calls(SeamCall::Invalidate).at(0).rect, (Rect{10, 52, 55, 115})) << "the viewed card is taken away";
+    interaction::PickUpCards(core, onCard2.x, onCard2.y);
+    EXPECT_EQ(fake.Calls("MouseHit"), 1) << "a left press after the lost view reaches the module";
+    interaction::DropCards(core, onCard2.x, onCard2.y);
+
+    interaction::PickUpCards(core, onCard2.x, onCard2.y);
+    interaction::DragCards(core, 60, 90);
+    ASSERT_TRUE(core.drag.dragging);
+    interaction::MouseCaptureLost(core);
+    EXPECT_EQ(source->count, 5) << "the lifted cards are back";
+    EXPECT_FALSE(core.drag.leftPressed);
+    seam.Clear();
+    interaction::ShowCard(core, 30, 55);
+    EXPECT_TRUE(core.drag.viewing) << "a right press after the lost drag shows the card";
+    EXPECT_EQ(seam.Count(SeamCall::DrawStackOnWindow), 1);
+    interaction::HideCard(core, 30, 55);
 }
 
 TEST_F(Dragging, ADoubleClickCountsOnlyOnTheStackOfItsFirstPress)

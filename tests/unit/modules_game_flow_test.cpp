@@ -128,6 +128,22 @@ TEST_F(GameFlow, ADealTheModuleRefusesLeavesNothingToBook)
     EXPECT_EQ(core.modules.rows[0].score.played, 0);
 }
 
+// Replay of a game in play whose deal then fails: the old game was booked and
+// its table discarded, so nothing is in play on the empty table (a save or an
+// exit would otherwise write, and later book, an empty game).
+TEST_F(GameFlow, AReplayTheModuleRefusesEndsTheGameInPlay)
+{
+    ChooseAndDeal(0);
+    ASSERT_EQ(core.state.gameInPlay, 1u);
+    fake.newGame = [] { return int32_t{0}; };
+    modules::Deal(core);
+    EXPECT_EQ(core.state.gameInPlay, 0u);
+    EXPECT_FALSE(core.flow.scorePending);
+    EXPECT_EQ(core.modules.rows[0].score.played, 1) << "the game that was in play is booked once";
+    modules::Deal(core);
+    EXPECT_EQ(core.modules.rows[0].score.played, 1);
+}
+
 TEST_F(GameFlow, EveryGameIsBookedOnce)
 {
     struct Case {

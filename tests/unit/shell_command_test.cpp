@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/association.h"
 #include "shell/command_ranges.h"
 #include "shell/command_tail.h"
 
@@ -33,6 +34,25 @@ TEST(CommandTail, NamesTheWholeTailAsOnePath)
             EXPECT_EQ(*path, c.path);
         }
     }
+}
+
+// What the shell runs on a double-click: the open command with "%1" replaced
+// by the file, split by the platform at the program's closing quote; the
+// rest is the tail the program gets.
+TEST(Association, TheOpenCommandQuotesBothAndItsFileComesBackWhole)
+{
+    const std::string program = "C:\\Program Files\\Lumora Solitaire 1.12\\lumora.exe";
+    const std::string command = shell::OpenCommand(program);
+    EXPECT_EQ(command, "\"C:\\Program Files\\Lumora Solitaire 1.12\\lumora.exe\" \"%1\"");
+
+    const std::string file = "D:\\My Saved Games\\klondike two.tsg";
+    std::string run = command;
+    run.replace(run.find("%1"), 2, file);
+    ASSERT_EQ(run.rfind('"' + program + "\" ", 0), 0u) << "the program is one quoted word";
+    const std::string tail = run.substr(program.size() + 3);
+    const auto path = SavedGamePathFromTail(tail.c_str());
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, file);
 }
 
 TEST(CommandTail, LongestPathFitsAndLongerTailsAreIgnored)

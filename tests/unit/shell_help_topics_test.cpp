@@ -30,6 +30,20 @@ TEST(HelpTopics, TheProgramsTopicsThenTheRulesOfEachGame)
     }
 }
 
+// The window deletes the Card sizes menu, and the right button shows one
+// covered card, not a whole pile: the help must not promise either.
+TEST(HelpTopics, TheHostsTopicsDescribeOnlyWhatTheWindowDoes)
+{
+    for (const shell::HelpTopic& t : shell::HostHelpTopics()) {
+        EXPECT_EQ(t.text.find("Card sizes"), std::string::npos) << t.title;
+        EXPECT_EQ(t.text.find("all of its cards"), std::string::npos) << t.title;
+    }
+    const std::vector<shell::HelpTopic> topics = shell::HostHelpTopics();
+    const std::vector<size_t> right = shell::MatchingTopics(topics, "right button");
+    ASSERT_EQ(right.size(), 1u);
+    EXPECT_NE(topics[right[0]].text.find("see that card whole"), std::string::npos);
+}
+
 TEST(HelpTopics, SearchKeepsTopicsHoldingTheWordInTitleOrTextWithoutRegardToCase)
 {
     const std::vector<shell::HelpTopic> topics = {

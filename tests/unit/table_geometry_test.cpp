@@ -130,6 +130,20 @@ TEST(Geometry, AFramedStacksMarginCountsOnlyInsideItsStackRect)
     EXPECT_EQ(hit.card, 1);
 }
 
+// A repaint of only the frame's 3-pixel margin must still redraw the stack,
+// or the frame is left half drawn.
+TEST(Geometry, AFramedStackIsPaintedOverItsFrameMargin)
+{
+    CardTable t;
+    const CardStack& framed = *Add(t, 100, 100, TS_FAN_DOWN, 2, 1);
+    const CardStack& plain = *Add(t, 300, 100, TS_FAN_DOWN, 2, 0);
+    EXPECT_EQ(table::PaintedRect(framed, kSmall), (Rect{97, 129, 148, 198}));
+    EXPECT_EQ(table::PaintedRect(plain, kSmall), table::StackRect(plain, kSmall));
+    const Rect leftMargin{97, 150, 99, 160};
+    EXPECT_TRUE(table::Meet(table::PaintedRect(framed, kSmall), leftMargin));
+    EXPECT_FALSE(table::Meet(table::StackRect(framed, kSmall), leftMargin)) << "the stack rect alone misses it";
+}
+
 TEST(Geometry, DropTargetsRankByOverlapThenByTableOrder)
 {
     CardTable t;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "checks.h"
+#include "probe_client.h"
 #include "program.h"
 
 namespace {
@@ -44,6 +45,20 @@ SCENARIO(about_box_pages_to_the_credits_then_closes)
         PostMessageA(about, turn, turn == WM_KEYDOWN ? 'A' : 0, MAKELPARAM(20, 20));
         CHECK(e2e::WaitGone(about, 5000));
     }
+    program.PostCommand(106);
+    CHECK_EQ(program.WaitForExit(), 0L);
+}
+
+// Start-up runs no message loop until its end, so the splash must be painted
+// as soon as it is shown; the probe looks at it while the modules load.
+SCENARIO(splash_is_painted_while_the_modules_load)
+{
+    REQUIRE(e2e::InstallProbe());
+    Program program;
+    REQUIRE(program.WaitForMainWindow() != nullptr);
+    e2e::ProbeClient probe(program.pid());
+    REQUIRE(probe.found());
+    CHECK_EQ(static_cast<int>(probe.Ask(probe::kSplashAtInit)), static_cast<int>(probe::kSplashPainted));
     program.PostCommand(106);
     CHECK_EQ(program.WaitForExit(), 0L);
 }

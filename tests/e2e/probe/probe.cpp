@@ -29,6 +29,7 @@ int16_t g_lastHitCard = 0;
 int g_sounds[probe::kSounds] = {};
 uint32_t g_gameData = 0;
 LRESULT g_loadedData = -2;
+probe::SplashSeen g_splashAtInit = probe::kNoSplash;
 
 using PlayProc = BOOL(WINAPI*)(LPCSTR, UINT);
 PlayProc g_play = nullptr;
@@ -190,6 +191,7 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case probe::kGdiObjects: return e2e::CountGdiObjects();
     case probe::kHeapBytes: return e2e::HeapBytes();
     case probe::kPlayRounds: return PlayRounds(wParam);
+    case probe::kSplashAtInit: return g_splashAtInit;
     case probe::kSetTexts: {
         char score[32];
         std::snprintf(score, sizeof score, "Score: %u", static_cast<unsigned>(wParam));
@@ -255,10 +257,43 @@ void AddCard(CardStack* stack, uint8_t image)
 
 extern "C" {
 
+// A visible dialog of the host's, shown while the modules load: the splash.
+HWND FindSplash()
+{
+    struct Search {
+        HWND owner, found;
+    } search{g_host, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM l) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(l);
+            char cls[16] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w) || GetWindow(w, GW_OWNER) != s->owner) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Start-up runs no message loop, so a splash that waits for a paint message
+// stays blank until start-up ends.
+probe::SplashSeen LookAtSplash()
+{
+    HWND splash = FindSplash();
+    if (!splash) return probe::kNoSplash;
+    bool waiting = GetUpdateRect(splash, nullptr, FALSE) != 0;
+    for (HWND c = GetWindow(splash, GW_CHILD); c && !waiting; c = GetWindow(c, GW_HWNDNEXT))
+        waiting = IsWindowVisible(c) && GetUpdateRect(c, nullptr, FALSE) != 0;
+    return waiting ? probe::kSplashUnpainted : probe::kSplashPainted;
+}
+
 int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
 {
     Called(probe::kInitModule);
     g_host = static_cast<HWND>(host);
+    g_splashAtInit = LookAtSplash();
     HMODULE self = PinSelf();
     g_stem = OwnStem(self);
     std::snprintf(name, TS_NAME_BYTES, "%s%s", probe::kGameNamePrefix, g_stem.c_str());

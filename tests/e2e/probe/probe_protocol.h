@@ -83,8 +83,14 @@ enum Request : UINT {
     // card back, views a covered card with the right button and switches
     // the card set. Result: the rounds played.
     kPlayRounds,
-    kLastRequest = kPlayRounds,
+    // Result: how the splash stood when the host initialised the probe,
+    // during start-up: kSplashPainted, kSplashUnpainted (it or one of its
+    // controls still waited for its first paint) or kNoSplash.
+    kSplashAtInit,
+    kLastRequest = kSplashAtInit,
 };
+
+enum SplashSeen { kNoSplash, kSplashUnpainted, kSplashPainted };
 
 // The host's sounds, as the probe sees them played (it watches the
 // program's calls to sndPlaySoundA).
