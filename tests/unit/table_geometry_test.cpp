@@ -137,7 +137,7 @@ TEST(Geometry, AFramedStackIsPaintedOverItsFrameMargin)
     CardTable t;
     const CardStack& framed = *Add(t, 100, 100, TS_FAN_DOWN, 2, 1);
     const CardStack& plain = *Add(t, 300, 100, TS_FAN_DOWN, 2, 0);
-    EXPECT_EQ(table::PaintedRect(framed, kSmall), (Rect{97, 129, 148, 198}));
+    EXPECT_EQ(table::PaintedRect(framed, kSmall), (Rect{97, 129, 148, 208}));
     EXPECT_EQ(table::PaintedRect(plain, kSmall), table::StackRect(plain, kSmall));
     const Rect leftMargin{97, 150, 99, 160};
     EXPECT_TRUE(table::Meet(table::PaintedRect(framed, kSmall), leftMargin));
