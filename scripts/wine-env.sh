@@ -106,3 +106,17 @@ lumora_wine_detached() {
     rm -f "$out"
     return $status
 }
+
+# Removes the registry keys the program writes (its settings and the ".tsg"
+# association), so that every test starts as a first run. The .reg file is
+# written into the given folder.
+lumora_clean_registry() {
+    cat > "$1/clean.reg" <<'REG'
+REGEDIT4
+
+[-HKEY_LOCAL_MACHINE\SOFTWARE\Quillory]
+[-HKEY_CLASSES_ROOT\.tsg]
+[-HKEY_CLASSES_ROOT\LumoraSolitaire]
+REG
+    wine regedit /s "$(winepath -w "$1/clean.reg" 2>/dev/null 8>&-)" >/dev/null 2>&1 8>&- || true
+}

@@ -49,6 +49,13 @@ struct ScenarioRegistrar {
     static e2e::ScenarioRegistrar registrar_##name(#name, scenario_##name); \
     static void scenario_##name()
 
+// A scenario of the download: run by run-download-scenario on the unzipped
+// download instead of the build's own files.
+#define DOWNLOAD_SCENARIO(name)                                                \
+    static void download_##name();                                             \
+    static e2e::ScenarioRegistrar dregistrar_##name(#name, download_##name);   \
+    static void download_##name()
+
 // A measurement: run by name like a scenario, never as a test; it prints
 // figures and checks only that the measured path worked.
 #define MEASUREMENT(name)                                                \

@@ -55,6 +55,24 @@ Program::Program(const std::string& commandTail)
     }
 }
 
+Program::Program(const std::string& programPath, const std::string& startFolder, const std::string& commandTail)
+{
+    std::string commandLine = "\"" + programPath + "\"";
+    if (!commandTail.empty()) commandLine += " " + commandTail;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        startFolder.c_str(), &startup, &process_)) {
+        process_ = {};
+    }
+}
+
+Program::Program(HANDLE process)
+{
+    process_.hProcess = process;
+    process_.dwProcessId = process ? GetProcessId(process) : 0;
+}
+
 Program::~Program()
 {
     if (!process_.hProcess) return;
@@ -62,7 +80,7 @@ Program::~Program()
         TerminateProcess(process_.hProcess, 99);
         WaitForSingleObject(process_.hProcess, 5000);
     }
-    CloseHandle(process_.hThread);
+    if (process_.hThread) CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
 }
 

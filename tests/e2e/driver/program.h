@@ -17,6 +17,11 @@ class Program {
 public:
     // Starts lumora.exe from the current folder with this command-line tail.
     explicit Program(const std::string& commandTail = "");
+    // Starts the program at its full path from another start folder, as a
+    // shortcut or the file association does.
+    Program(const std::string& programPath, const std::string& startFolder, const std::string& commandTail = "");
+    // Takes over a program the shell started (its process handle).
+    explicit Program(HANDLE process);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();  // ends the process if it still runs
