@@ -39,8 +39,10 @@ SCENARIO(about_box_pages_to_the_credits_then_closes)
         REQUIRE(about != nullptr);
         CHECK_EQ(ControlText(about, kVersionLine), std::string("Lumora Solitaire 1.12 for Windows 95"));
         CHECK_EQ(ControlText(about, kLoadLine), std::string(""));
-        PostMessageA(about, turn, turn == WM_KEYDOWN ? 'A' : 0, MAKELPARAM(20, 20));
-        Sleep(200);
+        // Sent, so the dialog has handled the first turn when it is looked at.
+        DWORD_PTR handled = 0;
+        CHECK(SendMessageTimeoutA(about, turn, turn == WM_KEYDOWN ? 'A' : 0, MAKELPARAM(20, 20), SMTO_NORMAL,
+                                  e2e::kDefaultWaitMs, &handled) != 0);
         CHECK(IsWindow(about) && IsWindowVisible(about));  // the credits page
         PostMessageA(about, turn, turn == WM_KEYDOWN ? 'A' : 0, MAKELPARAM(20, 20));
         CHECK(e2e::WaitGone(about, 5000));

@@ -267,8 +267,10 @@ SCENARIO(win_is_booked_after_the_dialog_closes)
     t.program.Mouse(WM_LBUTTONUP, p.x, p.y);
     CHECK_EQ(t.probe.EntryCount(probe::kMouseHit), hits);
     // A second win of the same game changes nothing.
-    PostMessageA(t.probe.window(), probe::kSendGameWon, 0, 0);
-    Sleep(300);
+    // Sent: it returns once the program has handled it, which a second win
+    // dialog, being modal, would not let it do.
+    DWORD_PTR handled = 0;
+    CHECK(SendMessageTimeoutA(t.probe.window(), probe::kSendGameWon, 0, 0, SMTO_NORMAL, 3000, &handled) != 0);
     CHECK(t.program.VisibleDialogs().empty());
     Exit(t);
 }

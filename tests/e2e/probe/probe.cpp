@@ -30,6 +30,7 @@ int g_sounds[probe::kSounds] = {};
 uint32_t g_gameData = 0;
 LRESULT g_loadedData = -2;
 probe::SplashSeen g_splashAtInit = probe::kNoSplash;
+int g_keyUps[256] = {};
 
 using PlayProc = BOOL(WINAPI*)(LPCSTR, UINT);
 PlayProc g_play = nullptr;
@@ -84,6 +85,7 @@ LRESULT SendHost(UINT message, WPARAM wParam, const void* lParam)
 LRESULT CALLBACK HostSpy(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND) ++g_commands[LOWORD(wParam)];
+    if (message == WM_KEYUP && wParam < 256) ++g_keyUps[wParam];
     return CallWindowProcA(g_hostProc, window, message, wParam, lParam);
 }
 
@@ -192,6 +194,7 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case probe::kHeapBytes: return e2e::HeapBytes();
     case probe::kPlayRounds: return PlayRounds(wParam);
     case probe::kSplashAtInit: return g_splashAtInit;
+    case probe::kKeyUpCount: return wParam < 256 ? g_keyUps[wParam] : -1;
     case probe::kSetTexts: {
         char score[32];
         std::snprintf(score, sizeof score, "Score: %u", static_cast<unsigned>(wParam));

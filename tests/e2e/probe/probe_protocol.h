@@ -87,7 +87,11 @@ enum Request : UINT {
     // during start-up: kSplashPainted, kSplashUnpainted (it or one of its
     // controls still waited for its first paint) or kNoSplash.
     kSplashAtInit,
-    kLastRequest = kSplashAtInit,
+    // wParam: a virtual key. Result: how often the main window received its
+    // release (WM_KEYUP): the sign that a key typed to it went all the way
+    // through the message loop.
+    kKeyUpCount,
+    kLastRequest = kKeyUpCount,
 };
 
 enum SplashSeen { kNoSplash, kSplashUnpainted, kSplashPainted };
