@@ -2,7 +2,11 @@
 # strips the binaries and packs ZIP. Run by the dist target.
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE}/LICENSES)
-foreach(binary IN LISTS BINARIES)
+string(REPLACE "|" ";" binaries "${BINARIES}")
+foreach(binary IN LISTS binaries)
+  if(binary STREQUAL "")
+    continue()
+  endif()
   get_filename_component(name ${binary} NAME)
   execute_process(COMMAND ${STRIP} --strip-all -o ${STAGE}/${name} ${binary}
     RESULT_VARIABLE failed)

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -39,6 +40,13 @@ void ClickStock(const Program& program)
     program.Mouse(WM_LBUTTONUP, kX, kY);
 }
 
+// What the program shows instead of its window, for a failure's report.
+void ReportDialogs(const Program& program)
+{
+    for (HWND d : program.VisibleDialogs())
+        std::fprintf(stderr, "note: dialog \"%s\": %s\n", e2e::WindowText(d).c_str(), e2e::MessageBoxText(d).c_str());
+}
+
 void Exit(Program& program)
 {
     program.PostCommand(106);
@@ -64,6 +72,7 @@ DOWNLOAD_SCENARIO(download_runs_resumes_and_opens_saved_games_from_any_folder)
     {
         Program first(program, elsewhere);
         HWND main = first.WaitForMainWindow();
+        if (!main) ReportDialogs(first);
         REQUIRE(main != nullptr);
         CHECK(first.VisibleDialogs().empty());
         CHECK_EQ(e2e::WindowText(main), std::string("Lumora Solitaire - Klondike"));

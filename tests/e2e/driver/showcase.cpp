@@ -98,7 +98,7 @@ MEASUREMENT(showcase_probe_game)
 // cards, with the window captured whole (a warning about the display, if
 // any, on top). The game is the module named by LUMORA_SHOWCASE_GAME (its
 // stem, e.g. KLONDIKE), installed alone so that it is row 0:
-//   LUMORA_SHOWCASE_GAME=GOLF LUMORA_E2E_IMAGES='Z:\tmp\shots' \
+//   LUMORA_SHOWCASE_GAME=GOLF LUMORA_E2E_IMAGES='Z:\tmp\shots'
 //       tests/e2e/run-scenario build/win64/bin showcase_game_table
 MEASUREMENT(showcase_game_table)
 {
