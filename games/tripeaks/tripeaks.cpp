@@ -5,7 +5,7 @@
 //     [ ] [ ] [ ]  ...  nine cards  ...  [ ] [ ] [ ]        row 2
 //   [ ] [ ] [ ] [ ] [ ] [ ] [ ] [ ] [ ] [ ]                 row 3, face up
 //
-//   [stock] [waste]
+//                      [stock] [waste]
 //
 // Each card half covers two cards of the row above it (rows 0 to 2 are
 // face down). A card is free when both cards covering it are gone, and
@@ -53,8 +53,9 @@ public:
         for (int c = 0; c < kCells; ++c)
             addPile(Role::Tableau, kMargin + HalfColumn(c) * kPitch / 2, kMargin + RowOf(c) * kRowStep,
                     TS_FAN_SQUARED, TS_BASE_NONE, 1);
-        stock_ = addPile(Role::Stock, kMargin, kLowerY, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, TS_CARDS - kCells);
-        waste_ = addPile(Role::Waste, kMargin + kPitch + 10, kLowerY, TS_FAN_SQUARED, TS_BASE_WASTE, TS_CARDS);
+        stock_ = addPile(Role::Stock, kWidth / 2 - kCardWidth - 8, kLowerY, TS_FAN_COUNTED, TS_BASE_STOCK_DONE,
+                         TS_CARDS - kCells);
+        waste_ = addPile(Role::Waste, kWidth / 2 + 8, kLowerY, TS_FAN_SQUARED, TS_BASE_WASTE, TS_CARDS);
         keepState(s_);
     }
 
