@@ -17,11 +17,15 @@ namespace {
 using namespace kit;
 
 constexpr Grid kGrid;
-constexpr int kPiles = 4, kGap = 12, kShownCards = 30;
+constexpr int kPiles = 4, kGap = 12;
+// A pile grows only by one card a deal once it has its first card (a card
+// is moved only into an empty pile), so it never holds more than the first
+// card and one from each of the twelve deals.
+constexpr int kDeals = (TS_CARDS - kPiles) / kPiles, kMostInPile = 1 + kDeals;
 constexpr int kPileX(int i) { return kGrid.x(1 + i) + kGap; }
 constexpr int kDiscardX = kGrid.x(1 + kPiles) + 2 * kGap;
 constexpr int kWidth = kDiscardX + kCardWidth + kGrid.margin;
-constexpr int kHeight = kGrid.below(kGrid.margin, kShownCards);
+constexpr int kHeight = kGrid.below(kGrid.margin, kMostInPile);
 
 // Aces rank above kings.
 constexpr int HighRank(Card c) { return Rank(c) == TS_RANK_ACE ? TS_RANKS : Rank(c); }
@@ -32,7 +36,7 @@ public:
     {
         stock_ = addPile(Role::Stock, kGrid.x(0), kGrid.margin, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, TS_CARDS);
         for (int i = 0; i < kPiles; ++i)
-            addPile(Role::Tableau, kPileX(i), kGrid.margin, TS_FAN_DOWN, TS_BASE_ANY_CARD, TS_CARDS);
+            addPile(Role::Tableau, kPileX(i), kGrid.margin, TS_FAN_DOWN, TS_BASE_ANY_CARD, kMostInPile);
         discard_ = addPile(Role::Discard, kDiscardX, kGrid.margin, TS_FAN_COUNTED, TS_BASE_DISCARD, TS_CARDS);
     }
 
