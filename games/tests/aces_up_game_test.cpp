@@ -48,7 +48,11 @@ TEST_F(AcesUpGame, DiscardsACardOutrankedInItsSuitOnAnotherPile)
     };
     for (const Discard& c : cases) {
         ASSERT_TRUE(g.start(3));
-        g.arrange({{P(0), c.piles[0]}, {P(1), c.piles[1]}, {P(2), c.piles[2]}, {P(3), c.piles[3]}, {kStock, "4D# 4C#"}});
+        g.arrange({{P(0), c.piles[0]},
+                   {P(1), c.piles[1]},
+                   {P(2), c.piles[2]},
+                   {P(3), c.piles[3]},
+                   {kStock, "4D# 4C#"}});
         const int before = g.count(P(c.clicked));
         ASSERT_TRUE(g->Click(P(c.clicked), before - 1)) << c.why;
         EXPECT_EQ(g.count(P(c.clicked)), c.discarded ? before - 1 : before) << c.why;

@@ -86,7 +86,8 @@ std::vector<Card> PlayOut(Session& g)
 {
     std::vector<std::vector<Card>> hidden(13);
     for (int r = 0; r <= kKings; ++r)
-        for (int k = 0; k < g.count(Hidden(r)); ++k) hidden[static_cast<size_t>(r)].push_back(g->Stack(Hidden(r)).cards[k].image);
+        for (int k = 0; k < g.count(Hidden(r)); ++k)
+            hidden[static_cast<size_t>(r)].push_back(g->Stack(Hidden(r)).cards[k].image);
     std::vector<Card> turned;
     for (size_t from = kKings; !hidden[from].empty();) {
         const Card c = hidden[from].back();

@@ -171,7 +171,8 @@ private:
         if (!seen_.insert(key).second) return false;
         for (int a = 0; a < kCells; ++a) {
             for (int b = a + 1; b < kCells; ++b) {
-                if (grid_[a] < 0 || grid_[b] < 0 || !Touch(a, b) || kit::Rank(grid_[a]) != kit::Rank(grid_[b])) continue;
+                if (grid_[a] < 0 || grid_[b] < 0 || !Touch(a, b) || kit::Rank(grid_[a]) != kit::Rank(grid_[b]))
+                    continue;
                 const std::vector<Card> before = grid_;
                 grid_[a] = grid_[b] = -1;
                 path.push_back({a, b});

@@ -95,14 +95,14 @@ private:
             if (!empty(c)) return false;
         return true;
     }
-    bool free(int cell) const { return cell < kCells && !empty(cell) && uncovered(cell); }
+    bool exposed(int cell) const { return cell < kCells && !empty(cell) && uncovered(cell); }
     bool follows(Card a, Card b) const
     {
         const int step = (Rank(a) - Rank(b) + TS_RANKS) % TS_RANKS;
         if (s_.wrap) return step == 1 || step == TS_RANKS - 1;
         return Rank(a) - Rank(b) == 1 || Rank(b) - Rank(a) == 1;
     }
-    bool playable(int cell) const { return free(cell) && !empty(waste_) && follows(top(cell), top(waste_)); }
+    bool playable(int cell) const { return exposed(cell) && !empty(waste_) && follows(top(cell), top(waste_)); }
 
     void play(int cell)
     {
