@@ -31,6 +31,11 @@ const GameCase kGames[] = {
     {"PYRAMID", PYRAMID_MODULE, "Pyramid", 31, 52},
     {"YUKON", YUKON_MODULE, "Yukon", 11, 52},
     {"FORTYTHV", FORTYTHV_MODULE, "Forty Thieves", 20, 104},
+    {"ACESUP", ACESUP_MODULE, "Aces Up", 6, 52},
+    {"ACCORDN", ACCORDN_MODULE, "Accordion", 53, 52},
+    {"CLOCK", CLOCK_MODULE, "Clock", 26, 52},
+    {"TRIPEAKS", TRIPEAKS_MODULE, "TriPeaks", 30, 52},
+    {"MONTECAR", MONTECAR_MODULE, "Monte Carlo", 27, 52},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
 

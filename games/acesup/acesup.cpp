@@ -1,0 +1,129 @@
+// Aces Up: discard every card but the four aces.
+//
+//   [stock]   [ 1 ] [ 2 ] [ 3 ] [ 4 ]   [discard]
+//              ...   ...   ...   ...
+//              fanned down
+//
+// Click the stock to deal one card onto each of the four piles. A pile's
+// top card is discarded (a click on it) when a higher card of its suit
+// shows on top of another pile; aces are high. Any top card may be dragged
+// into an empty pile. Won when only the four aces are left. Score: the
+// cards discarded.
+#include "game.h"
+#include "layout.h"
+
+namespace {
+
+using namespace kit;
+
+constexpr Grid kGrid;
+constexpr int kPiles = 4, kGap = 12;
+// A pile grows only by one card a deal once it has its first card (a card
+// is moved only into an empty pile), so it never holds more than the first
+// card and one from each of the twelve deals.
+constexpr int kDeals = (TS_CARDS - kPiles) / kPiles, kMostInPile = 1 + kDeals;
+constexpr int kPileX(int i) { return kGrid.x(1 + i) + kGap; }
+constexpr int kDiscardX = kGrid.x(1 + kPiles) + 2 * kGap;
+constexpr int kWidth = kDiscardX + kCardWidth + kGrid.margin;
+constexpr int kHeight = kGrid.below(kGrid.margin, kMostInPile);
+
+// Aces rank above kings.
+constexpr int HighRank(Card c) { return Rank(c) == TS_RANK_ACE ? TS_RANKS : Rank(c); }
+
+class AcesUp : public Game {
+public:
+    AcesUp() : Game("Aces Up", {kWidth, kHeight})
+    {
+        stock_ = addPile(Role::Stock, kGrid.x(0), kGrid.margin, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, TS_CARDS);
+        for (int i = 0; i < kPiles; ++i)
+            addPile(Role::Tableau, kPileX(i), kGrid.margin, TS_FAN_DOWN, TS_BASE_ANY_CARD, kMostInPile);
+        discard_ = addPile(Role::Discard, kDiscardX, kGrid.margin, TS_FAN_COUNTED, TS_BASE_DISCARD, TS_CARDS);
+    }
+
+private:
+    void deal() override
+    {
+        const std::vector<Card> cards = shuffled(fullDecks(1));
+        size_t next = 0;
+        while (next < cards.size() - kPiles) dealCard(stock_, cards[next++], true);
+        for (int p : piles(Role::Tableau)) dealCard(p, cards[next++]);
+    }
+
+    // A higher card of the same suit shows on top of another pile.
+    bool discardable(int p) const
+    {
+        if (role(p) != Role::Tableau || empty(p)) return false;
+        for (int q : piles(Role::Tableau))
+            if (q != p && !empty(q) && Suit(top(q)) == Suit(top(p)) && HighRank(top(q)) > HighRank(top(p)))
+                return true;
+        return false;
+    }
+    void dealRound()
+    {
+        for (int p : piles(Role::Tableau)) moveTop(stock_, p, false);
+    }
+
+    int16_t pressed(int p, int index) override
+    {
+        if (p == stock_) {
+            dealRound();
+            return TS_HIT_NOTHING;
+        }
+        if (role(p) != Role::Tableau || index != count(p) - 1) return TS_HIT_NOTHING;
+        if (discardable(p)) {
+            moveTop(p, discard_);
+            return TS_HIT_NOTHING;
+        }
+        return TS_HIT_DRAG_CARD;
+    }
+    // The second click of a double click counts as a click of its own.
+    void doubleClicked(int p, int index) override { pressed(p, index); }
+    bool accepts(int from, const CardStack* moving, int to) const override
+    {
+        return role(from) == Role::Tableau && role(to) == Role::Tableau && empty(to) && moving->count == 1;
+    }
+    // A discard never spoils another: the card that made it possible is
+    // itself outranked by whatever made that one possible, so discarding is
+    // always safe.
+    bool autoStep() override
+    {
+        for (int p : piles(Role::Tableau)) {
+            if (discardable(p)) {
+                moveTop(p, discard_);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool won() const override
+    {
+        if (!empty(stock_) || cardsIn(Role::Tableau) != kPiles) return false;
+        for (int p : piles(Role::Tableau))
+            for (int k = 0; k < count(p); ++k)
+                if (Rank(cardAt(p, k)) != TS_RANK_ACE) return false;
+        return true;
+    }
+    bool lost() const override
+    {
+        if (!empty(stock_) || won()) return false;
+        bool hole = false, tall = false;
+        for (int p : piles(Role::Tableau)) {
+            if (discardable(p)) return false;
+            hole = hole || empty(p);
+            tall = tall || count(p) > 1;
+        }
+        return !(hole && tall);
+    }
+    int points() const override { return count(discard_); }
+    std::string messageText() const override
+    {
+        return Counted(cardsIn(Role::Stock) + cardsIn(Role::Tableau), "card") + " left";
+    }
+
+    int stock_, discard_;
+};
+
+}  // namespace
+
+LUMORA_GAME(AcesUp)
