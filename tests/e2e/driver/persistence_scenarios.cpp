@@ -516,7 +516,7 @@ SCENARIO(registry_settings_and_a_maximised_exit)
     GetFullPathNameA("lumora.exe", sizeof exe, exe, nullptr);
     CHECK_EQ(defaultValue(".tsg"), std::string("LumoraSolitaire"));
     CHECK_EQ(defaultValue("LumoraSolitaire"), std::string("Lumora Solitaire Saved Game"));
-    CHECK_EQ(defaultValue("LumoraSolitaire\\shell\\open\\command"), std::string(exe) + " %1");
+    CHECK_EQ(defaultValue("LumoraSolitaire\\shell\\open\\command"), "\"" + std::string(exe) + "\" \"%1\"");
 
     RECT normal{};
     {
