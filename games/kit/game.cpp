@@ -66,9 +66,7 @@ int32_t Game::newGame()
     playing_ = false;
     stacks_.clear();
     for (const Pile& p : piles_) {
-        StackSpec spec{p.framed ? 1u : 0u, p.x, p.y, static_cast<int16_t>(p.base),
-                       static_cast<int16_t>(p.fan), static_cast<int16_t>(p.capacity), 0};
-        CardStack* s = host_.createStack(spec);
+        CardStack* s = createStack(p);
         if (!s) return 0;
         stacks_.push_back(s);
     }
@@ -83,12 +81,19 @@ int32_t Game::newGame()
     return 1;
 }
 
+CardStack* Game::createStack(const Pile& p)
+{
+    const StackSpec spec{p.framed ? 1u : 0u, p.x, p.y, static_cast<int16_t>(p.base),
+                         static_cast<int16_t>(p.fan), static_cast<int16_t>(p.capacity), 0};
+    return host_.createStack(spec);
+}
+
 void Game::loadGame(CardStack** stacks, int count, TSMemory data)
 {
     playing_ = false;
     stacks_.clear();
     resetTransients();
-    if (!stacks || count != pileCount()) return;
+    if (!stacks || count <= 0 || count > pileCount()) return;
     for (int i = 0; i < count; ++i) {
         const CardStack* s = stacks[i];
         if (!s || s->capacity < piles_[i].capacity || s->count < 0 || s->count > s->capacity) return;
@@ -96,6 +101,16 @@ void Game::loadGame(CardStack** stacks, int count, TSMemory data)
             if (!IsCard(CardAt(s, k))) return;
     }
     stacks_.assign(stacks, stacks + count);
+    // A game saved before the game gained piles at its end (Klondike's cards
+    // just turned): the piles it lacks are added, empty.
+    for (int i = count; i < pileCount(); ++i) {
+        CardStack* s = createStack(piles_[static_cast<size_t>(i)]);
+        if (!s) {
+            stacks_.clear();
+            return;
+        }
+        stacks_.push_back(s);
+    }
 
     const std::vector<uint8_t> bytes = ReadDataBlock(data);
     SavedHeader h{};

@@ -193,6 +193,7 @@ protected:
 private:
     void afterAction();
     void resetTransients();
+    CardStack* createStack(const Pile& pile);
 
     const char* name_;
     Extent extent_;

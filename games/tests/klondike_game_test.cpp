@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <unordered_set>
 
 #include "move_table.h"
@@ -184,6 +185,43 @@ TEST_F(KlondikeGame, LoadingASavedGameKeepsThePlayersDrawSetting)
     ASSERT_TRUE(g.start(9));
     ASSERT_TRUE(g->Click(kStock, 23));
     EXPECT_EQ(g.count(kStock), 23) << "the next deal draws one, as the player chose";
+}
+
+// A game saved before Klondike had its pile of cards just turned: the same
+// file without its last stack, the module's data telling 13 piles.
+std::vector<uint8_t> WithoutLastStack(std::vector<uint8_t> saved)
+{
+    uint32_t length = 0, piles = 13;
+    std::memcpy(&length, saved.data() + 352, 4);
+    std::memcpy(saved.data() + 356 + 4, &piles, 4);  // after the kit's magic
+    const size_t countAt = 356 + length;
+    int16_t stacks = 0;
+    std::memcpy(&stacks, saved.data() + countAt, 2);
+    size_t at = countAt + 2, last = at;
+    for (int i = 0; i < stacks; ++i) {
+        uint32_t size = 0;
+        std::memcpy(&size, saved.data() + at, 4);
+        last = at;
+        at += 4 + size;
+    }
+    std::vector<uint8_t> out(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(last));
+    --stacks;
+    std::memcpy(out.data() + countAt, &stacks, 2);
+    return out;
+}
+
+TEST_F(KlondikeGame, AGameSavedWithoutThePileOfCardsJustTurnedStillPlays)
+{
+    ASSERT_TRUE(g->SelectOption(kDrawThree));
+    ASSERT_TRUE(g.start(8));
+    const auto table = g.table();
+    ASSERT_EQ(table.size(), 14u);
+    ASSERT_TRUE(g.reload(WithoutLastStack(g->Save())));
+    EXPECT_EQ(g->StackCount(), 14);
+    EXPECT_EQ(g.table(), table);
+    ASSERT_TRUE(g->Click(kStock, 23));
+    EXPECT_EQ(g.count(kTurned), 3) << "the saved game draws three, onto the pile added";
+    EXPECT_EQ(g->MessageText(), "Draw 3 - stock 21");
 }
 
 TEST_F(KlondikeGame, AutoPlaySendsOnlySafeCardsHome)
