@@ -28,6 +28,7 @@ const GameCase kGames[] = {
     {"PYRAMID", PYRAMID_MODULE, "Pyramid", 31, 52},
     {"YUKON", YUKON_MODULE, "Yukon", 11, 52},
     {"FORTYTHV", FORTYTHV_MODULE, "Forty Thieves", 20, 104},
+    {"FLOWERGD", FLOWERGD_MODULE, "Flower Garden", 11, 52},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
 
