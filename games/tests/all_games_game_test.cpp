@@ -29,6 +29,7 @@ const GameCase kGames[] = {
     {"YUKON", YUKON_MODULE, "Yukon", 11, 52},
     {"FORTYTHV", FORTYTHV_MODULE, "Forty Thieves", 20, 104},
     {"FLOWERGD", FLOWERGD_MODULE, "Flower Garden", 11, 52},
+    {"GAPS", GAPS_MODULE, "Gaps", 54, 52},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
 
