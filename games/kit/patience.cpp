@@ -78,6 +78,11 @@ bool Patience::autoStep()
 
 bool Patience::safeToPlay(Card c) const
 {
+    // The judgement below knows foundations built up in suit from the ace;
+    // a game with other foundations says itself what auto-play may send.
+    for (int f : piles(Role::Foundation))
+        if (!(foundationRule(f) == FoundationRule{})) return false;
+    if (rules_.safety == Build::None) return false;
     const int r = Rank(c);
     if (r <= 1) return true;  // an ace or a two holds nothing that would not go home first
     switch (rules_.safety) {
@@ -94,9 +99,27 @@ bool Patience::safeToPlay(Card c) const
     }
 }
 
+FoundationRule Patience::foundationRule(int f) const
+{
+    for (const auto& [pile, rule] : foundationRules_)
+        if (pile == f) return rule;
+    return rules_.foundation;
+}
+
+void Patience::setFoundationRule(int pile, const FoundationRule& rule)
+{
+    for (auto& [p, r] : foundationRules_) {
+        if (p == pile) {
+            r = rule;
+            return;
+        }
+    }
+    foundationRules_.emplace_back(pile, rule);
+}
+
 bool Patience::foundationTakes(int f, Card c) const
 {
-    return FitsOn(Build::UpSameSuit, Empty::AceOnly, top(f), c);
+    return FoundationTakes(foundationRule(f), top(f), count(f), c);
 }
 
 int Patience::foundationFor(Card c) const

@@ -6,20 +6,24 @@
 // double clicks, auto-play and the win are done here.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "game.h"
 #include "rules.h"
 
 namespace kit {
 
 struct PatienceRules {
-    Build tableau = Build::DownAlternate;   // what may be placed on a tableau card
-    Build runs = Build::DownAlternate;      // what a run lifted together looks like
+    Sequence tableau = Build::DownAlternate;  // what may be placed on a tableau card
+    Sequence runs = Build::DownAlternate;     // what a run lifted together looks like
     Empty emptyTableau = Empty::AnyCard;    // what an empty column takes
     bool anyFaceUpLifts = false;            // any face-up card lifts with all above it
     bool runsNeedSpace = false;             // runs are limited by free cells and empty columns
     bool foundationReturns = false;         // a foundation's top card may come back into play
     bool turnExposed = true;                // a face-down card left on top turns over
-    Build safety = Build::DownAlternate;    // how auto-play judges a card no longer needed
+    Build safety = Build::DownAlternate;    // how auto-play judges a card no longer needed (None: never)
+    FoundationRule foundation;              // what every foundation takes (setFoundationRule for one)
     int decks = 1;
 };
 
@@ -41,6 +45,12 @@ protected:
     bool won() const override { return cardsIn(Role::Foundation) == TS_CARDS * rules_.decks; }
     int points() const override { return cardsIn(Role::Foundation); }
 
+    // What foundation `f` takes: the one given to setFoundationRule, or the
+    // rules' own. A game whose foundations start from a dealt rank (Canfield)
+    // answers from its state here.
+    virtual FoundationRule foundationRule(int f) const;
+    void setFoundationRule(int pile, const FoundationRule& rule);
+
     // Shared pieces.
     bool foundationTakes(int foundation, Card c) const;
     int foundationFor(Card c) const;  // -1 when no foundation takes it
@@ -52,6 +62,7 @@ protected:
 
 private:
     PatienceRules rules_;
+    std::vector<std::pair<int, FoundationRule>> foundationRules_;  // pile, its own rule
 };
 
 }  // namespace kit

@@ -3,8 +3,11 @@
 // continues exactly as the original, random play never loses a card.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
+#include "built_games.h"
 #include "game_session.h"
 #include "persistence/host_state.h"
 
@@ -32,6 +35,23 @@ const GameCase kGames[] = {
     {"GAPS", GAPS_MODULE, "Gaps", 54, 52},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
+
+// Every game built from games/game_list.txt shows the name the list gives
+// it (saved games and the score file know a game by that name) and has a
+// row above, so the checks below run for it.
+TEST(GameList, EveryBuiltGameShowsItsListedNameAndIsCheckedBelow)
+{
+    ASSERT_GE(std::size(kBuiltGames), 7u);
+    for (const BuiltGame& built : kBuiltGames) {
+        Session g(built.path);
+        ASSERT_TRUE(g.loaded()) << built.stem << ": " << g.loadError();
+        EXPECT_EQ(std::string(g->Module(0).name), built.title) << built.stem;
+        const bool checked = std::any_of(std::begin(kGames), std::end(kGames), [&](const GameCase& c) {
+            return std::string(c.stem) == built.stem && std::string(c.path) == built.path;
+        });
+        EXPECT_TRUE(checked) << built.stem << " needs a row in kGames";
+    }
+}
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};
 
