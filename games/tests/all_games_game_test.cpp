@@ -33,6 +33,7 @@ const GameCase kGames[] = {
     {"FORTYTHV", FORTYTHV_MODULE, "Forty Thieves", 20, 104},
     {"FLOWERGD", FLOWERGD_MODULE, "Flower Garden", 11, 52},
     {"GAPS", GAPS_MODULE, "Gaps", 54, 52},
+    {"CALCULAT", CALCULAT_MODULE, "Calculation", 10, 52},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
 
