@@ -34,6 +34,7 @@ const GameCase kGames[] = {
     {"FLOWERGD", FLOWERGD_MODULE, "Flower Garden", 11, 52},
     {"GAPS", GAPS_MODULE, "Gaps", 54, 52},
     {"CALCULAT", CALCULAT_MODULE, "Calculation", 10, 52},
+    {"BISLEY", BISLEY_MODULE, "Bisley", 21, 52},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
 
