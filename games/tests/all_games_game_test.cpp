@@ -35,6 +35,7 @@ const GameCase kGames[] = {
     {"GAPS", GAPS_MODULE, "Gaps", 54, 52},
     {"CALCULAT", CALCULAT_MODULE, "Calculation", 10, 52},
     {"BISLEY", BISLEY_MODULE, "Bisley", 21, 52},
+    {"WINDMILL", WINDMILL_MODULE, "Windmill", 15, 104},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
 
