@@ -103,6 +103,8 @@ private:
         return false;
     }
 
+    std::string messageText() const override { return Counted(cardsIn(Role::Tableau), "card") + " left in the columns"; }
+
     bool lost() const override
     {
         const std::vector<int> columns = piles(Role::Tableau);

@@ -29,6 +29,7 @@ TEST_F(BisleyGame, DealsTheAcesInARowAndThirteenColumns)
     for (int c = 0; c < 13; ++c) EXPECT_EQ(g.count(T(c)), c < 4 ? 3 : 4) << c;
     EXPECT_EQ(g.pile(T(0)), "4H 4S 7S");
     EXPECT_EQ(g.pile(T(12)), "JH 6C 8S 6D");
+    EXPECT_EQ(g->MessageText(), "48 cards left in the columns");
 }
 
 TEST_F(BisleyGame, AcceptsLegalMovesAndRefusesOthers)
