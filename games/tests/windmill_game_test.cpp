@@ -33,7 +33,7 @@ TEST_F(WindmillGame, DealsAnAceInTheCentreAndEightSails)
     for (int c = 0; c < 4; ++c) EXPECT_EQ(g.count(C(c)), 0);
     EXPECT_EQ(g.count(kStock), 95);
     EXPECT_EQ(g.count(kWaste), 0);
-    EXPECT_EQ(g->MessageText(), "Centre 1 of 52, stock 95");
+    EXPECT_EQ(g->MessageText(), "Centre 1/52, stock 95");
 }
 
 TEST_F(WindmillGame, AcceptsLegalMovesAndRefusesOthers)
@@ -136,6 +136,7 @@ TEST_F(WindmillGame, IsLostWhenTheStockIsOutAndNothingPlays)
         ASSERT_TRUE(g->DragCard(S(0), 0, kCentre));
         EXPECT_EQ(g->GamesLost() - lostBefore, c.lost) << c.waste;
         EXPECT_EQ(g->GameInPlay(), c.lost == 0) << c.waste;
+        if (!c.lost) EXPECT_EQ(g->MessageText(), "Centre 2/52, no stock");
     }
 }
 

@@ -133,8 +133,9 @@ private:
 
     std::string messageText() const override
     {
-        const std::string centre = "Centre " + std::to_string(count(centre_)) + " of 52";
-        return empty(stock_) ? centre + ", the stock is used up" : centre + ", stock " + std::to_string(count(stock_));
+        // The message area is narrow beside this small table: a short text.
+        const std::string centre = "Centre " + std::to_string(count(centre_)) + "/52";
+        return empty(stock_) ? centre + ", no stock" : centre + ", stock " + std::to_string(count(stock_));
     }
 
     WindmillState state_{};
