@@ -136,7 +136,9 @@ TEST_F(WindmillGame, IsLostWhenTheStockIsOutAndNothingPlays)
         ASSERT_TRUE(g->DragCard(S(0), 0, kCentre));
         EXPECT_EQ(g->GamesLost() - lostBefore, c.lost) << c.waste;
         EXPECT_EQ(g->GameInPlay(), c.lost == 0) << c.waste;
-        if (!c.lost) EXPECT_EQ(g->MessageText(), "Centre 2/52, no stock");
+        if (!c.lost) {
+            EXPECT_EQ(g->MessageText(), "Centre 2/52, no stock");
+        }
     }
 }
 
