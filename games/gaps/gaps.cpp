@@ -33,8 +33,13 @@ constexpr int kLowerY = kMargin + (kRows - 1) * kPitchY + kCardHeight + 14;
 constexpr int kHeight = kLowerY + kCardHeight + kMargin;
 constexpr int kAcesX = kMargin + 2 * kPitchX;
 
+constexpr int kDealt = kPlaces - TS_SUITS;
+
 struct GapsState {
     int32_t reshufflesLeft;
+    // The order of each reshuffle, drawn with the deal: Replay and a saved
+    // game reshuffle alike, and undoing a reshuffle cannot draw a new one.
+    uint8_t orders[kReshuffles][kDealt];
 };
 
 class Gaps : public Game {
@@ -60,6 +65,12 @@ private:
         for (int p = 0; p < kPlaces; ++p) dealCard(p, cards[static_cast<size_t>(p)]);
         for (int p = 0; p < kPlaces; ++p)
             if (Rank(top(p)) == TS_RANK_ACE) moveTop(p, aces_, false, false, false);
+        std::vector<Card> positions(kDealt);
+        for (int i = 0; i < kDealt; ++i) positions[static_cast<size_t>(i)] = i;
+        for (auto& order : state_.orders) {
+            const std::vector<Card> drawn = shuffled(positions);
+            for (int i = 0; i < kDealt; ++i) order[i] = static_cast<uint8_t>(drawn[static_cast<size_t>(i)]);
+        }
     }
 
     // Without saved state the count of reshuffles cannot be known: none left
@@ -134,7 +145,7 @@ private:
 
     void reshuffle()
     {
-        if (state_.reshufflesLeft <= 0 || won()) return;
+        if (state_.reshufflesLeft <= 0 || state_.reshufflesLeft > kReshuffles || won()) return;
         std::array<int, kRows> ordered{};
         std::vector<Card> rest;
         for (int r = 0; r < kRows; ++r) {
@@ -142,7 +153,15 @@ private:
             for (int c = ordered[r]; c < kColumns; ++c)
                 if (!empty(Place(r, c))) rest.push_back(top(Place(r, c)));
         }
-        const std::vector<Card> cards = shuffled(rest);
+        // The reshuffle's order of 48 places, cut down to the cards gathered.
+        std::vector<Card> cards;
+        std::vector<bool> taken(rest.size());
+        for (uint8_t i : state_.orders[kReshuffles - state_.reshufflesLeft]) {
+            if (i >= rest.size() || taken[i]) continue;
+            taken[i] = true;
+            cards.push_back(rest[i]);
+        }
+        if (cards.size() != rest.size()) cards = rest;  // a damaged saved order: keep the cards as they lie
         for (int r = 0; r < kRows; ++r)
             for (int c = ordered[r]; c < kColumns; ++c)
                 if (!empty(Place(r, c))) host().removeCard(stack(Place(r, c)), 0);
@@ -180,6 +199,7 @@ private:
     {
         const std::string left = state_.reshufflesLeft == 0 ? "no reshuffles left"
                                                             : Counted(state_.reshufflesLeft, "reshuffle") + " left";
+        if (!canMove() && state_.reshufflesLeft > 0) return "No gap can be filled: click the circle to reshuffle (" + left + ")";
         return Counted(points(), "card") + " in order, " + left;
     }
 

@@ -120,6 +120,31 @@ TEST_F(GapsGame, AReshuffleKeepsEachRowsOrderedPartAndLeavesAGapAfterIt)
     EXPECT_EQ(g.table(), table) << "two reshuffles in a game";
 }
 
+TEST_F(GapsGame, AReshuffleIsTheSameAfterUndoAndOnReplay)
+{
+    ASSERT_TRUE(g.start(8));
+    const auto dealt = g.table();
+    ASSERT_TRUE(g->Click(kReshuffle, -1));
+    const auto reshuffled = g.table();
+    EXPECT_NE(reshuffled, dealt);
+    g->Undo();
+    EXPECT_EQ(g.table(), dealt);
+    ASSERT_TRUE(g->Click(kReshuffle, -1));
+    EXPECT_EQ(g.table(), reshuffled) << "undo does not draw a new reshuffle";
+    g->Replay();
+    ASSERT_TRUE(g->Click(kReshuffle, -1));
+    EXPECT_EQ(g.table(), reshuffled);
+}
+
+TEST_F(GapsGame, SaysWhenOnlyAReshuffleHelps)
+{
+    ASSERT_TRUE(g.start(3));
+    arrangeFull({{P(0, 11), "KS"}, {P(1, 11), "KH"}, {P(2, 11), "KC"}, {P(3, 11), "KD"}, {P(3, 4), "4H"}, {P(3, 12), "5H"}},
+                {P(0, 12), P(1, 12), P(2, 12), P(3, 5)});
+    ASSERT_TRUE(g->DragCard(P(3, 12), 0, P(3, 5)));
+    EXPECT_EQ(g->MessageText(), "No gap can be filled: click the circle to reshuffle (2 reshuffles left)");
+}
+
 TEST_F(GapsGame, IsLostWhenEveryGapFollowsAKingAndNoReshuffleIsLeft)
 {
     const std::map<int, std::string> placed = {{P(0, 11), "KS"}, {P(1, 11), "KH"}, {P(2, 11), "KC"},
