@@ -14,6 +14,15 @@
 
 namespace kit {
 
+// What a press on a pile may pick up.
+enum class Lift {
+    Nothing,
+    Top,              // the top card
+    Run,              // the card pressed and those above it, when they make a run under `runs`
+    FaceUpWithAbove,  // any face-up card with every card above it, in order or not (Yukon)
+    AnyCard,          // any face-up card alone, from anywhere in the pile (Flower Garden's bouquet)
+};
+
 struct PatienceRules {
     Sequence tableau = Build::DownAlternate;  // what may be placed on a tableau card
     Sequence runs = Build::DownAlternate;     // what a run lifted together looks like
@@ -22,8 +31,12 @@ struct PatienceRules {
     bool runsNeedSpace = false;             // runs are limited by free cells and empty columns
     bool foundationReturns = false;         // a foundation's top card may come back into play
     bool turnExposed = true;                // a face-down card left on top turns over
+    bool runsGoHome = false;                // a whole suit, king down to ace, goes from a column to an
+                                            // empty foundation at once, king on top; no single card goes
+                                            // home (Spider, Scorpion, Simple Simon)
     Build safety = Build::DownAlternate;    // how auto-play judges a card no longer needed (None: never)
     FoundationRule foundation;              // what every foundation takes (setFoundationRule for one)
+    bool lossWhenStuck = false;             // lost when no legal move is left, the stock's included
     int decks = 1;
 };
 
@@ -36,13 +49,29 @@ protected:
     virtual void moved(int from, int to, int cards) {}  // after every move a player or auto-play made
     virtual void turned(int pile) {}                     // after a tableau card turned face up
     virtual bool safeToPlay(Card c) const;
+    // What a press on the pile may pick up: the pile's own (setLift), or by
+    // its role: the top card of a waste, cell or reserve; a run of a column
+    // (any face-up card with those above it when `anyFaceUpLifts`); the top
+    // of a foundation when `foundationReturns`.
+    virtual Lift liftOf(int pile) const;
+    void setLift(int pile, Lift lift);
+    // Can a click on the stock still change something? (Default: a stock
+    // holds a card; Klondike also turns its waste over.)
+    virtual bool stockCanDeal() const;
+    // Is any move left: a card or run that some pile accepts, a card to turn,
+    // the stock? Moves that only shift cards between like places (a whole
+    // pile into an empty one of its kind, a foundation's card to another
+    // foundation) do not count. The loss test of `lossWhenStuck`.
+    bool anyMoveLeft() const;
 
     int16_t pressed(int pile, int index) override;
     bool accepts(int from, const CardStack* moving, int to) const override;
     void dropped(int from, int to, int cards) override;
     void doubleClicked(int pile, int index) override;
     bool autoStep() override;
+    void settle() override;
     bool won() const override { return cardsIn(Role::Foundation) == TS_CARDS * rules_.decks; }
+    bool lost() const override { return rules_.lossWhenStuck && !anyMoveLeft(); }
     int points() const override { return cardsIn(Role::Foundation); }
 
     // What foundation `f` takes: the one given to setFoundationRule, or the
@@ -57,12 +86,14 @@ protected:
     int homeCount(int suit) const;    // cards of the suit home, on its least built foundation
     int longestRun(int from, int to) const;
     bool sendHome(int from);          // the top card of `from` to a foundation
+    bool sendRunHome(int column);     // a whole suit on top of `column` to an empty foundation
     void turnIfExposed(int pile);
     const PatienceRules& rules() const { return rules_; }
 
 private:
     PatienceRules rules_;
     std::vector<std::pair<int, FoundationRule>> foundationRules_;  // pile, its own rule
+    std::vector<std::pair<int, Lift>> lifts_;                      // pile, its own lift
 };
 
 }  // namespace kit

@@ -24,7 +24,7 @@ struct GameCase {
 };
 
 const GameCase kGames[] = {
-    {"KLONDIKE", KLONDIKE_MODULE, "Klondike", 13, 52},
+    {"KLONDIKE", KLONDIKE_MODULE, "Klondike", 14, 52},
     {"FREECELL", FREECELL_MODULE, "FreeCell", 16, 52},
     {"SPIDER", SPIDER_MODULE, "Spider", 19, 104},
     {"GOLF", GOLF_MODULE, "Golf", 9, 52},

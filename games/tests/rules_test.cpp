@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "game.h"
+#include "layout.h"
 #include "rules.h"
 
 namespace {
@@ -171,6 +173,24 @@ TEST(KitRules, LongestRunDoublesForEachEmptyColumn)
     EXPECT_EQ(MaxRunLength(4, 1), 10);
     EXPECT_EQ(MaxRunLength(2, 2), 12);
     EXPECT_EQ(MaxRunLength(0, 3), 8);
+}
+
+TEST(KitLayout, GridPilesKnowTheirRowsColumnsAndNeighbours)
+{
+    const GridPiles grid{10, 5, 5};  // Monte Carlo's five by five from pile 10
+    EXPECT_EQ(grid.at(0, 0), 10);
+    EXPECT_EQ(grid.at(2, 3), 23);
+    EXPECT_EQ(grid.rowOf(23), 2);
+    EXPECT_EQ(grid.columnOf(23), 3);
+    EXPECT_TRUE(grid.touching(grid.at(2, 3), grid.at(2, 4)));
+    EXPECT_TRUE(grid.touching(grid.at(2, 3), grid.at(1, 2)));   // corner to corner
+    EXPECT_FALSE(grid.touching(grid.at(2, 4), grid.at(3, 0)));  // the next row's first pile is not beside the last
+    EXPECT_FALSE(grid.touching(grid.at(2, 3), grid.at(2, 3)));
+    EXPECT_FALSE(grid.touching(grid.at(4, 4), 35));             // beyond the grid
+    constexpr Grid g;
+    EXPECT_EQ(g.y(2), 8 + 2 * 75);
+    EXPECT_EQ(g.height(4), 8 + 3 * 75 + kCardHeight + 8);
+    EXPECT_EQ(CentredRow(200, 3, 50), (200 - 145) / 2);
 }
 
 }  // namespace
