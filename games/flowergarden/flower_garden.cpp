@@ -36,6 +36,7 @@ PatienceRules FlowerGardenRules()
     r.runs = Build::None;  // one card at a time
     r.emptyTableau = Empty::AnyCard;
     r.safety = Build::DownAnySuit;
+    r.lossWhenStuck = true;
     return r;
 }
 
@@ -44,6 +45,7 @@ public:
     FlowerGarden() : Patience("Flower Garden", {kWidth, kHeight}, FlowerGardenRules())
     {
         bouquet_ = addPile(Role::Reserve, kMargin, kMargin, TS_FAN_RIGHT, TS_BASE_RESERVE, kBouquetCards);
+        setLift(bouquet_, Lift::AnyCard);  // every card of the bouquet is free
         for (int f = 0; f < TS_SUITS; ++f)
             addPile(Role::Foundation, kFoundationX + f * kPitch, kMargin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
         for (int b = 0; b < kBeds; ++b)
@@ -61,13 +63,6 @@ private:
         while (next < cards.size()) dealCard(bouquet_, cards[next++]);
     }
 
-    // Every card of the bouquet is free: it is lifted alone.
-    int16_t pressed(int p, int index) override
-    {
-        if (p == bouquet_) return index >= 0 && index < count(p) ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
-        return Patience::pressed(p, index);
-    }
-
     void doubleClicked(int p, int index) override
     {
         if (p == bouquet_) {
@@ -83,8 +78,7 @@ private:
         const int f = foundationFor(c);
         if (f < 0) return false;
         if (index == count(bouquet_) - 1) return sendHome(bouquet_);
-        host().removeCard(stack(bouquet_), index);
-        dealCard(f, c);
+        moveCardAt(bouquet_, index, f);
         moved(bouquet_, f, 1);
         return true;
     }
@@ -95,25 +89,6 @@ private:
         for (int k = 0; k < count(bouquet_); ++k)
             if (safeToPlay(cardAt(bouquet_, k)) && sendBouquetCardHome(k)) return true;
         return false;
-    }
-
-    // Lost when no card can move at all: nothing goes home, no bed is empty,
-    // and no bouquet card or bed card fits on a bed.
-    bool lost() const override
-    {
-        const std::vector<int> beds = piles(Role::Tableau);
-        std::vector<Card> free;
-        for (int b : beds) {
-            if (empty(b)) return false;
-            free.push_back(top(b));
-        }
-        for (int k = 0; k < count(bouquet_); ++k) free.push_back(cardAt(bouquet_, k));
-        for (Card c : free) {
-            if (foundationFor(c) >= 0) return false;
-            for (int b : beds)
-                if (Follows(Build::DownAnySuit, top(b), c)) return false;
-        }
-        return true;
     }
 
     std::string messageText() const override

@@ -164,7 +164,7 @@ private:
         if (cards.size() != rest.size()) cards = rest;  // a damaged saved order: keep the cards as they lie
         for (int r = 0; r < kRows; ++r)
             for (int c = ordered[r]; c < kColumns; ++c)
-                if (!empty(Place(r, c))) host().removeCard(stack(Place(r, c)), 0);
+                if (!empty(Place(r, c))) removeCard(Place(r, c), 0);
         size_t next = 0;
         for (int r = 0; r < kRows; ++r)
             for (int c = ordered[r] + 1; c < kColumns; ++c) dealCard(Place(r, c), cards[next++]);
