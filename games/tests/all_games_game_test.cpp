@@ -36,6 +36,11 @@ const GameCase kGames[] = {
     {"CLOCK", CLOCK_MODULE, "Clock", 26, 52},
     {"TRIPEAKS", TRIPEAKS_MODULE, "TriPeaks", 30, 52},
     {"MONTECAR", MONTECAR_MODULE, "Monte Carlo", 27, 52},
+    {"FLOWERGD", FLOWERGD_MODULE, "Flower Garden", 11, 52},
+    {"GAPS", GAPS_MODULE, "Gaps", 54, 52},
+    {"CALCULAT", CALCULAT_MODULE, "Calculation", 10, 52},
+    {"BISLEY", BISLEY_MODULE, "Bisley", 21, 52},
+    {"WINDMILL", WINDMILL_MODULE, "Windmill", 15, 104},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
 };
 
