@@ -31,6 +31,9 @@ const GameCase kGames[] = {
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
     {"EIGHTOFF", EIGHTOFF_MODULE, "Eight Off", 20, 52},
     {"SEAHAVEN", SEAHAVEN_MODULE, "Seahaven Towers", 18, 52},
+    {"STREETS", STREETS_MODULE, "Streets and Alleys", 12, 52},
+    {"BELEAGUR", BELEAGUR_MODULE, "Beleaguered Castle", 12, 52},
+    {"BAKERDOZ", BAKERDOZ_MODULE, "Baker's Dozen", 17, 52},
 };
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};

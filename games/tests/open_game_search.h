@@ -64,7 +64,10 @@ public:
                 to = HomeOf(g, g.top(s.from), foundations);
             }
             if (!g->DragCard(s.from, card, to)) {
-                ADD_FAILURE() << "step " << i << ": " << g.pile(s.from) << " (from card " << card << ") to " << g.pile(to);
+                std::string table;
+                for (const std::string& pile : g.table()) table += "\n  " + pile;
+                ADD_FAILURE() << "step " << i << ": pile " << s.from << " from card " << card << " to pile " << to
+                              << "; the table:" << table;
                 return false;
             }
         }
@@ -179,14 +182,17 @@ private:
         for (int from = 0; from < columns; ++from) {  // runs onto cards
             const std::string& col = columns_[static_cast<size_t>(from)];
             const int run = runLength(static_cast<size_t>(from));
+            if (run == 0) continue;
             for (int to = 0; to < columns; ++to) {
                 const std::string& target = columns_[static_cast<size_t>(to)];
                 if (to == from || target.empty()) continue;
-                for (int n = std::min(run, maxRun(to)); n >= 1; --n)
-                    if (fits(target.back(), col[col.size() - static_cast<size_t>(n)])) {
-                        if (tryMove(from, n, to, path)) return true;
-                        break;
-                    }
+                // Where runs move, only whole ones: moving part of one onto a
+                // card of the same rank as the one it leaves gains nothing.
+                // Where cards move one at a time, that is the only way.
+                const int n = rules_.runs ? run : 1;
+                if (n <= maxRun(to) && fits(target.back(), col[col.size() - static_cast<size_t>(n)]) &&
+                    tryMove(from, n, to, path))
+                    return true;
             }
         }
         for (int cell = columns; cell < piles; ++cell)
