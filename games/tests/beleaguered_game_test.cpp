@@ -77,4 +77,19 @@ TEST_F(BeleagueredRules, PlaysRealDealsFromStartToWin)
     }
 }
 
+// Seed 32 deals the two of clubs on top of row 7 and nothing else that can
+// move: once it is home the game is over.
+TEST_F(BeleagueredRules, ADealWithNothingToDoButOneCardHomeIsLostAtOnce)
+{
+    ASSERT_TRUE(g.start(32, false));
+    EXPECT_EQ(g.pile(R(7)), "KH TC 4H 9S JS 2C");
+    ASSERT_TRUE(g->DoubleClick(R(7), 5));
+    EXPECT_EQ(g->GamesLost(), 1);
+    EXPECT_FALSE(g->GameInPlay());
+
+    EXPECT_FALSE(g.start(32, true)) << "auto-play sends the two home and the game is over";
+    EXPECT_EQ(g.pile(F(0)), "AC 2C");
+    EXPECT_EQ(g->GamesLost(), 2);
+}
+
 }  // namespace
