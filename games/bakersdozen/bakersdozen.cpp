@@ -36,6 +36,7 @@ PatienceRules BakersDozenRules()
     r.runs = Build::None;  // one card at a time
     r.emptyTableau = Empty::Nothing;
     r.safety = Build::DownAnySuit;
+    r.lossWhenStuck = true;
     return r;
 }
 
@@ -70,18 +71,6 @@ private:
     }
 
     std::string messageText() const override { return Counted(cardsIn(Role::Tableau), "card") + " left"; }
-
-    // Lost when no top card can go home or onto another column.
-    bool lost() const override
-    {
-        for (int from : piles(Role::Tableau)) {
-            if (empty(from)) continue;
-            if (foundationFor(top(from)) >= 0) return false;
-            for (int to : piles(Role::Tableau))
-                if (to != from && !empty(to) && Follows(Build::DownAnySuit, top(to), top(from))) return false;
-        }
-        return true;
-    }
 };
 
 }  // namespace

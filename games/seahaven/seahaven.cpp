@@ -34,6 +34,7 @@ PatienceRules SeahavenRules()
     r.tableau = r.runs = Build::DownSameSuit;
     r.emptyTableau = Empty::KingOnly;
     r.runsNeedSpace = true;
+    r.lossWhenStuck = true;
     r.safety = Build::DownSameSuit;
     return r;
 }
@@ -77,27 +78,6 @@ private:
     std::string messageText() const override
     {
         return "Runs of " + std::to_string(longestRun(-1, -1)) + " can move";
-    }
-
-    // Lost when no top card can go anywhere that changes the table: moving a
-    // card from cell to cell, or a column's only card into an empty column,
-    // only swaps equal places. Any run that could move starts with a top
-    // card that could move alone, so single cards are enough to look at.
-    bool lost() const override
-    {
-        alignas(CardStack) unsigned char buffer[TS_STACK_BYTES(1)] = {};
-        CardStack* one = reinterpret_cast<CardStack*>(buffer);
-        one->capacity = one->count = 1;
-        for (int from = 0; from < pileCount(); ++from) {
-            if ((role(from) != Role::Tableau && role(from) != Role::Cell) || empty(from)) continue;
-            one->cards[0].image = static_cast<int16_t>(top(from));
-            for (int to = 0; to < pileCount(); ++to) {
-                if (to == from || (role(from) == Role::Cell && role(to) == Role::Cell)) continue;
-                if (role(to) == Role::Tableau && empty(to) && role(from) == Role::Tableau && count(from) == 1) continue;
-                if (accepts(from, one, to)) return false;
-            }
-        }
-        return true;
     }
 };
 

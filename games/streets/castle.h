@@ -40,6 +40,7 @@ inline PatienceRules CastleRules()
     r.tableau = r.runs = Build::DownAnySuit;
     r.emptyTableau = Empty::AnyCard;
     r.runsNeedSpace = true;
+    r.lossWhenStuck = true;
     r.safety = Build::DownAnySuit;
     return r;
 }
@@ -79,25 +80,6 @@ private:
     {
         const int run = longestRun(-1, -1);
         return run == 1 ? "Cards move one at a time" : "Runs of " + std::to_string(run) + " can move";
-    }
-
-    // Lost when no top card can go anywhere that changes the table: a row's
-    // only card moved into an empty row only swaps places. Any run that
-    // could move starts with a top card that could move alone.
-    bool lost() const override
-    {
-        alignas(CardStack) unsigned char buffer[TS_STACK_BYTES(1)] = {};
-        CardStack* one = reinterpret_cast<CardStack*>(buffer);
-        one->capacity = one->count = 1;
-        for (int from = 0; from < pileCount(); ++from) {
-            if (role(from) != Role::Tableau || empty(from)) continue;
-            one->cards[0].image = static_cast<int16_t>(top(from));
-            for (int to = 0; to < pileCount(); ++to) {
-                if (to == from || (role(to) == Role::Tableau && empty(to) && count(from) == 1)) continue;
-                if (accepts(from, one, to)) return false;
-            }
-        }
-        return true;
     }
 
     bool acesHome_;
