@@ -42,6 +42,11 @@ const GameCase kGames[] = {
     {"BISLEY", BISLEY_MODULE, "Bisley", 21, 52},
     {"WINDMILL", WINDMILL_MODULE, "Windmill", 15, 104},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
+    {"EIGHTOFF", EIGHTOFF_MODULE, "Eight Off", 20, 52},
+    {"SEAHAVEN", SEAHAVEN_MODULE, "Seahaven Towers", 18, 52},
+    {"STREETS", STREETS_MODULE, "Streets and Alleys", 12, 52},
+    {"BELEAGUR", BELEAGUR_MODULE, "Beleaguered Castle", 12, 52},
+    {"BAKERDOZ", BAKERDOZ_MODULE, "Baker's Dozen", 17, 52},
 };
 
 // Every game built from games/game_list.txt shows the name the list gives
