@@ -1,7 +1,7 @@
 // Beleaguered Castle: the castle game with the four aces on the foundations
 // at the start and the other 48 cards dealt six to a row. The table is drawn
 // in the castle header the game shares with Streets and Alleys.
-#include "../streets/castle.h"
+#include "castle.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+//
 // The castle games (Streets and Alleys, Beleaguered Castle): every card face
 // up in eight rows fanned sideways, four on each side of a column of
 // foundations; build down regardless of suit; any card goes into an empty
