@@ -2,48 +2,48 @@
 
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 
 namespace interaction {
 
 void PickUpCards(int x, int y)
 {
-    interaction::PickUpCards(shell::TheCore(), x, y);
+    interaction::PickUpCards(core::TheCore(), x, y);
 }
 
 void DragCards(int x, int y)
 {
-    interaction::DragCards(shell::TheCore(), x, y);
+    interaction::DragCards(core::TheCore(), x, y);
 }
 
 void DropCards(int x, int y)
 {
-    interaction::DropCards(shell::TheCore(), x, y);
+    interaction::DropCards(core::TheCore(), x, y);
 }
 
 void DoubleClickCards(int x, int y)
 {
-    interaction::DoubleClickCards(shell::TheCore(), x, y);
+    interaction::DoubleClickCards(core::TheCore(), x, y);
 }
 
 void ShowCard(int x, int y)
 {
-    interaction::ShowCard(shell::TheCore(), x, y);
+    interaction::ShowCard(core::TheCore(), x, y);
 }
 
 void HideCard(int x, int y)
 {
-    interaction::HideCard(shell::TheCore(), x, y);
+    interaction::HideCard(core::TheCore(), x, y);
 }
 
 void CancelDrag()
 {
-    interaction::CancelDrag(shell::TheCore());
+    interaction::CancelDrag(core::TheCore());
 }
 
 void DiscardTable()
 {
-    interaction::DiscardTable(shell::TheCore());
+    interaction::DiscardTable(core::TheCore());
 }
 
 }  // namespace interaction

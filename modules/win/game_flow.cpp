@@ -2,7 +2,7 @@
 
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 
 namespace modules {
 
@@ -12,50 +12,50 @@ constexpr int kStartupRow = 6;
 
 void ChooseGameRow(int row)
 {
-    ChooseGame(shell::TheCore(), row);
+    ChooseGame(core::TheCore(), row);
 }
 
 void NewGameCommand()
 {
-    NewGame(shell::TheCore());
+    NewGame(core::TheCore());
 }
 
 void ReplayCommand()
 {
-    Deal(shell::TheCore());
+    Deal(core::TheCore());
 }
 
 void UndoCommand()
 {
-    Undo(shell::TheCore());
+    Undo(core::TheCore());
 }
 
 void ToggleAutoPlayCommand()
 {
-    ToggleAutoPlay(shell::TheCore());
+    ToggleAutoPlay(core::TheCore());
 }
 
 void ToggleSoundsCommand()
 {
-    HostCore& core = shell::TheCore();
+    core::HostCore& core = core::TheCore();
     core.state.sounds = core.state.sounds == 0 ? 1 : 0;
     core.seam.CheckMenuItem(kCommandSounds, core.state.sounds != 0);
 }
 
 void OptionCommand(int command)
 {
-    SelectOption(shell::TheCore(), command);
+    SelectOption(core::TheCore(), command);
 }
 
 void ChooseStartupGame()
 {
-    ChooseGame(shell::TheCore(), kStartupRow);
+    ChooseGame(core::TheCore(), kStartupRow);
 }
 
 LRESULT HandleServiceMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return static_cast<LRESULT>(modules::HandleServiceMessage(
-        shell::TheCore(), message, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam)));
+        core::TheCore(), message, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam)));
 }
 
 }  // namespace modules

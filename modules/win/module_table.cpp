@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "modules/module_names.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 
 namespace modules {
 
@@ -13,9 +13,9 @@ constexpr int kGameListMenu = 1;
 constexpr int kGameListFirstId = 1000;
 constexpr int kSecondColumnRow = 15;
 
-ModuleTable& Table()
+core::ModuleTable& Table()
 {
-    return shell::TheCore().modules;
+    return core::TheCore().modules;
 }
 
 bool FileExists(const char* fileName)
@@ -38,8 +38,8 @@ void AppendGameListItem(HWND mainWindow, int row, const char* name)
 
 bool LoadModule(HWND mainWindow, const char* stem)
 {
-    ModuleTable& table = Table();
-    if (table.count >= kMaxModules) return false;
+    core::ModuleTable& table = Table();
+    if (table.count >= core::kMaxModules) return false;
     char fileName[16];
     std::snprintf(fileName, sizeof fileName, "%s.dll", stem);
     if (!FileExists(fileName)) return false;
@@ -47,14 +47,14 @@ bool LoadModule(HWND mainWindow, const char* stem)
     HMODULE library = LoadLibraryA(fileName);
     if (reinterpret_cast<UINT_PTR>(library) < 32) return false;
 
-    ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
-    row = ModuleEntry{};
+    core::ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
+    row = core::ModuleEntry{};
     row.library = library;
-    bool accepted = ResolveEntryPoints(row.entry, LookUpExport, library) &&
+    bool accepted = core::ResolveEntryPoints(row.entry, LookUpExport, library) &&
                     row.entry.initModule(mainWindow, row.name, &row.tableWidth) != 0;
     if (!accepted) {
         FreeLibrary(library);
-        row = ModuleEntry{};
+        row = core::ModuleEntry{};
         return false;
     }
     row.name[sizeof row.name - 1] = '\0';  // a module may fill all 64 bytes
@@ -63,7 +63,7 @@ bool LoadModule(HWND mainWindow, const char* stem)
     return true;
 }
 
-static_assert(offsetof(ModuleEntry, tableHeight) == offsetof(ModuleEntry, tableWidth) + 4,
+static_assert(offsetof(core::ModuleEntry, tableHeight) == offsetof(core::ModuleEntry, tableWidth) + 4,
               "TSInitModule writes the width and the height as one pair");
 
 }  // namespace
@@ -78,9 +78,9 @@ void BuildGameList(HWND mainWindow)
 
 void CloseAllModules()
 {
-    ModuleTable& table = Table();
+    core::ModuleTable& table = Table();
     for (int i = 0; i < table.count; ++i) {
-        ModuleEntry& row = table.rows[static_cast<size_t>(i)];
+        core::ModuleEntry& row = table.rows[static_cast<size_t>(i)];
         row.entry.closeModule();
         FreeLibrary(static_cast<HMODULE>(row.library));
     }

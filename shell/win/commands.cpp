@@ -2,21 +2,19 @@
 #include <windows.h>
 
 #include "furniture/win/furniture.h"
+#include "modules/card_choice.h"
 #include "modules/win/game_flow.h"
 #include "persistence/win/resume.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/command_ranges.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 #include "shell/win/main_window.h"
 #include "shell/win/services.h"
-#include "table/win/card_images.h"
 
 namespace shell {
 
 namespace {
-
-enum CardSize { kSmallCards = 0, kLargeCards = 1 };
 
 void Exit(HWND window)
 {
@@ -60,12 +58,12 @@ void Sounds(HWND)
 
 void SmallCards(HWND)
 {
-    table::SelectCardSize(kSmallCards, true);
+    modules::SelectCardSize(core::TheCore(), table::CardSize::Small, true);
 }
 
 void LargeCards(HWND)
 {
-    table::SelectCardSize(kLargeCards, true);
+    modules::SelectCardSize(core::TheCore(), table::CardSize::Large, true);
 }
 
 void About(HWND)
@@ -85,7 +83,7 @@ void HelpSearch(HWND)
 
 void ScoreHistory(HWND)
 {
-    persistence::ShowScoreHistory();
+    ShowScoreHistory();
 }
 
 struct FixedCommand {
@@ -124,11 +122,11 @@ void RunFixedCommand(HWND window, int id)
 
 void OnCommand(HWND window, int id, HWND, UINT)
 {
-    const modules::HostCore& core = TheCore();
+    const core::HostCore& core = core::TheCore();
     const Command command = ClassifyCommand(id, core.flow.optionCount, core.modules.count);
     switch (command.kind) {
     case CommandKind::ModuleOption: modules::OptionCommand(id); break;
-    case CommandKind::CardSet: table::SelectCardSet(command.index, true); break;
+    case CommandKind::CardSet: modules::SelectCardSet(core::TheCore(), static_cast<int16_t>(command.index), true); break;
     case CommandKind::Background: furniture::SelectBackground(command.index); break;
     case CommandKind::GameRow: modules::ChooseGameRow(command.index); break;
     case CommandKind::Fixed: RunFixedCommand(window, command.index); break;

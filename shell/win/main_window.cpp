@@ -8,9 +8,9 @@
 #include "modules/win/game_flow.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
-#include "shell/win/app.h"
-#include "shell/win/surfaces.h"
-#include "table/win/paint_table.h"
+#include "core/win/app.h"
+#include "shell/win/window_state.h"
+#include "shell/win/paint_table.h"
 
 namespace shell {
 
@@ -31,7 +31,7 @@ void OnSize(HWND window, UINT, int width, int height)
 
 void OnPaint(HWND window)
 {
-    table::PaintTable(window);
+    PaintTable(window);
 }
 
 BOOL OnEraseBackground(HWND window, HDC dc)
@@ -93,7 +93,7 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszMenuName = "TesselMenu";
-    wc.lpszClassName = kMainClassName;
+    wc.lpszClassName = core::kMainClassName;
     return RegisterClassA(&wc) != 0;
 }
 

@@ -3,9 +3,9 @@
 
 #include "furniture/win/furniture.h"
 #include "interaction/win/table_mouse.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 #include "shell/win/main_window.h"
-#include "shell/win/surfaces.h"
+#include "shell/win/window_state.h"
 #include "shell/win/win32_seam.h"
 
 namespace shell {
@@ -15,14 +15,14 @@ namespace {
 // The mouse plays cards only while a deal is in play.
 bool GameInPlay()
 {
-    return TheCore().state.gameInPlay != 0;
+    return core::TheCore().state.gameInPlay != 0;
 }
 
 }  // namespace
 
 void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
 {
-    Surfaces& s = TheSurfaces();
+    WindowState& s = TheWindowState();
     if (furniture::PressButton(x, y)) {
         s.buttonTracking = true;
         return;
@@ -38,7 +38,7 @@ void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
 void OnMouseMove(HWND, int x, int y, UINT keys)
 {
     if (!(keys & MK_LBUTTON)) return;
-    if (TheSurfaces().buttonTracking)
+    if (TheWindowState().buttonTracking)
         furniture::TrackButton(x, y);
     else if (GameInPlay())
         interaction::DragCards(x, y);
@@ -46,13 +46,13 @@ void OnMouseMove(HWND, int x, int y, UINT keys)
 
 void OnLeftButtonUp(HWND, int x, int y, UINT)
 {
-    Surfaces& s = TheSurfaces();
+    WindowState& s = TheWindowState();
     // A press taken while a game was in play always gets its release, even
     // when the game ended meanwhile: the mouse is let go and lifted cards
     // go back.
     if (s.buttonTracking)
         furniture::ReleaseButton();
-    else if (GameInPlay() || TheCore().drag.leftPressed)
+    else if (GameInPlay() || core::TheCore().drag.leftPressed)
         interaction::DropCards(x, y);
     s.buttonTracking = false;
 }

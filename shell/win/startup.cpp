@@ -11,11 +11,10 @@
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/command_tail.h"
-#include "shell/win/app.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 #include "shell/win/placement.h"
 #include "shell/win/services.h"
-#include "shell/win/surfaces.h"
+#include "core/win/surfaces.h"
 #include "table/win/card_images.h"
 
 namespace shell {
@@ -28,7 +27,7 @@ constexpr int kStartTableSize = 400;
 HWND CreateMainWindow(HINSTANCE instance)
 {
     const table::Rect r = WindowRectForTable(kStartTableSize, kStartTableSize).window;
-    return CreateWindowExA(kMainExStyle, kMainClassName, kProgramTitle, WS_OVERLAPPEDWINDOW,
+    return CreateWindowExA(kMainExStyle, core::kMainClassName, core::kProgramTitle, WS_OVERLAPPEDWINDOW,
                            r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                            instance, nullptr);
 }
@@ -36,7 +35,7 @@ HWND CreateMainWindow(HINSTANCE instance)
 void CheckOptionItems(HWND window)
 {
     HMENU menu = GetMenu(window);
-    const persistence::HostState& state = TheCore().state;
+    const core::HostState& state = core::TheCore().state;
     CheckMenuItem(menu, IDM_AUTOPLAY, MF_BYCOMMAND | (state.autoPlay ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, IDM_SOUNDS, MF_BYCOMMAND | (state.sounds ? MF_CHECKED : MF_UNCHECKED));
 }
@@ -46,7 +45,7 @@ bool OpenCommandLineGame(const char* tail)
 {
     const auto path = SavedGamePathFromTail(tail);
     if (!path) return false;
-    App& app = TheApp();
+    core::App& app = core::TheApp();
     std::memcpy(app.commandPath, path->c_str(), path->size() + 1);
     return persistence::LoadGameFile(app.commandPath);
 }
@@ -54,7 +53,7 @@ bool OpenCommandLineGame(const char* tail)
 // Tears down a start-up that cannot go on; nothing stored is replaced.
 bool Abandon(HWND window)
 {
-    TheApp().startupFailed = true;
+    core::TheApp().startupFailed = true;
     if (window) DestroyWindow(window);
     return false;
 }
@@ -63,13 +62,13 @@ bool Abandon(HWND window)
 
 bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
 {
-    App& app = TheApp();
+    core::App& app = core::TheApp();
     app.instance = instance;
     app.accelerators = LoadAcceleratorsA(instance, "TSLNACC");
 
     HWND window = CreateMainWindow(instance);
     app.mainWindow = window;
-    if (!window || !TheSurfaces().backBuffer) return Abandon(window);
+    if (!window || !core::TheSurfaces().backBuffer) return Abandon(window);
 
     persistence::RestoreHostState();
     ReadSettingsAndAssociate(showCommand);

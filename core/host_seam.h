@@ -1,15 +1,18 @@
 // Everything the platform-free core asks of the window system. The Win32
 // layer carries these out with GDI, USER and the sound API; tests use a
-// recording fake. The core decides what and when; the seam only does it.
+// recording fake. The core decides what and when; the seam only does it and
+// answers with facts (the time, whether a card library is there, whether
+// pictures could be loaded). It never calls back into the core.
 #pragma once
 
 #include <cstdint>
 
 #include "table/card_metrics.h"
+#include "table/geometry.h"
 #include "table/rect.h"
 #include "tessel_table.h"
 
-namespace interaction {
+namespace core {
 
 enum class Sound : uint8_t { Flip, Slide, Shuffle, Win, Lose };
 enum class SoundMode : uint8_t { Sync, Async };
@@ -29,10 +32,11 @@ public:
     // Moving pictures, drawn straight onto the window, never into the back
     // buffer. MakeDragImage draws the drag stack once into an off-screen
     // picture of the given size; false when none could be made.
-    virtual bool MakeDragImage(const CardStack& drag, int32_t width, int32_t height) = 0;
+    virtual bool MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width,
+                               int32_t height) = 0;
     virtual void DrawDragImage(table::Point topLeft) = 0;
     virtual void ReleaseDragImage() = 0;
-    virtual void DrawStackOnWindow(const CardStack& stack) = 0;
+    virtual void DrawStackOnWindow(const CardStack& stack, const table::TableView& view) = 0;
     // One card picture: the current back when faceDown, else the face of image.
     virtual void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) = 0;
 
@@ -65,7 +69,8 @@ public:
     virtual void FitWindowToTable(int32_t width, int32_t height) = 0;
     virtual void EnableGameCommands() = 0;  // New Game, Replay Game, Undo, Save Game
     virtual void CheckMenuItem(int command, bool checked) = 0;
-    virtual void CheckGameListRow(int row) = 0;  // and uncheck every other row
+    // Checks one row of the Game List's `rows` and unchecks every other.
+    virtual void CheckGameListRow(int row, int rows) = 0;
     virtual void AppendOptionItem(int command, const char* text, bool separatorFirst) = 0;
     virtual void RemoveOptionItems(int32_t count) = 0;  // the separator and count items
     virtual void RedrawMenuBar() = 0;
@@ -76,10 +81,13 @@ public:
     // A message box owned by the main window, with one OK button and no icon.
     virtual void ShowMessage(const char* text, const char* caption) = 0;
 
-    // Card pictures: whether the library of a card size is there, and
-    // loading the pictures of a size (nothing more: no relayout, no refit).
+    // Card pictures: whether the library of a card size is there, whether
+    // the pictures of a size are the ones loaded, and loading them in place
+    // of the other size's (nothing when they are loaded already); false when
+    // they could not be loaded. Nothing more: no relayout, no refit.
     virtual bool CardSizeAvailable(table::CardSize size) = 0;
-    virtual void LoadCardPictures(table::CardSize size) = 0;
+    virtual bool CardPicturesLoaded(table::CardSize size) = 0;
+    virtual bool LoadCardPictures(table::CardSize size) = 0;
 };
 
-}  // namespace interaction
+}  // namespace core

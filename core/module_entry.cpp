@@ -1,8 +1,8 @@
-#include "modules/module_entry.h"
+#include "core/module_entry.h"
 
 #include <cstring>
 
-namespace modules {
+namespace core {
 
 namespace {
 template <typename Proc>
@@ -30,4 +30,4 @@ bool ResolveEntryPoints(ModuleEntryPoints& e, EntryPointLookup lookup, void* con
            Resolve(e.getScore, i++, lookup, context);
 }
 
-}  // namespace modules
+}  // namespace core

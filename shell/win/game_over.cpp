@@ -1,10 +1,10 @@
-#include "modules/win/game_over.h"
+#include "shell/win/game_over.h"
 
 #include "resources/resource.h"
-#include "shell/win/app.h"
+#include "core/win/app.h"
 #include "shell/win/dialog_helpers.h"
 
-namespace modules {
+namespace shell {
 
 namespace {
 
@@ -13,7 +13,7 @@ void OnPaint(HWND dialog)
     PAINTSTRUCT ps;
     BeginPaint(dialog, &ps);
     EndPaint(dialog, &ps);
-    shell::DrawRaisedFrame(dialog);
+    DrawRaisedFrame(dialog);
 }
 
 // New and Replay start the next deal once the game-over path has finished.
@@ -23,7 +23,7 @@ void OnCommand(HWND dialog, int id)
     case IDM_NEWGAME:
     case IDM_REPLAY:
         EndDialog(dialog, id);
-        PostMessageA(shell::TheApp().mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        PostMessageA(core::TheApp().mainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
         break;
     case IDCANCEL: EndDialog(dialog, id); break;
     default: break;
@@ -33,7 +33,7 @@ void OnCommand(HWND dialog, int id)
 INT_PTR CALLBACK GameOverProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG: shell::CentreOnDesktop(dialog); return TRUE;
+    case WM_INITDIALOG: CentreOnDesktop(dialog); return TRUE;
     case WM_PAINT: OnPaint(dialog); return TRUE;
     case WM_COMMAND: OnCommand(dialog, LOWORD(wParam)); return TRUE;
     default: return FALSE;
@@ -44,7 +44,7 @@ INT_PTR CALLBACK GameOverProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 
 void ShowGameOverDialog(HWND owner, bool won)
 {
-    DialogBoxA(shell::TheApp().instance, won ? "WINSHAREDLG" : "LOSESHAREDLG", owner, GameOverProc);
+    DialogBoxA(core::TheApp().instance, won ? "WINSHAREDLG" : "LOSESHAREDLG", owner, GameOverProc);
 }
 
-}  // namespace modules
+}  // namespace shell

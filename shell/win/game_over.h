@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-namespace modules {
+namespace shell {
 
 // Modal; New and Replay post their command after the dialog closed.
 void ShowGameOverDialog(HWND owner, bool won);
 
-}  // namespace modules
+}  // namespace shell

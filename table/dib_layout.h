@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace furniture {
+namespace table {
 
 constexpr size_t kDibHeaderBytes = 40;
 
@@ -30,4 +30,4 @@ struct DibLayout {
 // pixels lie inside the data.
 DibLayout ReadDibLayout(const uint8_t* data, size_t size);
 
-}  // namespace furniture
+}  // namespace table

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace shell {
+namespace core {
 
 // Owns a GDI object (bitmap, brush, pen, palette, font, region).
 template <typename Handle>
@@ -94,4 +94,4 @@ private:
     HGDIOBJ old_;
 };
 
-}  // namespace shell
+}  // namespace core

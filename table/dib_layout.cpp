@@ -1,8 +1,8 @@
-#include "furniture/dib_layout.h"
+#include "table/dib_layout.h"
 
 #include <cstring>
 
-namespace furniture {
+namespace table {
 
 namespace {
 
@@ -57,4 +57,4 @@ DibLayout ReadDibLayout(const uint8_t* data, size_t size)
     return d;
 }
 
-}  // namespace furniture
+}  // namespace table

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace table {
+namespace shell {
 
 void PaintTable(HWND window);
 
@@ -11,4 +11,4 @@ void PaintTable(HWND window);
 // it, then the strip; nothing outside the area is touched.
 void RedrawArea(HDC target, const RECT& area);
 
-}  // namespace table
+}  // namespace shell

@@ -1,8 +1,8 @@
-#include "modules/host_core.h"
+#include "core/host_core.h"
 
-namespace modules {
+namespace core {
 
-void PlayTableSound(HostCore& core, interaction::Sound sound, interaction::SoundMode mode)
+void PlayTableSound(HostCore& core, Sound sound, SoundMode mode)
 {
     if (core.state.sounds) core.seam.PlaySound(sound, mode);
 }
@@ -20,4 +20,4 @@ void InvalidateTable(HostCore& core, const table::Rect& area)
     core.seam.Invalidate(area, false);
 }
 
-}  // namespace modules
+}  // namespace core

@@ -1,10 +1,10 @@
-#include "modules/host_random.h"
+#include "core/host_random.h"
 
 #include <cstring>
 #include <memory>
 #include <new>
 
-namespace modules {
+namespace core {
 
 namespace {
 constexpr uint8_t kFree = 255;
@@ -36,4 +36,4 @@ ShuffleResult Shuffle(HostRandom& random, uint8_t* values, int16_t n)
     return ShuffleResult::Shuffled;
 }
 
-}  // namespace modules
+}  // namespace core

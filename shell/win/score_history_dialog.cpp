@@ -3,19 +3,18 @@
 #include <windows.h>
 
 #include "persistence/score_history.h"
-#include "persistence/win/resume.h"
+#include "shell/win/services.h"
 #include "resources/resource.h"
-#include "shell/win/app.h"
+#include "core/win/app.h"
 #include "shell/win/dialog_helpers.h"
-#include "shell/win/host.h"
 
-namespace persistence {
+namespace shell {
 
 namespace {
 
 void FillList(HWND list)
 {
-    for (const std::string& line : ScoreHistoryLines(shell::TheCore().modules))
+    for (const std::string& line : persistence::ScoreHistoryLines(core::TheCore().modules))
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
@@ -23,10 +22,10 @@ BOOL OnInitDialog(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_SCOREHIST_LIST);
     INT stops[4];
-    for (int i = 0; i < 4; ++i) stops[i] = kScoreHistoryTabStops[i];
+    for (int i = 0; i < 4; ++i) stops[i] = persistence::kScoreHistoryTabStops[i];
     SendMessageA(list, LB_SETTABSTOPS, 4, reinterpret_cast<LPARAM>(stops));
     FillList(list);
-    shell::CentreOnDesktop(dialog);
+    CentreOnDesktop(dialog);
     return TRUE;  // the platform gives the focus to the default button
 }
 
@@ -35,7 +34,7 @@ void OnClearScores(HWND dialog)
     if (MessageBoxA(dialog, "Do you really wish to clear all game scores?", "Score History",
                     MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
-    ClearScores(shell::TheCore().modules);
+    persistence::ClearScores(core::TheCore().modules);
     HWND list = GetDlgItem(dialog, IDC_SCOREHIST_LIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     FillList(list);
@@ -61,8 +60,8 @@ INT_PTR CALLBACK ScoreHistoryProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 void ShowScoreHistory()
 {
-    const shell::App& app = shell::TheApp();
+    const core::App& app = core::TheApp();
     DialogBoxParamA(app.instance, "SCOREHIST", app.mainWindow, ScoreHistoryProc, 0);
 }
 
-}  // namespace persistence
+}  // namespace shell

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace modules {
+namespace core {
 
 class HostRandom {
 public:
@@ -30,4 +30,4 @@ enum class ShuffleResult { Shuffled, Refused, NotRun };
 // was (Refused). A negative count, a missing array or no scratch memory: NotRun, nothing drawn.
 ShuffleResult Shuffle(HostRandom& random, uint8_t* values, int16_t n);
 
-}  // namespace modules
+}  // namespace core

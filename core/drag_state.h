@@ -5,7 +5,7 @@
 
 #include "tessel_table.h"
 
-namespace interaction {
+namespace core {
 
 struct DragState {
     bool leftPressed = false;
@@ -23,4 +23,4 @@ struct DragState {
     int32_t imageHeight = 0;
 };
 
-}  // namespace interaction
+}  // namespace core

@@ -1,9 +1,14 @@
-// The process-wide state of the program: one instance for the process's life.
+// The Win32 side of the centre: the process-wide record of the program and
+// the one host core, which the Win32 layer holds and calls directly. One
+// instance of each for the process's life; the core's seam is the main
+// window (shell/win/win32_seam.h).
 #pragma once
 
 #include <windows.h>
 
-namespace shell {
+#include "core/host_core.h"
+
+namespace core {
 
 constexpr char kMainClassName[] = "TesselWClass";
 constexpr char kProgramTitle[] = "Lumora Solitaire";
@@ -21,5 +26,6 @@ struct App {
 };
 
 App& TheApp();
+HostCore& TheCore();
 
-}  // namespace shell
+}  // namespace core

@@ -8,7 +8,7 @@
 
 #include "tessel_module.h"
 
-namespace modules {
+namespace core {
 
 struct ScoreRecord {
     int32_t played = 0;
@@ -68,4 +68,4 @@ struct ModuleTable {
     std::array<ModuleEntry, kMaxModules> rows{};
 };
 
-}  // namespace modules
+}  // namespace core

@@ -1,21 +1,23 @@
-// The host's state that the platform-free core works on: options and texts,
-// the table, the view of it on screen, the mouse, the game in play and the
-// loaded modules. One instance lives for the program's run.
+// The centre of the host: the state the platform-free core works on
+// (options and texts, the table, the view of it on screen, the mouse, the
+// game in play and the loaded modules) and the seam through which it acts.
+// One instance lives for the program's run. Everything in core/ depends on
+// table/ and the two module-writer headers only; every subsystem above
+// depends on it.
 #pragma once
 
 #include <cstdint>
 
-#include "furniture/strip_layout.h"
-#include "interaction/drag_state.h"
-#include "interaction/host_seam.h"
-#include "modules/host_random.h"
-#include "modules/module_entry.h"
-#include "persistence/host_state.h"
+#include "core/drag_state.h"
+#include "core/host_random.h"
+#include "core/host_seam.h"
+#include "core/host_state.h"
+#include "core/module_entry.h"
 #include "table/face_map.h"
 #include "table/geometry.h"
 #include "table/stack_table.h"
 
-namespace modules {
+namespace core {
 
 // Read and cleared by the paint pass.
 struct PaintFlags {
@@ -24,8 +26,8 @@ struct PaintFlags {
 };
 
 struct UndoSnapshot {
-    char messageText[persistence::kTextBytes] = {};
-    char scoreText[persistence::kTextBytes] = {};
+    char messageText[kTextBytes] = {};
+    char scoreText[kTextBytes] = {};
     ScoreRecord score;
 };
 
@@ -38,13 +40,11 @@ struct GameFlow {
     UndoSnapshot snapshot;
 };
 
-using furniture::kStripHeight;
-
 struct HostCore {
-    explicit HostCore(interaction::HostSeam& s) : seam(s) {}
+    explicit HostCore(HostSeam& s) : seam(s) {}
 
-    interaction::HostSeam& seam;
-    persistence::HostState state;
+    HostSeam& seam;
+    HostState state;
     table::CardTable table;
     // Kept by the window layer on every resize and fit: the card size's
     // geometry, the table origin and the client area's size.
@@ -52,7 +52,7 @@ struct HostCore {
     int32_t clientWidth = 0;
     int32_t clientHeight = 0;
     PaintFlags paint;
-    interaction::DragState drag;
+    DragState drag;
     GameFlow flow;
     ModuleTable modules;
     HostRandom random;
@@ -67,11 +67,10 @@ struct HostCore {
     {
         return hasModule() ? &modules.rows[static_cast<size_t>(flow.currentModule)] : nullptr;
     }
-    table::Rect StripRect() const { return {0, 0, clientWidth, kStripHeight}; }
 };
 
 // Plays a sound when the Sounds option is on.
-void PlayTableSound(HostCore& core, interaction::Sound sound, interaction::SoundMode mode);
+void PlayTableSound(HostCore& core, Sound sound, SoundMode mode);
 
 // Makes a card size the one in use: the geometry follows, and with rescale
 // every stack of both tables is converted to the new size.
@@ -81,4 +80,4 @@ void SwitchCardSize(HostCore& core, table::CardSize size, bool rescale);
 // stacks. Never erases.
 void InvalidateTable(HostCore& core, const table::Rect& area);
 
-}  // namespace modules
+}  // namespace core

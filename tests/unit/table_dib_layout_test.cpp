@@ -1,4 +1,4 @@
-#include "furniture/dib_layout.h"
+#include "table/dib_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 
 namespace {
 
-using furniture::ColourTableLength;
-using furniture::ReadDibLayout;
+using table::ColourTableLength;
+using table::ReadDibLayout;
 
 void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v)
 {

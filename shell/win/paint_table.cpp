@@ -1,13 +1,13 @@
-#include "table/win/paint_table.h"
+#include "shell/win/paint_table.h"
 
 #include "table/win/draw_stack.h"
 
 #include "furniture/win/furniture.h"
-#include "shell/win/gdi_owner.h"
-#include "shell/win/host.h"
-#include "shell/win/surfaces.h"
+#include "core/win/gdi_owner.h"
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 
-namespace table {
+namespace shell {
 
 namespace {
 
@@ -23,18 +23,18 @@ RECT AreaToRedraw(const PAINTSTRUCT& ps, const RECT& client, bool fullRepaint)
 
 void RedrawArea(HDC target, const RECT& area)
 {
-    shell::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
+    core::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
     SelectClipRgn(target, clip.get());
     furniture::DrawBackground(target, area);
-    DrawStacksInRect(target, Rect{area.left, area.top, area.right, area.bottom});
+    table::DrawStacksInRect(target, table::Rect{area.left, area.top, area.right, area.bottom});
     furniture::DrawStrip(target, area);
     SelectClipRgn(target, nullptr);
 }
 
 void PaintTable(HWND window)
 {
-    shell::Surfaces& s = shell::TheSurfaces();
-    modules::PaintFlags& flags = shell::TheCore().paint;
+    core::Surfaces& s = core::TheSurfaces();
+    core::PaintFlags& flags = core::TheCore().paint;
     RECT client;
     GetClientRect(window, &client);
     PAINTSTRUCT ps;
@@ -56,4 +56,4 @@ void PaintTable(HWND window)
     EndPaint(window, &ps);
 }
 
-}  // namespace table
+}  // namespace shell

@@ -1,8 +1,7 @@
-#include "modules/module_calls.h"
+#include "core/module_calls.h"
 
-#include "modules/game_flow.h"
 
-namespace modules {
+namespace core {
 
 int16_t CallMouseHit(HostCore& core, CardStack* stack, int16_t card)
 {
@@ -46,4 +45,27 @@ void CallOptionSelected(HostCore& core, int32_t option)
     AutoPlayStep(core);
 }
 
-}  // namespace modules
+void ArmUndo(HostCore& core) { core.flow.undoArmed = true; }
+
+void TakeUndoSnapshot(HostCore& core)
+{
+    ModuleEntry* m = core.currentModule();
+    if (!m || !core.flow.undoArmed) return;
+    core.flow.undoAvailable = true;
+    core.flow.undoArmed = false;
+    UndoSnapshot& snap = core.flow.snapshot;
+    CopyText(snap.messageText, core.state.messageText);
+    CopyText(snap.scoreText, core.state.scoreText);
+    snap.score = m->score;
+    core.table.Snapshot();
+    if (m->entry.prepareForUndo) m->entry.prepareForUndo();
+}
+
+void AutoPlayStep(HostCore& core)
+{
+    ModuleEntry* m = core.currentModule();
+    if (!m || !core.state.autoPlay || !core.state.gameInPlay || !m->entry.autoPlay) return;
+    m->entry.autoPlay();
+}
+
+}  // namespace core
