@@ -43,6 +43,14 @@ bool SelectCardSize(core::HostCore& core, table::CardSize size, bool relayout)
     return true;
 }
 
+void SelectBackground(core::HostCore& core, int16_t background)
+{
+    core.state.background = background;
+    core.paint.fullRepaint = true;
+    core.seam.InvalidateClient(true);
+    core.seam.RepaintNow();
+}
+
 void ChooseStartupCardSize(core::HostCore& core)
 {
     const table::CardSize size = DefaultCardSize(core.seam.CardSizeAvailable(table::CardSize::Small));

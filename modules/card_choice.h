@@ -1,5 +1,6 @@
-// Choosing the card set and the card size: what the choice does to the
-// table, the menus and the screen. The pictures are loaded through the seam.
+// Choosing the card set, the card size and the background: what the choice
+// does to the table, the menus and the screen. The pictures are loaded
+// through the seam.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,9 @@ void CardSizeLoaded(core::HostCore& core, table::CardSize size, bool otherSizeWa
 // follow; with relayout the window follows too (CardSizeLoaded), and without
 // a game the empty table is repainted whole.
 bool SelectCardSize(core::HostCore& core, table::CardSize size, bool relayout);
+
+// Makes background n the one drawn below the table and repaints the window whole.
+void SelectBackground(core::HostCore& core, int16_t background);
 
 // A first start, or a resume file that gave no game: small cards when their
 // library is there, else large, in the card set of the host state.

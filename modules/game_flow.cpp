@@ -12,6 +12,8 @@ namespace modules {
 
 namespace {
 
+constexpr int kStartupRow = 6;
+
 void ClearTextsAndUndo(core::HostCore& core)
 {
     core.flow.undoAvailable = false;
@@ -74,6 +76,8 @@ bool ChooseGame(core::HostCore& core, int row)
     return true;
 }
 
+bool ChooseStartupGame(core::HostCore& core) { return ChooseGame(core, kStartupRow); }
+
 bool NewGame(core::HostCore& core) { return ChooseGame(core, core.flow.currentModule); }
 
 void Deal(core::HostCore& core)
@@ -120,6 +124,12 @@ void ToggleAutoPlay(core::HostCore& core)
     core.state.autoPlay = core.state.autoPlay ? 0 : 1;
     core.seam.CheckMenuItem(kCommandAutoPlay, core.state.autoPlay != 0);
     core::AutoPlayStep(core);
+}
+
+void ToggleSounds(core::HostCore& core)
+{
+    core.state.sounds = core.state.sounds == 0 ? 1 : 0;
+    core.seam.CheckMenuItem(kCommandSounds, core.state.sounds != 0);
 }
 
 void GameOver(core::HostCore& core, bool won)

@@ -24,6 +24,8 @@ constexpr int kCommandFirstOption = IDM_OPTION_FIRST;
 // Makes row the current game and posts Replay, which deals it. False (and
 // nothing changes) when the row is not in the module table.
 bool ChooseGame(core::HostCore& core, int row);
+// A first run, when nothing was resumed or loaded: row 6.
+bool ChooseStartupGame(core::HostCore& core);
 // New Game: the current game chosen again, with a new seed.
 bool NewGame(core::HostCore& core);
 // Replay: deals the current game from its seed.
@@ -34,6 +36,7 @@ void Deal(core::HostCore& core);
 // the table never changes under cards that are in the air.
 void Undo(core::HostCore& core);
 void ToggleAutoPlay(core::HostCore& core);
+void ToggleSounds(core::HostCore& core);
 // HM_GAMEWON / HM_GAMELOST: ends a game in play once.
 void GameOver(core::HostCore& core, bool won);
 // Adds the game on the table to its module's score record, once.

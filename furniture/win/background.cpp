@@ -43,14 +43,4 @@ void DrawBackground(HDC dc, const RECT& area)
     });
 }
 
-void SelectBackground(int background)
-{
-    core::HostCore& core = core::TheCore();
-    core.state.background = static_cast<int16_t>(background);
-    core.paint.fullRepaint = true;
-    HWND window = core::TheApp().mainWindow;
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
-}
-
 }  // namespace furniture

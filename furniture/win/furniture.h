@@ -17,7 +17,6 @@ void PlayHostSound(core::Sound sound, core::SoundMode mode);
 
 // Background tiles below the strip.
 void DrawBackground(HDC dc, const RECT& area);
-void SelectBackground(int background);
 
 // The strip: buttons, score box and message area.
 void DrawStrip(HDC dc, const RECT& area);

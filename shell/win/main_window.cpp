@@ -5,7 +5,7 @@
 
 #include "furniture/win/furniture.h"
 #include "modules/tessel_module.h"
-#include "modules/win/game_flow.h"
+#include "modules/service_messages.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "core/win/app.h"
@@ -71,7 +71,8 @@ LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item)
 // Only the service messages that answer something return their result.
 LRESULT OnServiceMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = modules::HandleServiceMessage(message, wParam, lParam);
+    const LRESULT result = static_cast<LRESULT>(modules::HandleServiceMessage(
+        core::TheCore(), message, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam)));
     switch (message) {
     case HM_CREATESTACK:
     case HM_SHUFFLE:

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "furniture/win/furniture.h"
-#include "interaction/win/table_mouse.h"
+#include "interaction/dragging.h"
 #include "core/win/app.h"
 #include "shell/win/main_window.h"
 #include "shell/win/window_state.h"
@@ -30,9 +30,9 @@ void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
     if (!GameInPlay()) return;
     s.buttonTracking = false;
     if (doubleClick)
-        interaction::DoubleClickCards(x, y);
+        interaction::DoubleClickCards(core::TheCore(), x, y);
     else
-        interaction::PickUpCards(x, y);
+        interaction::PickUpCards(core::TheCore(), x, y);
 }
 
 void OnMouseMove(HWND, int x, int y, UINT keys)
@@ -41,7 +41,7 @@ void OnMouseMove(HWND, int x, int y, UINT keys)
     if (TheWindowState().buttonTracking)
         furniture::TrackButton(x, y);
     else if (GameInPlay())
-        interaction::DragCards(x, y);
+        interaction::DragCards(core::TheCore(), x, y);
 }
 
 void OnLeftButtonUp(HWND, int x, int y, UINT)
@@ -53,7 +53,7 @@ void OnLeftButtonUp(HWND, int x, int y, UINT)
     if (s.buttonTracking)
         furniture::ReleaseButton();
     else if (GameInPlay() || core::TheCore().drag.leftPressed)
-        interaction::DropCards(x, y);
+        interaction::DropCards(core::TheCore(), x, y);
     s.buttonTracking = false;
 }
 
@@ -61,17 +61,17 @@ void OnCaptureChanged(HWND window, HWND newOwner)
 {
     // Another window took the mouse in the middle of a drag (a menu, a
     // message box, a switch to another program): the cards go back.
-    if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::CancelDrag();
+    if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::CancelDrag(core::TheCore());
 }
 
 void OnRightButtonDown(HWND, BOOL, int x, int y, UINT)
 {
-    interaction::ShowCard(x, y);
+    interaction::ShowCard(core::TheCore(), x, y);
 }
 
 void OnRightButtonUp(HWND, int x, int y, UINT)
 {
-    interaction::HideCard(x, y);
+    interaction::HideCard(core::TheCore(), x, y);
 }
 
 }  // namespace shell

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "furniture/win/furniture.h"
-#include "interaction/win/table_mouse.h"
+#include "interaction/card_motion.h"
 #include "modules/win/module_table.h"
 #include "persistence/win/resume.h"
 #include "core/win/app.h"
@@ -23,7 +23,7 @@ void OnDestroy(HWND)
     }
     modules::CloseAllModules();
     table::ReleaseCardImages();
-    interaction::DiscardTable();
+    interaction::DiscardTable(core::TheCore());
     furniture::ReleaseFurniture();
     ReleaseSurfaces();
     ReleaseStartSound();

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "furniture/win/furniture.h"
-#include "modules/win/game_flow.h"
+#include "modules/game_flow.h"
 #include "modules/win/module_table.h"
 #include "persistence/win/resume.h"
 #include "persistence/win/saved_game.h"
@@ -85,7 +85,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     CloseSplash();
     DragAcceptFiles(window, TRUE);
     const bool loaded = OpenCommandLineGame(commandTail);
-    if (!resumed && !loaded) modules::ChooseStartupGame();
+    if (!resumed && !loaded) modules::ChooseStartupGame(core::TheCore());
     ApplySavedPlacement(showCommand);
     return true;
 }
