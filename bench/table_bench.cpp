@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "modules/host_random.h"
+#include "core/host_random.h"
 #include "table/geometry.h"
 #include "table/stack_table.h"
 
@@ -63,12 +63,12 @@ BENCHMARK(BM_RankDropTargets);
 
 void BM_Shuffle104(benchmark::State& state)
 {
-    modules::HostRandom random;
+    core::HostRandom random;
     random.Seed(1);
     uint8_t deck[104];
     for (int i = 0; i < 104; ++i) deck[i] = static_cast<uint8_t>(i);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(modules::Shuffle(random, deck, 104));
+        benchmark::DoNotOptimize(core::Shuffle(random, deck, 104));
         benchmark::ClobberMemory();
     }
 }

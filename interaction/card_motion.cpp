@@ -30,7 +30,7 @@ table::Rect TopCardPlace(const CardStack& stack, const table::TableView& view, i
     return table::CardRect(header, view, below);
 }
 
-void SlideCardImage(modules::HostCore& core, const CardStack& source, const CardStack& destination,
+void SlideCardImage(core::HostCore& core, const CardStack& source, const CardStack& destination,
                     int16_t image, bool faceDown)
 {
     const table::Rect start = TopCardPlace(source, core.view, source.count);
@@ -39,7 +39,7 @@ void SlideCardImage(modules::HostCore& core, const CardStack& source, const Card
     const int32_t dy = end.top - start.top;
     const int frames = SlideFrameCount(dx, dy, core.cardSize());
 
-    HostSeam& seam = core.seam;
+    core::HostSeam& seam = core.seam;
     uint32_t t = seam.TickCount();
     for (int i = 1; i <= frames; ++i) {
         t = seam.WaitForTick(t, kFrameMilliseconds);
@@ -50,10 +50,10 @@ void SlideCardImage(modules::HostCore& core, const CardStack& source, const Card
     }
 }
 
-void DiscardTable(modules::HostCore& core)
+void DiscardTable(core::HostCore& core)
 {
     core.table.Discard();
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     table::FreeStack(d.dragStack);
     d.dragStack = nullptr;
     d.grabbedStack = nullptr;  // its memory is gone; a late move must not use it

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 
 namespace interaction {
 
@@ -25,11 +25,11 @@ table::Rect TopCardPlace(const CardStack& stack, const table::TableView& view, i
 
 // Slides a card's picture from the top of source (it has just left) to the
 // top of destination (it is about to arrive), frame by frame.
-void SlideCardImage(modules::HostCore& core, const CardStack& source, const CardStack& destination,
+void SlideCardImage(core::HostCore& core, const CardStack& source, const CardStack& destination,
                     int16_t image, bool faceDown);
 
 // Releases every stack and shadow, and the drag stack and drag image if a
 // drag or card view left them. The mouse flags stay as they are.
-void DiscardTable(modules::HostCore& core);
+void DiscardTable(core::HostCore& core);
 
 }  // namespace interaction

@@ -2,30 +2,29 @@
 
 #include <cstdlib>
 
-#include "modules/game_flow.h"
-#include "modules/module_calls.h"
+#include "core/module_calls.h"
 
 namespace interaction {
 
 namespace {
 
-using modules::HostCore;
+using core::HostCore;
 
-table::DragMode Mode(const DragState& d) { return d.singleCard ? table::DragMode::Single : table::DragMode::Run; }
+table::DragMode Mode(const core::DragState& d) { return d.singleCard ? table::DragMode::Single : table::DragMode::Run; }
 
 // The grabbed stack, when it is still on the table and its grabbed card is
 // still there. Autoplay after the press may have moved cards away.
-CardStack* GrabbedCardStack(HostCore& core)
+CardStack* GrabbedCardStack(core::HostCore& core)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (core.table.IndexOf(d.grabbedStack) < 0) return nullptr;
     if (d.grabbedIndex < 0 || d.grabbedIndex >= table::ReadableCount(*d.grabbedStack)) return nullptr;
     return d.grabbedStack;
 }
 
-void ReleaseDragStack(HostCore& core)
+void ReleaseDragStack(core::HostCore& core)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     table::FreeStack(d.dragStack);
     d.dragStack = nullptr;
     if (d.hasDragImage) {
@@ -36,9 +35,9 @@ void ReleaseDragStack(HostCore& core)
 
 // Lifts the grabbed cards into a new drag stack. False when the drag cannot
 // start now.
-bool StartDrag(HostCore& core)
+bool StartDrag(core::HostCore& core)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     CardStack* source = GrabbedCardStack(core);
     if (!source) {  // stale press: cancel the drag
         d.armed = false;
@@ -50,7 +49,7 @@ bool StartDrag(HostCore& core)
     if (!drag) return false;  // the next move tries again
     ReleaseDragStack(core);
     d.dragStack = drag;
-    modules::PlayTableSound(core, Sound::Slide, SoundMode::Async);
+    core::PlayTableSound(core, core::Sound::Slide, core::SoundMode::Async);
 
     drag->framed = 0;
     drag->baseImage = TS_BASE_NONE;
@@ -62,11 +61,11 @@ bool StartDrag(HostCore& core)
     drag->y = -b.top;
     for (int16_t i = 0; i < n; ++i) drag->cards[i] = source->cards[d.grabbedIndex + i];
 
-    modules::InvalidateTable(core, table::StackRect(*source, core.view));
+    core::InvalidateTable(core, table::StackRect(*source, core.view));
     const table::Rect image = table::StackRect(*drag, core.view);
     d.imageWidth = image.Width();
     d.imageHeight = image.Height();
-    d.hasDragImage = core.seam.MakeDragImage(*drag, d.imageWidth, d.imageHeight);
+    d.hasDragImage = core.seam.MakeDragImage(*drag, core.view, d.imageWidth, d.imageHeight);
 
     // The carried cards start where the grabbed card lies, not at the frame
     // drawn around it.
@@ -81,9 +80,9 @@ bool StartDrag(HostCore& core)
 
 }  // namespace
 
-void CancelDrag(HostCore& core)
+void CancelDrag(core::HostCore& core)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (d.dragging && d.dragStack) {
         const table::Rect a = table::StackRect(*d.dragStack, core.view);
         core.paint.tableDirty = true;
@@ -98,9 +97,9 @@ void CancelDrag(HostCore& core)
     d.armed = d.dragging = d.singleCard = false;
 }
 
-void MouseCaptureLost(HostCore& core)
+void MouseCaptureLost(core::HostCore& core)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     CancelDrag(core);
     d.leftPressed = false;
     if (!d.viewing) return;
@@ -112,9 +111,9 @@ void MouseCaptureLost(HostCore& core)
     ReleaseDragStack(core);
 }
 
-void PickUpCards(HostCore& core, int32_t x, int32_t y)
+void PickUpCards(core::HostCore& core, int32_t x, int32_t y)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (d.viewing) return;
     if (d.dragging) CancelDrag(core);
     d.leftPressed = true;
@@ -130,7 +129,7 @@ void PickUpCards(HostCore& core, int32_t x, int32_t y)
     d.lastY = y;
     d.armed = d.dragging = d.singleCard = false;
 
-    const int16_t answer = modules::CallMouseHit(core, d.grabbedStack, d.grabbedIndex);
+    const int16_t answer = core::CallMouseHit(core, d.grabbedStack, d.grabbedIndex);
     if (d.grabbedIndex < 0) return;
     switch (answer) {
     case TS_HIT_DRAG_RUN: d.armed = true; break;
@@ -138,7 +137,7 @@ void PickUpCards(HostCore& core, int32_t x, int32_t y)
     case TS_HIT_MARK:
         if (CardStack* s = GrabbedCardStack(core)) {
             s->cards[d.grabbedIndex].mark = 1;
-            modules::InvalidateTable(core, table::CardRect(*s, core.view, d.grabbedIndex));
+            core::InvalidateTable(core, table::CardRect(*s, core.view, d.grabbedIndex));
             core.seam.RepaintNow();
         }
         break;
@@ -146,9 +145,9 @@ void PickUpCards(HostCore& core, int32_t x, int32_t y)
     }
 }
 
-void DragCards(HostCore& core, int32_t x, int32_t y)
+void DragCards(core::HostCore& core, int32_t x, int32_t y)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (d.viewing || !d.armed) return;
     if (!d.dragging) {
         if (std::abs(x - d.lastX) < kDragThreshold && std::abs(y - d.lastY) < kDragThreshold) return;
@@ -170,12 +169,12 @@ void DragCards(HostCore& core, int32_t x, int32_t y)
     if (d.hasDragImage)
         core.seam.DrawDragImage({now.left, now.top});
     else
-        core.seam.DrawStackOnWindow(*d.dragStack);
+        core.seam.DrawStackOnWindow(*d.dragStack, core.view);
 }
 
-bool DropCards(HostCore& core, int32_t x, int32_t y)
+bool DropCards(core::HostCore& core, int32_t x, int32_t y)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (d.viewing) return false;
     d.leftPressed = false;
     core.seam.ReleaseMouse();
@@ -193,7 +192,7 @@ bool DropCards(HostCore& core, int32_t x, int32_t y)
 
     const table::Rect a = table::StackRect(*drag, core.view);
     const table::Rect r = table::Offset(table::CardRect(*drag, core.view, 0), x - d.lastX, y - d.lastY);
-    modules::PlayTableSound(core, Sound::Flip, SoundMode::Async);
+    core::PlayTableSound(core, core::Sound::Flip, core::SoundMode::Async);
 
     table::DropTargets targets;
     table::RankDropTargets(core.table.live(), core.view, r, targets);
@@ -201,7 +200,7 @@ bool DropCards(HostCore& core, int32_t x, int32_t y)
     for (int16_t i = 0; i < targets.count && !accepted; ++i) {
         CardStack* candidate = core.table[targets.stack[static_cast<size_t>(i)]];
         if (candidate == source) continue;
-        if (modules::CallOkToDropCards(core, drag, candidate) == 0) continue;
+        if (core::CallOkToDropCards(core, drag, candidate) == 0) continue;
         if (candidate->count < 0 || candidate->count + drag->count > candidate->capacity) break;  // no room
         accepted = candidate;
     }
@@ -209,7 +208,7 @@ bool DropCards(HostCore& core, int32_t x, int32_t y)
     table::ReturnDraggedCards(*source, d.grabbedIndex, Mode(d), *drag);
     table::Rect t;
     if (accepted) {
-        modules::TakeUndoSnapshot(core);
+        core::TakeUndoSnapshot(core);
         table::TakeDraggedCards(*source, d.grabbedIndex, Mode(d));
         for (int16_t i = 0; i < drag->count; ++i) accepted->cards[accepted->count++] = drag->cards[i];
         t = table::StackRect(*accepted, core.view);
@@ -223,24 +222,24 @@ bool DropCards(HostCore& core, int32_t x, int32_t y)
     core.seam.RepaintNow();
     ReleaseDragStack(core);
     d.singleCard = false;
-    if (accepted) modules::CallStackChanged(core, accepted);
+    if (accepted) core::CallStackChanged(core, accepted);
     return accepted != nullptr;
 }
 
-void DoubleClickCards(HostCore& core, int32_t x, int32_t y)
+void DoubleClickCards(core::HostCore& core, int32_t x, int32_t y)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (d.viewing || d.dragging) return;
     const table::Hit hit = table::HitTest(core.table.live(), core.view, {x, y});
     if (!hit.found || core.table[hit.stack] != d.grabbedStack) return;
-    modules::CallDoubleClick(core, core.table[hit.stack], hit.card);
+    core::CallDoubleClick(core, core.table[hit.stack], hit.card);
     d.armed = false;
     d.singleCard = false;
 }
 
-void ShowCard(HostCore& core, int32_t x, int32_t y)
+void ShowCard(core::HostCore& core, int32_t x, int32_t y)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (d.leftPressed) return;
     const table::Hit hit = table::HitTest(core.table.live(), core.view, {x, y});
     if (!hit.found || hit.card < 0 || hit.card >= table::ReadableCount(*core.table[hit.stack])) return;
@@ -260,12 +259,12 @@ void ShowCard(HostCore& core, int32_t x, int32_t y)
     view->x = p.x - core.view.origin.x;
     view->y = p.y - core.view.origin.y;
     view->cards[0] = s.cards[hit.card];
-    core.seam.DrawStackOnWindow(*view);
+    core.seam.DrawStackOnWindow(*view, core.view);
 }
 
-void HideCard(HostCore& core, int32_t x, int32_t y)
+void HideCard(core::HostCore& core, int32_t x, int32_t y)
 {
-    DragState& d = core.drag;
+    core::DragState& d = core.drag;
     if (d.leftPressed || !d.viewing) return;
     d.viewing = false;
     core.seam.ReleaseMouse();

@@ -4,29 +4,29 @@
 
 #include <cstdint>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 
 namespace interaction {
 
 // The pointer must move this far along either axis before a drag starts.
 constexpr int32_t kDragThreshold = 5;
 
-void PickUpCards(modules::HostCore& core, int32_t x, int32_t y);
-void DragCards(modules::HostCore& core, int32_t x, int32_t y);
+void PickUpCards(core::HostCore& core, int32_t x, int32_t y);
+void DragCards(core::HostCore& core, int32_t x, int32_t y);
 // True when a stack accepted the cards.
-bool DropCards(modules::HostCore& core, int32_t x, int32_t y);
-void DoubleClickCards(modules::HostCore& core, int32_t x, int32_t y);
+bool DropCards(core::HostCore& core, int32_t x, int32_t y);
+void DoubleClickCards(core::HostCore& core, int32_t x, int32_t y);
 // Puts lifted cards back on their stack and ends the drag, as a refused
 // drop does but without asking the module. A press that arrives while a drag
 // is running (its release went elsewhere) does this first, so no lifted card
 // is ever lost; the window layer calls it when the mouse capture is taken away.
-void CancelDrag(modules::HostCore& core);
+void CancelDrag(core::HostCore& core);
 // Another window took the mouse: the release of either button will not come
 // back to the table. Lifted cards go back, a card view is taken away, and
 // the next press of either button is taken as a new one.
-void MouseCaptureLost(modules::HostCore& core);
+void MouseCaptureLost(core::HostCore& core);
 
-void ShowCard(modules::HostCore& core, int32_t x, int32_t y);
-void HideCard(modules::HostCore& core, int32_t x, int32_t y);
+void ShowCard(core::HostCore& core, int32_t x, int32_t y);
+void HideCard(core::HostCore& core, int32_t x, int32_t y);
 
 }  // namespace interaction

@@ -5,13 +5,16 @@
 
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
-#include "modules/module_calls.h"
+#include "core/module_calls.h"
+#include "furniture/strip_layout.h"
 
 namespace modules {
 
 namespace {
 
-void ClearTextsAndUndo(HostCore& core)
+constexpr int kStartupRow = 6;
+
+void ClearTextsAndUndo(core::HostCore& core)
 {
     core.flow.undoAvailable = false;
     core.flow.undoArmed = false;
@@ -19,9 +22,9 @@ void ClearTextsAndUndo(HostCore& core)
     core.state.scoreText[0] = '\0';
 }
 
-void InvalidateStrip(HostCore& core)
+void InvalidateStrip(core::HostCore& core)
 {
-    InvalidateTable(core, core.StripRect());
+    core::InvalidateTable(core, {0, 0, core.clientWidth, furniture::kStripHeight});
     core.seam.RepaintNow();
 }
 
@@ -33,10 +36,10 @@ void SwapTexts(char (&a)[N], char (&b)[N])
 
 }  // namespace
 
-bool ChooseGame(HostCore& core, int row)
+bool ChooseGame(core::HostCore& core, int row)
 {
     if (row < 0 || row >= core.modules.count) return false;
-    ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
+    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
     const bool otherGame = row != core.flow.currentModule;
 
     BookGame(core);
@@ -64,20 +67,22 @@ bool ChooseGame(HostCore& core, int row)
         if (m.entry.setupOptionsMenu) m.entry.setupOptionsMenu();
     }
     if (core.flow.currentModule == -1) core.seam.EnableGameCommands();
-    core.seam.CheckGameListRow(row);
+    core.seam.CheckGameListRow(row, core.modules.count);
 
-    persistence::CopyText(core.state.moduleName, m.name);
+    core::CopyText(core.state.moduleName, m.name);
     core.flow.currentModule = static_cast<int16_t>(row);
     core.seam.RedrawMenuBar();
     core.seam.PostCommand(kCommandReplay);
     return true;
 }
 
-bool NewGame(HostCore& core) { return ChooseGame(core, core.flow.currentModule); }
+bool ChooseStartupGame(core::HostCore& core) { return ChooseGame(core, kStartupRow); }
 
-void Deal(HostCore& core)
+bool NewGame(core::HostCore& core) { return ChooseGame(core, core.flow.currentModule); }
+
+void Deal(core::HostCore& core)
 {
-    ModuleEntry* m = core.currentModule();
+    core::ModuleEntry* m = core.currentModule();
     if (!m) return;
     BookGame(core);
     interaction::DiscardTable(core);
@@ -94,15 +99,15 @@ void Deal(HostCore& core)
     }
     core.flow.scorePending = true;
     core.state.gameInPlay = 1;
-    AutoPlayStep(core);
+    core::AutoPlayStep(core);
 }
 
-void Undo(HostCore& core)
+void Undo(core::HostCore& core)
 {
-    ModuleEntry* m = core.currentModule();
+    core::ModuleEntry* m = core.currentModule();
     if (!m || !core.flow.undoAvailable || !core.state.gameInPlay) return;
     interaction::CancelDrag(core);
-    UndoSnapshot& snap = core.flow.snapshot;
+    core::UndoSnapshot& snap = core.flow.snapshot;
     SwapTexts(core.state.messageText, snap.messageText);
     SwapTexts(core.state.scoreText, snap.scoreText);
     std::swap(m->score, snap.score);
@@ -111,96 +116,79 @@ void Undo(HostCore& core)
     core.paint.tableDirty = true;
     core.seam.InvalidateClient(false);
     core.seam.RepaintNow();
-    AutoPlayStep(core);
+    core::AutoPlayStep(core);
 }
 
-void ToggleAutoPlay(HostCore& core)
+void ToggleAutoPlay(core::HostCore& core)
 {
     interaction::CancelDrag(core);
     core.state.autoPlay = core.state.autoPlay ? 0 : 1;
     core.seam.CheckMenuItem(kCommandAutoPlay, core.state.autoPlay != 0);
-    AutoPlayStep(core);
+    core::AutoPlayStep(core);
 }
 
-void GameOver(HostCore& core, bool won)
+void ToggleSounds(core::HostCore& core)
+{
+    core.state.sounds = core.state.sounds == 0 ? 1 : 0;
+    core.seam.CheckMenuItem(kCommandSounds, core.state.sounds != 0);
+}
+
+void GameOver(core::HostCore& core, bool won)
 {
     if (!core.state.gameInPlay) return;
     core.state.gameInPlay = 0;
-    PlayTableSound(core, won ? interaction::Sound::Win : interaction::Sound::Lose,
-                   interaction::SoundMode::Async);
+    core::PlayTableSound(core, won ? core::Sound::Win : core::Sound::Lose,
+                   core::SoundMode::Async);
     if (won) {
-        if (ModuleEntry* m = core.currentModule()) ++m->score.wins;
+        if (core::ModuleEntry* m = core.currentModule()) ++m->score.wins;
     }
     core.seam.ShowGameOver(won);
     BookGame(core);
-    persistence::CopyText(core.state.messageText, "Game Over");
+    core::CopyText(core.state.messageText, "Game Over");
     InvalidateStrip(core);
 }
 
-void BookGame(HostCore& core)
+void BookGame(core::HostCore& core)
 {
     if (!core.flow.scorePending) return;
     core.flow.scorePending = false;
-    ModuleEntry* m = core.currentModule();
+    core::ModuleEntry* m = core.currentModule();
     if (!m) return;
     const int32_t s = m->entry.getScore ? m->entry.getScore() : 0;
-    ScoreRecord& r = m->score;
+    core::ScoreRecord& r = m->score;
     r.scoreTotal = static_cast<int32_t>(static_cast<uint32_t>(r.scoreTotal) + static_cast<uint32_t>(s));
     if (s > r.scoreMax) r.scoreMax = s;
     r.played = static_cast<int32_t>(static_cast<uint32_t>(r.played) + 1u);
 }
 
-void ArmUndo(HostCore& core) { core.flow.undoArmed = true; }
-
-void TakeUndoSnapshot(HostCore& core)
+void SetScoreText(core::HostCore& core, const char* text)
 {
-    ModuleEntry* m = core.currentModule();
-    if (!m || !core.flow.undoArmed) return;
-    core.flow.undoAvailable = true;
-    core.flow.undoArmed = false;
-    UndoSnapshot& snap = core.flow.snapshot;
-    persistence::CopyText(snap.messageText, core.state.messageText);
-    persistence::CopyText(snap.scoreText, core.state.scoreText);
-    snap.score = m->score;
-    core.table.Snapshot();
-    if (m->entry.prepareForUndo) m->entry.prepareForUndo();
-}
-
-void AutoPlayStep(HostCore& core)
-{
-    ModuleEntry* m = core.currentModule();
-    if (!m || !core.state.autoPlay || !core.state.gameInPlay || !m->entry.autoPlay) return;
-    m->entry.autoPlay();
-}
-
-void SetScoreText(HostCore& core, const char* text)
-{
-    persistence::CopyText(core.state.scoreText, text);
+    core::CopyText(core.state.scoreText, text);
     InvalidateStrip(core);
 }
 
-void SetMessageText(HostCore& core, const char* text)
+void SetMessageText(core::HostCore& core, const char* text)
 {
-    persistence::CopyText(core.state.messageText, text);
+    core::CopyText(core.state.messageText, text);
     InvalidateStrip(core);
 }
 
-void AddOptionItem(HostCore& core, uint16_t option, const char* text)
+void AddOptionItem(core::HostCore& core, uint16_t option, const char* text)
 {
-    char item[persistence::kTextBytes];
-    persistence::CopyText(item, text);
+    char item[core::kTextBytes];
+    core::CopyText(item, text);
     core.seam.AppendOptionItem(kCommandFirstOption + option, item, core.flow.optionCount == 0);
     ++core.flow.optionCount;
     core.seam.RedrawMenuBar();
 }
 
-void CheckOptionItem(HostCore& core, uint16_t option, bool checked)
+void CheckOptionItem(core::HostCore& core, uint16_t option, bool checked)
 {
     core.seam.CheckMenuItem(kCommandFirstOption + option, checked);
     core.seam.RedrawMenuBar();
 }
 
-void RemoveOptionItems(HostCore& core)
+void RemoveOptionItems(core::HostCore& core)
 {
     if (core.flow.optionCount == 0) return;
     core.seam.RemoveOptionItems(core.flow.optionCount);
@@ -208,12 +196,12 @@ void RemoveOptionItems(HostCore& core)
     core.seam.RedrawMenuBar();
 }
 
-bool SelectOption(HostCore& core, int command)
+bool SelectOption(core::HostCore& core, int command)
 {
     const int option = command - kCommandFirstOption;
     if (option < 0 || option >= core.flow.optionCount) return false;
     interaction::CancelDrag(core);
-    CallOptionSelected(core, option);
+    core::CallOptionSelected(core, option);
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 #include "resources/resource.h"
 
 namespace modules {
@@ -23,37 +23,33 @@ constexpr int kCommandFirstOption = IDM_OPTION_FIRST;
 
 // Makes row the current game and posts Replay, which deals it. False (and
 // nothing changes) when the row is not in the module table.
-bool ChooseGame(HostCore& core, int row);
+bool ChooseGame(core::HostCore& core, int row);
+// A first run, when nothing was resumed or loaded: row 6.
+bool ChooseStartupGame(core::HostCore& core);
 // New Game: the current game chosen again, with a new seed.
-bool NewGame(HostCore& core);
+bool NewGame(core::HostCore& core);
 // Replay: deals the current game from its seed.
-void Deal(HostCore& core);
+void Deal(core::HostCore& core);
 // Exchanges the table, the texts and the score record with the snapshot.
 // Undo, Auto Play and module options come from the keyboard or the menu
 // and may arrive during a drag: they put the lifted cards back first, so
 // the table never changes under cards that are in the air.
-void Undo(HostCore& core);
-void ToggleAutoPlay(HostCore& core);
+void Undo(core::HostCore& core);
+void ToggleAutoPlay(core::HostCore& core);
+void ToggleSounds(core::HostCore& core);
 // HM_GAMEWON / HM_GAMELOST: ends a game in play once.
-void GameOver(HostCore& core, bool won);
+void GameOver(core::HostCore& core, bool won);
 // Adds the game on the table to its module's score record, once.
-void BookGame(HostCore& core);
+void BookGame(core::HostCore& core);
 
-// A click passed to the module arms the snapshot; the next change of the
-// table takes it, so one user action is one undo step.
-void ArmUndo(HostCore& core);
-void TakeUndoSnapshot(HostCore& core);
-// The module plays cards by itself when Auto Play is on and a game is in play.
-void AutoPlayStep(HostCore& core);
-
-void SetScoreText(HostCore& core, const char* text);
-void SetMessageText(HostCore& core, const char* text);
+void SetScoreText(core::HostCore& core, const char* text);
+void SetMessageText(core::HostCore& core, const char* text);
 
 // The current module's Options items.
-void AddOptionItem(HostCore& core, uint16_t option, const char* text);
-void CheckOptionItem(HostCore& core, uint16_t option, bool checked);
-void RemoveOptionItems(HostCore& core);
+void AddOptionItem(core::HostCore& core, uint16_t option, const char* text);
+void CheckOptionItem(core::HostCore& core, uint16_t option, bool checked);
+void RemoveOptionItems(core::HostCore& core);
 // Command 5000 + n for an option the current module added; false otherwise.
-bool SelectOption(HostCore& core, int command);
+bool SelectOption(core::HostCore& core, int command);
 
 }  // namespace modules

@@ -1,5 +1,6 @@
 #include "modules/service_messages.h"
 
+#include "core/module_calls.h"
 #include "interaction/card_motion.h"
 #include "modules/game_flow.h"
 
@@ -7,10 +8,10 @@ namespace modules {
 
 namespace {
 
-using interaction::Sound;
-using interaction::SoundMode;
+using core::Sound;
+using core::SoundMode;
 
-CardStack* Ours(HostCore& core, CardStack* stack) { return core.table.IndexOf(stack) >= 0 ? stack : nullptr; }
+CardStack* Ours(core::HostCore& core, CardStack* stack) { return core.table.IndexOf(stack) >= 0 ? stack : nullptr; }
 
 template <typename T>
 T* Record(intptr_t lParam) { return reinterpret_cast<T*>(lParam); }
@@ -21,32 +22,32 @@ bool HasReadableTop(const CardStack& s) { return s.count > 0 && s.count <= s.cap
 
 }  // namespace
 
-CardStack* CreateStack(HostCore& core, const StackSpec* spec)
+CardStack* CreateStack(core::HostCore& core, const StackSpec* spec)
 {
     if (!spec) return nullptr;
     CardStack* s = core.table.Create(*spec, core.cardSize());
     if (!s) return nullptr;
-    InvalidateTable(core, table::CardRect(*s, core.view, 0));
+    core::InvalidateTable(core, table::CardRect(*s, core.view, 0));
     core.seam.RepaintNow();
     return s;
 }
 
-void AddCard(HostCore& core, const CardPlacement* p)
+void AddCard(core::HostCore& core, const CardPlacement* p)
 {
     if (!p) return;
     CardStack* s = Ours(core, p->stack);
     if (!s || s->count < 0 || table::IsFull(*s)) return;
-    TakeUndoSnapshot(core);
+    core::TakeUndoSnapshot(core);
     CardEntry& card = s->cards[s->count++];
     card.faceDown = p->faceDown;
     card.mark = p->mark;
     card.image = static_cast<int16_t>(p->image & 0xFFFFu);
     card.imageHigh = static_cast<uint16_t>(p->image >> 16);
-    InvalidateTable(core, table::TopAreaRect(*s, core.view));
+    core::InvalidateTable(core, table::TopAreaRect(*s, core.view));
     if (p->redrawNow) core.seam.RepaintNow();
 }
 
-void MoveCard(HostCore& core, const CardMove* m)
+void MoveCard(core::HostCore& core, const CardMove* m)
 {
     if (!m) return;
     CardStack* src = Ours(core, m->source);
@@ -54,22 +55,22 @@ void MoveCard(HostCore& core, const CardMove* m)
     if (!src || !dst || !HasReadableTop(*src)) return;
 
     if (src == dst) {
-        TakeUndoSnapshot(core);
+        core::TakeUndoSnapshot(core);
         CardEntry& top = TopCard(*src);
         top.faceDown = m->faceDown;
         top.mark = 0;
-        InvalidateTable(core, table::CardRect(*src, core.view, static_cast<int16_t>(src->count - 1)));
+        core::InvalidateTable(core, table::CardRect(*src, core.view, static_cast<int16_t>(src->count - 1)));
         if (m->redrawNow) {
             core.seam.RepaintNow();
-            PlayTableSound(core, Sound::Flip, SoundMode::Sync);
+            core::PlayTableSound(core, core::Sound::Flip, core::SoundMode::Sync);
         }
         return;
     }
 
     if (dst->count < 0 || table::IsFull(*dst)) return;  // the card stays on its source
-    TakeUndoSnapshot(core);
+    core::TakeUndoSnapshot(core);
     const int16_t image = TopCard(*src).image;
-    InvalidateTable(core, table::TopAreaRect(*src, core.view));
+    core::InvalidateTable(core, table::TopAreaRect(*src, core.view));
     --src->count;
     const bool slides = (m->slide & 0xFFFFu) == TS_SLIDE;
     if (slides) interaction::SlideCardImage(core, *src, *dst, image, m->faceDown != 0);
@@ -77,55 +78,55 @@ void MoveCard(HostCore& core, const CardMove* m)
     card.faceDown = m->faceDown;
     card.mark = 0;
     card.image = image;
-    InvalidateTable(core, table::TopAreaRect(*dst, core.view));
+    core::InvalidateTable(core, table::TopAreaRect(*dst, core.view));
     if (m->redrawNow || slides) {
         core.seam.RepaintNow();
-        PlayTableSound(core, Sound::Flip, SoundMode::Sync);
+        core::PlayTableSound(core, core::Sound::Flip, core::SoundMode::Sync);
     }
 }
 
-int32_t ShuffleValues(HostCore& core, int16_t count, uint8_t* values)
+int32_t ShuffleValues(core::HostCore& core, int16_t count, uint8_t* values)
 {
-    const ShuffleResult r = Shuffle(core.random, values, count);
-    if (r == ShuffleResult::NotRun) return 0;
-    PlayTableSound(core, Sound::Shuffle, SoundMode::Sync);
-    return r == ShuffleResult::Shuffled ? 1 : 0;
+    const core::ShuffleResult r = core::Shuffle(core.random, values, count);
+    if (r == core::ShuffleResult::NotRun) return 0;
+    core::PlayTableSound(core, core::Sound::Shuffle, core::SoundMode::Sync);
+    return r == core::ShuffleResult::Shuffled ? 1 : 0;
 }
 
-void RemoveCard(HostCore& core, int16_t index, CardStack* stack)
+void RemoveCard(core::HostCore& core, int16_t index, CardStack* stack)
 {
     CardStack* s = Ours(core, stack);
     if (!s || !HasReadableTop(*s) || index < 0) return;
-    TakeUndoSnapshot(core);
+    core::TakeUndoSnapshot(core);
     const table::Rect before = table::StackRect(*s, core.view);
     for (int16_t j = index; j < s->count - 1; ++j) s->cards[j] = s->cards[j + 1];
     --s->count;
-    InvalidateTable(core, before);
+    core::InvalidateTable(core, before);
     core.seam.RepaintNow();
 }
 
-void MarkCard(HostCore& core, uint32_t mark, CardStack* stack)
+void MarkCard(core::HostCore& core, uint32_t mark, CardStack* stack)
 {
     CardStack* s = Ours(core, stack);
     if (!s || !HasReadableTop(*s)) return;
-    TakeUndoSnapshot(core);
+    core::TakeUndoSnapshot(core);
     TopCard(*s).mark = mark;
-    InvalidateTable(core, table::CardRect(*s, core.view, static_cast<int16_t>(s->count - 1)));
+    core::InvalidateTable(core, table::CardRect(*s, core.view, static_cast<int16_t>(s->count - 1)));
     core.seam.RepaintNow();
 }
 
-void ClearStack(HostCore& core, CardStack* stack)
+void ClearStack(core::HostCore& core, CardStack* stack)
 {
     CardStack* s = Ours(core, stack);
     if (!s) return;
-    TakeUndoSnapshot(core);
+    core::TakeUndoSnapshot(core);
     const table::Rect before = table::StackRect(*s, core.view);
     s->count = 0;
-    InvalidateTable(core, before);
+    core::InvalidateTable(core, before);
     core.seam.RepaintNow();
 }
 
-intptr_t HandleServiceMessage(HostCore& core, uint32_t message, uintptr_t wParam, intptr_t lParam)
+intptr_t HandleServiceMessage(core::HostCore& core, uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
     switch (message) {
     case HM_ADDCARD: AddCard(core, Record<const CardPlacement>(lParam)); return 0;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 
 namespace modules {
 
@@ -12,14 +12,14 @@ namespace modules {
 // other number returns 0 and does nothing. A stack pointer the host did
 // not hand out is ignored, and no card is ever written beyond a stack's
 // capacity: such a request changes nothing.
-intptr_t HandleServiceMessage(HostCore& core, uint32_t message, uintptr_t wParam, intptr_t lParam);
+intptr_t HandleServiceMessage(core::HostCore& core, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
-CardStack* CreateStack(HostCore& core, const StackSpec* spec);
-void AddCard(HostCore& core, const CardPlacement* placement);
-void MoveCard(HostCore& core, const CardMove* move);
-int32_t ShuffleValues(HostCore& core, int16_t count, uint8_t* values);
-void RemoveCard(HostCore& core, int16_t index, CardStack* stack);
-void MarkCard(HostCore& core, uint32_t mark, CardStack* stack);
-void ClearStack(HostCore& core, CardStack* stack);
+CardStack* CreateStack(core::HostCore& core, const StackSpec* spec);
+void AddCard(core::HostCore& core, const CardPlacement* placement);
+void MoveCard(core::HostCore& core, const CardMove* move);
+int32_t ShuffleValues(core::HostCore& core, int16_t count, uint8_t* values);
+void RemoveCard(core::HostCore& core, int16_t index, CardStack* stack);
+void MarkCard(core::HostCore& core, uint32_t mark, CardStack* stack);
+void ClearStack(core::HostCore& core, CardStack* stack);
 
 }  // namespace modules

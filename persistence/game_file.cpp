@@ -29,7 +29,7 @@ const char* CaptionFor(LoadError e)
     return "";
 }
 
-LoadError Fail(modules::HostCore& core, LoadError e, const char* text)
+LoadError Fail(core::HostCore& core, LoadError e, const char* text)
 {
     core.seam.ShowMessage(text, CaptionFor(e));
     return e;
@@ -68,9 +68,9 @@ TSMemory ReadModuleData(GameMemory& memory, ByteSource& in, LoadError& error)
 }
 
 // The window, the title and the menus follow a game that was loaded.
-void ShowLoadedGame(modules::HostCore& core, int row, bool cardSizeChanged)
+void ShowLoadedGame(core::HostCore& core, int row, bool cardSizeChanged)
 {
-    modules::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
+    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
     core.paint.fullRepaint = true;
     if (row != core.flow.currentModule || cardSizeChanged) {
         core.seam.FitWindowToTable(m.tableWidth, m.tableHeight);
@@ -88,7 +88,7 @@ void ShowLoadedGame(modules::HostCore& core, int row, bool cardSizeChanged)
     core.seam.SetTitle(title);
 
     if (core.flow.currentModule == -1) core.seam.EnableGameCommands();
-    core.seam.CheckGameListRow(row);
+    core.seam.CheckGameListRow(row, core.modules.count);
     core.seam.CheckMenuItem(modules::kCommandSmallCards, core.state.cardSize == 0);
     core.seam.CheckMenuItem(modules::kCommandLargeCards, core.state.cardSize == 1);
     core.seam.CheckMenuItem(modules::kCommandAutoPlay, core.state.autoPlay != 0);
@@ -133,12 +133,12 @@ bool ReadTableBlock(table::CardTable& table, ByteSource& in)
     return ok;
 }
 
-bool WriteGameFile(modules::HostCore& core, GameMemory& memory, ByteSink& out)
+bool WriteGameFile(core::HostCore& core, GameMemory& memory, ByteSink& out)
 {
-    modules::ModuleEntry* m = core.currentModule();
+    core::ModuleEntry* m = core.currentModule();
     if (!m) return false;
     interaction::CancelDrag(core);
-    CopyText(core.state.moduleName, m->name);
+    core::CopyText(core.state.moduleName, m->name);
 
     SavedGameHeader header;
     header.state = core.state;
@@ -160,7 +160,7 @@ bool WriteGameFile(modules::HostCore& core, GameMemory& memory, ByteSink& out)
     return true;
 }
 
-LoadError LoadGameFile(modules::HostCore& core, GameMemory& memory, ByteSource* in, const char* path)
+LoadError LoadGameFile(core::HostCore& core, GameMemory& memory, ByteSource* in, const char* path)
 {
     interaction::CancelDrag(core);
     modules::BookGame(core);
@@ -175,10 +175,10 @@ LoadError LoadGameFile(modules::HostCore& core, GameMemory& memory, ByteSource* 
     if (!ReadRecord(*in, header)) return Fail(core, LoadError::TooShort, "Invalid saved game file");
     if (!IsSavedGameHeader(header)) return Fail(core, LoadError::NotSavedGame, "Invalid saved game file");
 
-    HostState state = header.state;
+    core::HostState state = header.state;
     const bool smallAvailable = core.seam.CardSizeAvailable(table::CardSize::Small);
     const bool largeAvailable = core.seam.CardSizeAvailable(table::CardSize::Large);
-    MakeUsable(state, static_cast<int16_t>(modules::DefaultCardSize(smallAvailable)));
+    core::MakeUsable(state, static_cast<int16_t>(modules::DefaultCardSize(smallAvailable)));
 
     const int row = FindModuleByName(core.modules, state.moduleName);
     if (row < 0) {
@@ -203,7 +203,7 @@ LoadError LoadGameFile(modules::HostCore& core, GameMemory& memory, ByteSource* 
         return Fail(core, LoadError::BadData, "Error loading file");
     }
 
-    modules::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
+    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
     if (m.entry.loadGame) m.entry.loadGame(core.table.StackArray(), core.table.count(), block);
     if (block) memory.Free(block);
 
@@ -216,7 +216,7 @@ LoadError LoadGameFile(modules::HostCore& core, GameMemory& memory, ByteSource* 
     if (size.rescale) core.table.Rescale(state.cardSize == 1 ? table::CardSize::Large : table::CardSize::Small, size.size);
     core.state.cardSize = static_cast<int16_t>(size.size);
     core.seam.LoadCardPictures(size.size);
-    modules::SwitchCardSize(core, size.size, false);
+    core::SwitchCardSize(core, size.size, false);
     modules::SelectCardSet(core, core.state.cardSet, false);
 
     core.flow.undoAvailable = false;

@@ -15,7 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 #include "persistence/byte_stream.h"
 #include "persistence/game_memory.h"
 #include "persistence/host_state.h"
@@ -30,7 +30,7 @@ constexpr uint32_t kSavedGameVersion = 256;
 struct SavedGameHeader {
     uint32_t magic = kSavedGameMagic;
     uint32_t version = kSavedGameVersion;
-    HostState state;
+    core::HostState state;
 };
 static_assert(sizeof(SavedGameHeader) == 352);
 static_assert(offsetof(SavedGameHeader, version) == 4);
@@ -52,7 +52,7 @@ bool ReadTableBlock(table::CardTable& table, ByteSource& in);
 // The game on the table written whole. False, and nothing written, when no
 // game has been chosen. Lifted cards are put back first so the file holds
 // every card.
-bool WriteGameFile(modules::HostCore& core, GameMemory& memory, ByteSink& out);
+bool WriteGameFile(core::HostCore& core, GameMemory& memory, ByteSink& out);
 
 // The outcome of a load: 0 when the game was loaded and made current, else
 // the number of the message box the player saw ("Load Game Error n").
@@ -71,6 +71,6 @@ enum class LoadError {
 // seam. The deal on the table is booked first, whatever follows. A file
 // that fails in its table block leaves the table empty with no game in
 // play; every earlier failure leaves the table as it was.
-LoadError LoadGameFile(modules::HostCore& core, GameMemory& memory, ByteSource* in, const char* path);
+LoadError LoadGameFile(core::HostCore& core, GameMemory& memory, ByteSource* in, const char* path);
 
 }  // namespace persistence

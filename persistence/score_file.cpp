@@ -1,6 +1,6 @@
 #include "persistence/score_file.h"
 
-#include "persistence/host_state.h"
+#include "core/host_state.h"
 
 namespace persistence {
 
@@ -21,18 +21,18 @@ bool SameName(const char* a, const char* b)
 
 }  // namespace
 
-int FindModuleByName(const modules::ModuleTable& modules, const char* name)
+int FindModuleByName(const core::ModuleTable& modules, const char* name)
 {
-    const int rows = modules.count < 0 ? 0 : (modules.count > modules::kMaxModules ? modules::kMaxModules : modules.count);
+    const int rows = modules.count < 0 ? 0 : (modules.count > core::kMaxModules ? core::kMaxModules : modules.count);
     for (int i = 0; i < rows; ++i) {
         char rowName[TS_NAME_BYTES];
-        CopyText(rowName, modules.rows[static_cast<size_t>(i)].name);
+        core::CopyText(rowName, modules.rows[static_cast<size_t>(i)].name);
         if (SameName(rowName, name)) return i;
     }
     return -1;
 }
 
-void ReadScoreFile(modules::ModuleTable& modules, ByteSource& in)
+void ReadScoreFile(core::ModuleTable& modules, ByteSource& in)
 {
     ScoreFileHeader header;
     if (!ReadRecord(in, header) || header.magic != kScoreFileMagic || header.version != kScoreFileVersion) return;
@@ -42,7 +42,7 @@ void ReadScoreFile(modules::ModuleTable& modules, ByteSource& in)
         record.name[sizeof record.name - 1] = '\0';
         const int row = FindModuleByName(modules, record.name);
         if (row < 0) continue;
-        modules::ScoreRecord& score = modules.rows[static_cast<size_t>(row)].score;
+        core::ScoreRecord& score = modules.rows[static_cast<size_t>(row)].score;
         score.played = record.played;
         score.wins = record.wins;
         score.scoreTotal = record.scoreTotal;
@@ -50,15 +50,15 @@ void ReadScoreFile(modules::ModuleTable& modules, ByteSource& in)
     }
 }
 
-void WriteScoreFile(const modules::ModuleTable& modules, ByteSink& out)
+void WriteScoreFile(const core::ModuleTable& modules, ByteSink& out)
 {
     ScoreFileHeader header;
     header.count = static_cast<int16_t>(modules.count);
     WriteRecord(out, header);
     for (int i = 0; i < modules.count; ++i) {
-        const modules::ModuleEntry& row = modules.rows[static_cast<size_t>(i)];
+        const core::ModuleEntry& row = modules.rows[static_cast<size_t>(i)];
         ScoreFileRecord record;
-        CopyText(record.name, row.name);
+        core::CopyText(record.name, row.name);
         record.played = row.score.played;
         record.wins = row.score.wins;
         record.scoreTotal = row.score.scoreTotal;

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "modules/module_entry.h"
+#include "core/module_entry.h"
 #include "persistence/byte_stream.h"
 
 namespace persistence {
@@ -40,15 +40,15 @@ static_assert(offsetof(ScoreFileRecord, scoreTotal) == 72);
 static_assert(offsetof(ScoreFileRecord, scoreMax) == 76);
 
 // The first row whose name equals `name` without regard to case, or -1.
-int FindModuleByName(const modules::ModuleTable& modules, const char* name);
+int FindModuleByName(const core::ModuleTable& modules, const char* name);
 
 // Applies every complete record of a score file to the row of its name;
 // records of modules that are not loaded are skipped. A short or foreign
 // file changes nothing; a count beyond the records stops at the last whole
 // one. A name without a terminator is cut at its last byte.
-void ReadScoreFile(modules::ModuleTable& modules, ByteSource& in);
+void ReadScoreFile(core::ModuleTable& modules, ByteSource& in);
 
 // One record per row, in row order.
-void WriteScoreFile(const modules::ModuleTable& modules, ByteSink& out);
+void WriteScoreFile(const core::ModuleTable& modules, ByteSink& out);
 
 }  // namespace persistence

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "persistence/host_state.h"
+#include "core/host_state.h"
 
 namespace persistence {
 
-int32_t AverageScore(const modules::ScoreRecord& score)
+int32_t AverageScore(const core::ScoreRecord& score)
 {
     if (score.played == 0) return 0;
     // 64-bit so that the lowest total over -1 games cannot overflow; the
@@ -15,13 +15,13 @@ int32_t AverageScore(const modules::ScoreRecord& score)
     return static_cast<int32_t>(static_cast<uint32_t>(q));
 }
 
-std::vector<std::string> ScoreHistoryLines(const modules::ModuleTable& modules)
+std::vector<std::string> ScoreHistoryLines(const core::ModuleTable& modules)
 {
     std::vector<std::string> lines{"Game\tPlayed\tWins\tMax\tAvg", ""};
     for (int i = 0; i < modules.count; ++i) {
-        const modules::ModuleEntry& row = modules.rows[static_cast<size_t>(i)];
+        const core::ModuleEntry& row = modules.rows[static_cast<size_t>(i)];
         char name[TS_NAME_BYTES];
-        CopyText(name, row.name);
+        core::CopyText(name, row.name);
         char line[TS_NAME_BYTES + 64];
         std::snprintf(line, sizeof line, "%s\t%ld\t%ld\t%ld\t%ld", name, static_cast<long>(row.score.played),
                       static_cast<long>(row.score.wins), static_cast<long>(row.score.scoreMax),
@@ -31,9 +31,9 @@ std::vector<std::string> ScoreHistoryLines(const modules::ModuleTable& modules)
     return lines;
 }
 
-void ClearScores(modules::ModuleTable& modules)
+void ClearScores(core::ModuleTable& modules)
 {
-    for (int i = 0; i < modules.count; ++i) modules.rows[static_cast<size_t>(i)].score = modules::ScoreRecord{};
+    for (int i = 0; i < modules.count; ++i) modules.rows[static_cast<size_t>(i)].score = core::ScoreRecord{};
 }
 
 }  // namespace persistence

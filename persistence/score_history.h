@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "modules/module_entry.h"
+#include "core/module_entry.h"
 
 namespace persistence {
 
@@ -13,12 +13,12 @@ namespace persistence {
 constexpr int kScoreHistoryTabStops[4] = {90, 120, 150, 180};
 
 // scoreTotal / played, truncated toward zero; 0 when nothing was played.
-int32_t AverageScore(const modules::ScoreRecord& score);
+int32_t AverageScore(const core::ScoreRecord& score);
 
 // The heading, an empty line, then one line per row: name, played, wins,
 // best score and average, separated by tabs.
-std::vector<std::string> ScoreHistoryLines(const modules::ModuleTable& modules);
+std::vector<std::string> ScoreHistoryLines(const core::ModuleTable& modules);
 
-void ClearScores(modules::ModuleTable& modules);
+void ClearScores(core::ModuleTable& modules);
 
 }  // namespace persistence

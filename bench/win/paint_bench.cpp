@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "furniture/win/furniture.h"
-#include "shell/win/app.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 #include "shell/win/main_window.h"
-#include "shell/win/surfaces.h"
+#include "core/win/surfaces.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
-#include "table/win/paint_table.h"
+#include "modules/card_choice.h"
+#include "shell/win/paint_table.h"
+#include "shell/win/window_state.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ double Time(int rounds, F f)
 
 void Deal(table::CardSize size)
 {
-    table::CardTable& t = shell::TheCore().table;
+    table::CardTable& t = core::TheCore().table;
     t.Discard();
     int16_t next = 0;
     auto stack = [&](int16_t fan, int32_t x, int32_t y, int16_t base, int cards, int faceDown) {
@@ -72,7 +73,7 @@ void Deal(table::CardSize size)
 // Makes the client area hold the table and the strip.
 void FitClient(HWND window, table::CardSize size)
 {
-    shell::Surfaces& s = shell::TheSurfaces();
+    shell::WindowState& s = shell::TheWindowState();
     s.tableExtent = shell::TableExtent(kTableWidth, kTableHeight, size);
     RECT r{0, 0, s.tableExtent.width, s.tableExtent.height + shell::kStripHeight};
     AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, TRUE, kMainExStyle);
@@ -82,8 +83,8 @@ void FitClient(HWND window, table::CardSize size)
 
 void Measure(HWND window, table::CardSize size, const char* name)
 {
-    modules::HostCore& core = shell::TheCore();
-    shell::Surfaces& s = shell::TheSurfaces();
+    core::HostCore& core = core::TheCore();
+    core::Surfaces& s = core::TheSurfaces();
     RECT client;
     GetClientRect(window, &client);
     // The top card of the last column.
@@ -93,8 +94,8 @@ void Measure(HWND window, table::CardSize size, const char* name)
 
     HDC back = s.backDC.get();
     HGDIOBJ old = SelectObject(back, s.backBuffer.get());
-    const double full = Time(300, [&] { table::RedrawArea(back, client); });
-    const double oneCard = Time(3000, [&] { table::RedrawArea(back, one); });
+    const double full = Time(300, [&] { shell::RedrawArea(back, client); });
+    const double oneCard = Time(3000, [&] { shell::RedrawArea(back, one); });
     const double bgOne = Time(3000, [&] { furniture::DrawBackground(back, one); });
     const double stacksOne = Time(3000, [&] { table::DrawStacksInRect(back, card); });
     const double bgFull = Time(300, [&] { furniture::DrawBackground(back, client); });
@@ -132,7 +133,7 @@ void Measure(HWND window, table::CardSize size, const char* name)
 
 int main()
 {
-    shell::App& app = shell::TheApp();
+    core::App& app = core::TheApp();
     app.instance = GetModuleHandleA(nullptr);
     if (GetFileAttributesA("DECKMINI.DLL") == INVALID_FILE_ATTRIBUTES ||
         GetFileAttributesA("DECKMAXI.DLL") == INVALID_FILE_ATTRIBUTES) {
@@ -140,7 +141,7 @@ int main()
         return 2;
     }
     if (!shell::RegisterMainWindowClass(app.instance)) return 1;
-    app.mainWindow = CreateWindowExA(kMainExStyle, shell::kMainClassName, "paint bench", WS_OVERLAPPEDWINDOW, 0, 0,
+    app.mainWindow = CreateWindowExA(kMainExStyle, core::kMainClassName, "paint bench", WS_OVERLAPPEDWINDOW, 0, 0,
                                      640, 480, nullptr, nullptr, app.instance, nullptr);
     HWND window = app.mainWindow;
     if (!window) return 1;
@@ -148,13 +149,14 @@ int main()
     if (!table::OpenCardLibraries()) return 1;
     ShowWindow(window, SW_SHOWNORMAL);
 
-    table::SelectCardSize(0, false);
-    table::SelectCardSet(1, false);
+    core::HostCore& core = core::TheCore();
+    modules::SelectCardSize(core, table::CardSize::Small, false);
+    modules::SelectCardSet(core, 1, false);
     Deal(table::CardSize::Small);
     FitClient(window, table::CardSize::Small);
     Measure(window, table::CardSize::Small, "small");
 
-    table::SelectCardSize(1, true);  // rescales the stacks
+    modules::SelectCardSize(core, table::CardSize::Large, true);  // rescales the stacks
     FitClient(window, table::CardSize::Large);
     Measure(window, table::CardSize::Large, "large");
     // Leaves without the main window's teardown, which would write the

@@ -2,9 +2,8 @@
 #include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
-#include "shell/win/app.h"
-#include "shell/win/host.h"
-#include "shell/win/surfaces.h"
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 
 namespace furniture {
 
@@ -16,7 +15,7 @@ constexpr COLORREF kBaize = RGB(0, 96, 48);
 
 const Picture* CurrentTile()
 {
-    const int n = shell::TheCore().state.background;
+    const int n = core::TheCore().state.background;
     if (n < 0 || n >= kBackgrounds) return nullptr;
     const Picture& tile = TheFurniture().tiles[static_cast<size_t>(n)];
     return tile && tile.width > 0 && tile.height > 0 ? &tile : nullptr;
@@ -37,21 +36,11 @@ void DrawBackground(HDC dc, const RECT& area)
         SetBkColor(dc, old);
         return;
     }
-    HDC scratch = shell::TheSurfaces().scratchDC.get();
-    shell::SelectionScope select(scratch, tile->bitmap.get());
+    HDC scratch = core::TheSurfaces().scratchDC.get();
+    core::SelectionScope select(scratch, tile->bitmap.get());
     ForEachBackgroundTile(a, tile->width, tile->height, [&](int32_t x, int32_t y) {
         BitBlt(dc, x, y, tile->width, tile->height, scratch, 0, 0, SRCCOPY);
     });
-}
-
-void SelectBackground(int background)
-{
-    modules::HostCore& core = shell::TheCore();
-    core.state.background = static_cast<int16_t>(background);
-    core.paint.fullRepaint = true;
-    HWND window = shell::TheApp().mainWindow;
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
 }
 
 }  // namespace furniture

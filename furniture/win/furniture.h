@@ -4,25 +4,19 @@
 
 #include <windows.h>
 
-#include "interaction/host_seam.h"
+#include "core/host_seam.h"
 
 namespace furniture {
-
-// A device bitmap made from a packed device-independent bitmap resource,
-// through the palette when one is given. Null when the resource is missing
-// or malformed.
-HBITMAP LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette);
 
 // Resources of the executable, loaded at start-up and released at exit.
 bool LoadFurniture();
 void ReleaseFurniture();
 void OnPaletteChanged(HWND window);
 // Plays one of the host's sounds from memory; a missing sound is silent.
-void PlayHostSound(interaction::Sound sound, interaction::SoundMode mode);
+void PlayHostSound(core::Sound sound, core::SoundMode mode);
 
 // Background tiles below the strip.
 void DrawBackground(HDC dc, const RECT& area);
-void SelectBackground(int background);
 
 // The strip: buttons, score box and message area.
 void DrawStrip(HDC dc, const RECT& area);

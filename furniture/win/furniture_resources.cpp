@@ -1,12 +1,12 @@
-// The bitmap loader, the host's pictures and sounds, and the palette.
+// The host's pictures and sounds, and the palette.
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "furniture/dib_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
-#include "shell/win/app.h"
-#include "shell/win/surfaces.h"
+#include "table/win/dib_bitmap.h"
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 
 namespace furniture {
 
@@ -16,7 +16,7 @@ constexpr int kTileFirst = 5000;
 constexpr int kBackgroundThumbnailFirst = 6000;
 constexpr int kCardSetThumbnailFirst = 7000;
 
-// The five sounds in the order of interaction::Sound.
+// The five sounds in the order of core::Sound.
 constexpr const char* kSoundNames[] = {"FLIPSOUND", "SLIDESOUND", "SHUFFLESOUND", "WINSOUND", "LOSESOUND"};
 constexpr int kSounds = sizeof kSoundNames / sizeof kSoundNames[0];
 
@@ -32,14 +32,14 @@ std::array<HostSound, kSounds>& Sounds()
 }
 
 // The load order of the sounds: win, lose, shuffle, flip, slide.
-constexpr interaction::Sound kSoundLoadOrder[] = {interaction::Sound::Win, interaction::Sound::Lose,
-                                                  interaction::Sound::Shuffle, interaction::Sound::Flip,
-                                                  interaction::Sound::Slide};
+constexpr core::Sound kSoundLoadOrder[] = {core::Sound::Win, core::Sound::Lose,
+                                                  core::Sound::Shuffle, core::Sound::Flip,
+                                                  core::Sound::Slide};
 
 void LoadPicture(Picture& p, LPCSTR name)
 {
-    shell::Surfaces& s = shell::TheSurfaces();
-    p.reset(LoadDibBitmap(nullptr, name, shell::TheApp().mainWindow, s.palette.get()));
+    core::Surfaces& s = core::TheSurfaces();
+    p.reset(table::LoadDibBitmap(nullptr, name, core::TheApp().mainWindow, s.palette.get()));
 }
 
 LPCSTR Numbered(int n)
@@ -69,34 +69,9 @@ FurnitureStore& TheFurniture()
 void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX)
 {
     if (!p) return;
-    HDC scratch = shell::TheSurfaces().scratchDC.get();
-    shell::SelectionScope select(scratch, p.bitmap.get());
+    HDC scratch = core::TheSurfaces().scratchDC.get();
+    core::SelectionScope select(scratch, p.bitmap.get());
     BitBlt(dc, x, y, w, h, scratch, fromX, 0, SRCCOPY);
-}
-
-HBITMAP LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette)
-{
-    HRSRC found = FindResourceA(module, name, reinterpret_cast<LPCSTR>(RT_BITMAP));
-    if (!found) return nullptr;
-    HGLOBAL loaded = LoadResource(module, found);
-    if (!loaded) return nullptr;
-    const auto* data = static_cast<const uint8_t*>(LockResource(loaded));
-    const DibLayout layout = ReadDibLayout(data, data ? SizeofResource(module, found) : 0);
-    HBITMAP bitmap = nullptr;
-    if (layout.valid) {
-        HDC dc = GetDC(window);
-        HPALETTE oldPalette = nullptr;
-        if (palette) {
-            oldPalette = SelectPalette(dc, palette, FALSE);
-            RealizePalette(dc);
-        }
-        const auto* info = reinterpret_cast<const BITMAPINFO*>(data);
-        bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, data + layout.bitsOffset, info, DIB_RGB_COLORS);
-        if (oldPalette) SelectPalette(dc, oldPalette, FALSE);
-        ReleaseDC(window, dc);
-    }
-    FreeResource(loaded);
-    return bitmap;
 }
 
 bool LoadFurniture()
@@ -112,7 +87,7 @@ bool LoadFurniture()
     LoadPicture(f.messageArea, "MSGAREA");
     LoadPicture(f.scoreArea, "SCOREAREA");
 
-    for (interaction::Sound which : kSoundLoadOrder) {
+    for (core::Sound which : kSoundLoadOrder) {
         HostSound& sound = Sounds()[static_cast<size_t>(which)];
         HRSRC found = FindResourceA(nullptr, kSoundNames[static_cast<size_t>(which)], "SOUND");
         if (!found) continue;
@@ -140,19 +115,19 @@ void ReleaseFurniture()
     // The palette belongs to the drawing surfaces, released right after.
 }
 
-void PlayHostSound(interaction::Sound sound, interaction::SoundMode mode)
+void PlayHostSound(core::Sound sound, core::SoundMode mode)
 {
     const size_t i = static_cast<size_t>(sound);
     if (i >= Sounds().size() || !Sounds()[i].data) return;
-    const UINT flags = SND_MEMORY | (mode == interaction::SoundMode::Async ? SND_ASYNC : SND_SYNC);
+    const UINT flags = SND_MEMORY | (mode == core::SoundMode::Async ? SND_ASYNC : SND_SYNC);
     sndPlaySoundA(static_cast<LPCSTR>(Sounds()[i].data), flags);
 }
 
 void OnPaletteChanged(HWND window)
 {
-    shell::Surfaces& s = shell::TheSurfaces();
+    core::Surfaces& s = core::TheSurfaces();
     if (!s.palette) return;
-    shell::WindowDC dc(window);
+    core::WindowDC dc(window);
     HPALETTE old = SelectPalette(dc.get(), s.palette.get(), FALSE);
     if (RealizePalette(dc.get()) != 0) InvalidateRect(window, nullptr, TRUE);
     SelectPalette(dc.get(), old, FALSE);

@@ -3,8 +3,8 @@
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
 #include "resources/resource.h"
-#include "shell/win/app.h"
-#include "shell/win/surfaces.h"
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 
 namespace furniture {
 
@@ -38,7 +38,7 @@ void ReplaceWithPictureMenu(HWND window, int position, const char* title, int fi
 
 void FrameRed(HDC dc, RECT r)
 {
-    shell::Brush red(CreateSolidBrush(kSelectionRed));
+    core::Brush red(CreateSolidBrush(kSelectionRed));
     FrameRect(dc, &r, red.get());
     InflateRect(&r, -1, -1);
     FrameRect(dc, &r, red.get());
@@ -48,7 +48,7 @@ void FrameRed(HDC dc, RECT r)
 
 void BuildPictureMenus()
 {
-    HWND window = shell::TheApp().mainWindow;
+    HWND window = core::TheApp().mainWindow;
     const FurnitureStore& f = TheFurniture();
     ReplaceWithPictureMenu(window, kBackgroundsItem, "Backgrounds", IDM_BACKGROUND_FIRST, f.backgroundThumbnails);
     ReplaceWithPictureMenu(window, kCardSetsItem, "Card sets", IDM_CARDSET_FIRST, f.cardSetThumbnails);
@@ -69,8 +69,8 @@ void DrawThumbnailItem(const DRAWITEMSTRUCT& item)
     // that the selection frame of a moment ago does not stay there.
     if (copy.width < r.right - r.left) FillRect(item.hDC, &r, GetSysColorBrush(COLOR_MENU));
     if (thumbnail) {
-        HDC scratch = shell::TheSurfaces().scratchDC.get();
-        shell::SelectionScope select(scratch, thumbnail);
+        HDC scratch = core::TheSurfaces().scratchDC.get();
+        core::SelectionScope select(scratch, thumbnail);
         BitBlt(item.hDC, copy.x, copy.y, copy.width, copy.height, scratch, 0, 0, SRCCOPY);
     }
     if (item.itemState & ODS_SELECTED) FrameRed(item.hDC, r);

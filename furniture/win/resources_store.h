@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "shell/win/gdi_owner.h"
+#include "core/win/gdi_owner.h"
 
 namespace furniture {
 
@@ -15,7 +15,7 @@ constexpr int kCardSetThumbnails = 4;
 
 // A picture and the size the bitmap has.
 struct Picture {
-    shell::Bitmap bitmap;
+    core::Bitmap bitmap;
     int width = 0;
     int height = 0;
 

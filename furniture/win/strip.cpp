@@ -3,8 +3,7 @@
 #include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
-#include "shell/win/app.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 
 namespace furniture {
 
@@ -35,8 +34,8 @@ void DrawButton()
     const ButtonState& b = Buttons();
     const FurnitureStore& f = TheFurniture();
     const table::Rect r = ButtonRect(b.index);
-    HWND window = shell::TheApp().mainWindow;
-    shell::WindowDC dc(window);
+    HWND window = core::TheApp().mainWindow;
+    core::WindowDC dc(window);
     CopyPicture(dc.get(), b.down ? f.downButtons : f.upButtons, r.left, r.top, r.Width(), r.Height(), r.left);
 }
 
@@ -48,7 +47,7 @@ void DrawStrip(HDC dc, const RECT& area)
     const StripParts parts = StripPartsIn(a);
     if (!parts.buttons && !parts.score && !parts.message) return;
     const FurnitureStore& f = TheFurniture();
-    const persistence::HostState& state = shell::TheCore().state;
+    const core::HostState& state = core::TheCore().state;
 
     SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, kTextGreen);
@@ -59,7 +58,7 @@ void DrawStrip(HDC dc, const RECT& area)
     }
     if (parts.message) {
         ForEachMessageTile(a, [&](int32_t x) { CopyPicture(dc, f.messageArea, x, 0, kMessageTileWidth, kStripHeight); });
-        DrawStripText(dc, state.messageText, MessageTextRect(shell::TheCore().clientWidth));
+        DrawStripText(dc, state.messageText, MessageTextRect(core::TheCore().clientWidth));
     }
     SetTextColor(dc, oldColour);
 }
@@ -91,7 +90,7 @@ void ReleaseButton()
     b.down = false;
     DrawButton();
     // As if chosen from the Game menu; the command's handler decides.
-    SendMessageA(shell::TheApp().mainWindow, WM_COMMAND, MAKEWPARAM(kButtonCommands[b.index], 0), 0);
+    SendMessageA(core::TheApp().mainWindow, WM_COMMAND, MAKEWPARAM(kButtonCommands[b.index], 0), 0);
 }
 
 }  // namespace furniture

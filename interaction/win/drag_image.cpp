@@ -1,7 +1,6 @@
 #include "interaction/win/drag_image.h"
 
-#include "shell/win/gdi_owner.h"
-#include "shell/win/host.h"
+#include "core/win/gdi_owner.h"
 #include "table/win/draw_stack.h"
 
 namespace interaction {
@@ -9,8 +8,8 @@ namespace interaction {
 namespace {
 
 struct DragImage {
-    shell::MemoryDC dc;
-    shell::Bitmap bitmap;
+    core::MemoryDC dc;
+    core::Bitmap bitmap;
     HGDIOBJ oldBitmap = nullptr;
     int32_t width = 0;
     int32_t height = 0;
@@ -24,12 +23,12 @@ DragImage& Image()
 
 }  // namespace
 
-bool MakeDragImage(HWND window, const CardStack& drag, int32_t width, int32_t height)
+bool MakeDragImage(HWND window, const CardStack& drag, const table::TableView& tableView, int32_t width, int32_t height)
 {
     ReleaseDragImage();
     DragImage& image = Image();
     {
-        shell::WindowDC screen(window);
+        core::WindowDC screen(window);
         image.dc.reset(CreateCompatibleDC(screen.get()));
         image.bitmap.reset(CreateCompatibleBitmap(screen.get(), width, height));
     }
@@ -42,7 +41,7 @@ bool MakeDragImage(HWND window, const CardStack& drag, int32_t width, int32_t he
     image.height = height;
 
     // Draw the stack so that its rectangle starts at the image's corner.
-    table::TableView view = shell::TheCore().view;
+    table::TableView view = tableView;
     const table::Rect r = table::StackRect(drag, view);
     view.origin.x -= r.left;
     view.origin.y -= r.top;
@@ -54,7 +53,7 @@ void DrawDragImage(HWND window, table::Point topLeft)
 {
     DragImage& image = Image();
     if (!image.bitmap) return;
-    shell::WindowDC dc(window);
+    core::WindowDC dc(window);
     BitBlt(dc.get(), topLeft.x, topLeft.y, image.width, image.height, image.dc.get(), 0, 0, SRCCOPY);
 }
 

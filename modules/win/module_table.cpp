@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "modules/module_names.h"
-#include "persistence/win/file_io.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
+#include "core/win/executable_folder.h"
 
 namespace modules {
 
@@ -14,9 +14,9 @@ constexpr int kGameListMenu = 1;
 constexpr int kGameListFirstId = 1000;
 constexpr int kSecondColumnRow = 15;
 
-ModuleTable& Table()
+core::ModuleTable& Table()
 {
-    return shell::TheCore().modules;
+    return core::TheCore().modules;
 }
 
 bool FileExists(const std::string& path)
@@ -39,26 +39,26 @@ void AppendGameListItem(HWND mainWindow, int row, const char* name)
 
 bool LoadModule(HWND mainWindow, const char* stem)
 {
-    ModuleTable& table = Table();
-    if (table.count >= kMaxModules) return false;
+    core::ModuleTable& table = Table();
+    if (table.count >= core::kMaxModules) return false;
     char fileName[16];
     std::snprintf(fileName, sizeof fileName, "%s.dll", stem);
     // By its full path beside the program: never a file of that name in the
     // current folder or on the search path.
-    const std::string path = persistence::BesideExecutable(fileName);
+    const std::string path = core::BesideExecutable(fileName);
     if (path.empty() || !FileExists(path)) return false;
 
     HMODULE library = LoadLibraryA(path.c_str());
     if (!library) return false;
 
-    ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
-    row = ModuleEntry{};
+    core::ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
+    row = core::ModuleEntry{};
     row.library = library;
-    bool accepted = ResolveEntryPoints(row.entry, LookUpExport, library) &&
+    bool accepted = core::ResolveEntryPoints(row.entry, LookUpExport, library) &&
                     row.entry.initModule(mainWindow, row.name, &row.tableWidth) != 0;
     if (!accepted) {
         FreeLibrary(library);
-        row = ModuleEntry{};
+        row = core::ModuleEntry{};
         return false;
     }
     row.name[sizeof row.name - 1] = '\0';  // a module may fill all 64 bytes
@@ -67,7 +67,7 @@ bool LoadModule(HWND mainWindow, const char* stem)
     return true;
 }
 
-static_assert(offsetof(ModuleEntry, tableHeight) == offsetof(ModuleEntry, tableWidth) + 4,
+static_assert(offsetof(core::ModuleEntry, tableHeight) == offsetof(core::ModuleEntry, tableWidth) + 4,
               "TSInitModule writes the width and the height as one pair");
 
 }  // namespace
@@ -82,9 +82,9 @@ void BuildGameList(HWND mainWindow)
 
 void CloseAllModules()
 {
-    ModuleTable& table = Table();
+    core::ModuleTable& table = Table();
     for (int i = 0; i < table.count; ++i) {
-        ModuleEntry& row = table.rows[static_cast<size_t>(i)];
+        core::ModuleEntry& row = table.rows[static_cast<size_t>(i)];
         row.entry.closeModule();
         FreeLibrary(static_cast<HMODULE>(row.library));
     }

@@ -1,7 +1,5 @@
 #include "persistence/win/file_io.h"
 
-#include "persistence/program_folder.h"
-
 namespace persistence {
 
 FileSource::FileSource(const char* path)
@@ -89,25 +87,6 @@ GlobalGameMemory& TheGameMemory()
 {
     static GlobalGameMemory memory;
     return memory;
-}
-
-const std::string& ExecutableFolder()
-{
-    static const std::string folder = [] {
-        // Long enough for any path the platform reports; a cut path is refused.
-        std::string path(32768, '\0');
-        const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0 || n >= path.size()) return std::string();
-        path.resize(n);
-        return ProgramFolder(path);
-    }();
-    return folder;
-}
-
-std::string BesideExecutable(const char* fileName)
-{
-    const std::string& folder = ExecutableFolder();
-    return folder.empty() ? std::string() : folder + fileName;
 }
 
 }  // namespace persistence

@@ -57,13 +57,6 @@ public:
 
 GlobalGameMemory& TheGameMemory();
 
-// The running executable's folder, with its final backslash; empty when its
-// path is too long for the files the program keeps beside itself.
-const std::string& ExecutableFolder();
-// The full path of a file beside the running executable; empty when the
-// folder is unusable, so that nothing is ever opened elsewhere.
-std::string BesideExecutable(const char* fileName);
-
 // Writes a file through a temporary file beside it that is renamed over
 // the old one only once it was written whole: a crash or a full disk never
 // leaves half a file in its place. write() returns false to write nothing.

@@ -2,12 +2,13 @@
 
 #include <windows.h>
 
+#include "modules/card_choice.h"
 #include "persistence/game_file.h"
 #include "persistence/score_file.h"
+#include "core/win/executable_folder.h"
 #include "persistence/win/file_io.h"
 #include "persistence/win/saved_game.h"
-#include "shell/win/host.h"
-#include "table/win/card_images.h"
+#include "core/win/app.h"
 
 namespace persistence {
 
@@ -26,45 +27,45 @@ bool FileExists(const std::string& path)
 
 void RestoreHostState()
 {
-    HostState& state = shell::TheCore().state;
-    FileSource file(BesideExecutable(kResumeFile).c_str());
+    core::HostState& state = core::TheCore().state;
+    FileSource file(core::BesideExecutable(kResumeFile).c_str());
     SavedGameHeader header;
     if (file.IsOpen() && ReadRecord(file, header) && IsSavedGameHeader(header)) {
         state = header.state;
         // No card library has been tried yet: an untried one counts as there.
-        MakeUsable(state, 0);
+        core::MakeUsable(state, 0);
     } else {
-        state = HostState{};
+        state = core::HostState{};
     }
 }
 
 bool ReadScoresAndResume()
 {
-    modules::HostCore& core = shell::TheCore();
+    core::HostCore& core = core::TheCore();
     {
-        FileSource scores(BesideExecutable(kScoreFile).c_str());
+        FileSource scores(core::BesideExecutable(kScoreFile).c_str());
         if (scores.IsOpen()) ReadScoreFile(core.modules, scores);
     }
-    const std::string resume = BesideExecutable(kResumeFile);
+    const std::string resume = core::BesideExecutable(kResumeFile);
     if (FileExists(resume) && LoadGameFile(resume.c_str())) return true;
 
     // No game came back: the start-up defaults, now with the card libraries
     // known.
-    core.state = HostState{};
-    table::ChooseStartupCardSize();
+    core.state = core::HostState{};
+    modules::ChooseStartupCardSize(core);
     return false;
 }
 
 void WriteScoresAndResume()
 {
-    modules::HostCore& core = shell::TheCore();
-    ReplaceFile(BesideExecutable(kScoreFile), [&](ByteSink& out) {
+    core::HostCore& core = core::TheCore();
+    ReplaceFile(core::BesideExecutable(kScoreFile), [&](ByteSink& out) {
         WriteScoreFile(core.modules, out);
         return true;
     });
     // Without a game nothing is written and an older resume file stays.
     if (core.hasModule())
-        ReplaceFile(BesideExecutable(kResumeFile),
+        ReplaceFile(core::BesideExecutable(kResumeFile),
                     [&](ByteSink& out) { return WriteGameFile(core, TheGameMemory(), out); });
 }
 

@@ -1,5 +1,4 @@
-// The resume file and the score file beside the executable, and the Score
-// History dialog.
+// The resume file and the score file beside the executable.
 #pragma once
 
 namespace persistence {
@@ -11,6 +10,5 @@ bool ReadScoresAndResume();
 // Exit: the score file, then the resume file.
 void WriteScoresAndResume();
 
-void ShowScoreHistory();
 
 }  // namespace persistence

@@ -5,7 +5,7 @@
 
 #include "persistence/game_file.h"
 #include "persistence/win/file_io.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 
 namespace persistence {
 
@@ -40,12 +40,12 @@ OPENFILENAMEA DialogParameters(const char* title, DWORD flags)
 bool LoadGameFile(const char* path)
 {
     FileSource file(path);
-    return LoadGameFile(shell::TheCore(), TheGameMemory(), file.IsOpen() ? &file : nullptr, path) == LoadError::None;
+    return LoadGameFile(core::TheCore(), TheGameMemory(), file.IsOpen() ? &file : nullptr, path) == LoadError::None;
 }
 
 bool WriteGameFile(const char* path)
 {
-    modules::HostCore& core = shell::TheCore();
+    core::HostCore& core = core::TheCore();
     if (!core.hasModule()) return false;
     FileSink file(path);
     if (!file.IsOpen()) return false;
@@ -60,7 +60,7 @@ void ShowLoadGameDialog()
 
 void ShowSaveGameDialog()
 {
-    if (!shell::TheCore().hasModule()) return;
+    if (!core::TheCore().hasModule()) return;
     OPENFILENAMEA ofn = DialogParameters("Save Current Game", kSaveFlags);
     if (GetSaveFileNameA(&ofn)) WriteGameFile(g_fileName);
 }

@@ -1,120 +1,49 @@
-// WM_COMMAND: one numbering for the whole program.
+// WM_COMMAND: one numbering for the whole program. Each command calls the
+// core, or the window layer's own dialogs, directly.
 #include <windows.h>
 
-#include "furniture/win/furniture.h"
-#include "modules/win/game_flow.h"
-#include "persistence/win/resume.h"
+#include "core/win/app.h"
+#include "modules/card_choice.h"
+#include "modules/game_flow.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/command_ranges.h"
-#include "shell/win/host.h"
 #include "shell/win/main_window.h"
 #include "shell/win/services.h"
-#include "table/win/card_images.h"
 
 namespace shell {
 
 namespace {
 
-enum CardSize { kSmallCards = 0, kLargeCards = 1 };
-
-void Exit(HWND window)
-{
-    DestroyWindow(window);
-}
-
-void NewGame(HWND)
-{
-    modules::NewGameCommand();
-}
-
-void LoadGame(HWND)
-{
-    persistence::ShowLoadGameDialog();
-}
-
-void SaveGame(HWND)
-{
-    persistence::ShowSaveGameDialog();
-}
-
-void Undo(HWND)
-{
-    modules::UndoCommand();
-}
-
-void Replay(HWND)
-{
-    modules::ReplayCommand();
-}
-
-void AutoPlay(HWND)
-{
-    modules::ToggleAutoPlayCommand();
-}
-
-void Sounds(HWND)
-{
-    modules::ToggleSoundsCommand();
-}
-
-void SmallCards(HWND)
-{
-    table::SelectCardSize(kSmallCards, true);
-}
-
-void LargeCards(HWND)
-{
-    table::SelectCardSize(kLargeCards, true);
-}
-
-void About(HWND)
-{
-    ShowAbout();
-}
-
-void HelpContents(HWND)
-{
-    ShowHelpContents();
-}
-
-void HelpSearch(HWND)
-{
-    ShowHelpSearch();
-}
-
-void ScoreHistory(HWND)
-{
-    persistence::ShowScoreHistory();
-}
-
 struct FixedCommand {
     int id;
-    void (*run)(HWND window);
+    void (*run)(HWND window, core::HostCore& core);
 };
 
 constexpr FixedCommand kFixedCommands[] = {
-    {IDM_ABOUT, About},
-    {IDM_NEWGAME, NewGame},
-    {IDM_LOADGAME, LoadGame},
-    {IDM_SAVEGAME, SaveGame},
-    {IDM_EXIT, Exit},
-    {IDM_UNDO, Undo},
-    {IDM_AUTOPLAY, AutoPlay},
-    {IDM_SOUNDS, Sounds},
-    {IDM_HELPCONTENTS, HelpContents},
-    {IDM_HELPSEARCH, HelpSearch},
-    {IDM_REPLAY, Replay},
-    {IDM_SMALLCARDS, SmallCards},
-    {IDM_LARGECARDS, LargeCards},
-    {IDM_SCOREHISTORY, ScoreHistory},
+    {IDM_ABOUT, [](HWND, core::HostCore&) { ShowAbout(); }},
+    {IDM_NEWGAME, [](HWND, core::HostCore& core) { modules::NewGame(core); }},
+    {IDM_LOADGAME, [](HWND, core::HostCore&) { persistence::ShowLoadGameDialog(); }},
+    {IDM_SAVEGAME, [](HWND, core::HostCore&) { persistence::ShowSaveGameDialog(); }},
+    {IDM_EXIT, [](HWND window, core::HostCore&) { DestroyWindow(window); }},
+    {IDM_UNDO, [](HWND, core::HostCore& core) { modules::Undo(core); }},
+    {IDM_AUTOPLAY, [](HWND, core::HostCore& core) { modules::ToggleAutoPlay(core); }},
+    {IDM_SOUNDS, [](HWND, core::HostCore& core) { modules::ToggleSounds(core); }},
+    {IDM_HELPCONTENTS, [](HWND, core::HostCore&) { ShowHelpContents(); }},
+    {IDM_HELPSEARCH, [](HWND, core::HostCore&) { ShowHelpSearch(); }},
+    {IDM_REPLAY, [](HWND, core::HostCore& core) { modules::Deal(core); }},
+    {IDM_SMALLCARDS,
+     [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Small, true); }},
+    {IDM_LARGECARDS,
+     [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Large, true); }},
+    {IDM_SCOREHISTORY, [](HWND, core::HostCore&) { ShowScoreHistory(); }},
 };
 
-void RunFixedCommand(HWND window, int id)
+void RunFixedCommand(HWND window, core::HostCore& core, int id)
 {
     for (const FixedCommand& command : kFixedCommands) {
         if (command.id == id) {
-            command.run(window);
+            command.run(window, core);
             return;
         }
     }
@@ -124,14 +53,14 @@ void RunFixedCommand(HWND window, int id)
 
 void OnCommand(HWND window, int id, HWND, UINT)
 {
-    const modules::HostCore& core = TheCore();
+    core::HostCore& core = core::TheCore();
     const Command command = ClassifyCommand(id, core.flow.optionCount, core.modules.count);
     switch (command.kind) {
-    case CommandKind::ModuleOption: modules::OptionCommand(id); break;
-    case CommandKind::CardSet: table::SelectCardSet(command.index, true); break;
-    case CommandKind::Background: furniture::SelectBackground(command.index); break;
-    case CommandKind::GameRow: modules::ChooseGameRow(command.index); break;
-    case CommandKind::Fixed: RunFixedCommand(window, command.index); break;
+    case CommandKind::ModuleOption: modules::SelectOption(core, id); break;
+    case CommandKind::CardSet: modules::SelectCardSet(core, static_cast<int16_t>(command.index), true); break;
+    case CommandKind::Background: modules::SelectBackground(core, static_cast<int16_t>(command.index)); break;
+    case CommandKind::GameRow: modules::ChooseGame(core, command.index); break;
+    case CommandKind::Fixed: RunFixedCommand(window, core, command.index); break;
     case CommandKind::None: break;
     }
 }

@@ -1,6 +1,6 @@
 #include "shell/win/dialog_helpers.h"
 
-#include "shell/win/gdi_owner.h"
+#include "core/win/gdi_owner.h"
 #include "shell/window_fit.h"
 
 namespace shell {
@@ -18,7 +18,7 @@ void DrawRaisedFrame(HWND dialog)
 {
     RECT client;
     GetClientRect(dialog, &client);
-    WindowDC dc(dialog);
+    core::WindowDC dc(dialog);
     HBRUSH light = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     HBRUSH dark = static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH));
     for (const FrameFill& fill : RaisedFrameFills(FromRect(client))) {

@@ -2,17 +2,29 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "shell/win/app.h"
+#include "core/win/app.h"
 #include "shell/win/main_window.h"
 #include "shell/win/startup.h"
+#include "shell/win/win32_seam.h"
 
-namespace shell {
+namespace core {
 
 App& TheApp()
 {
     static App app;
     return app;
 }
+
+HostCore& TheCore()
+{
+    static shell::Win32Seam seam;
+    static HostCore core(seam);
+    return core;
+}
+
+}  // namespace core
+
+namespace shell {
 
 namespace {
 
@@ -25,7 +37,7 @@ void StyleDialogControls()
 
 int RunMessageLoop()
 {
-    const App& app = TheApp();
+    const core::App& app = core::TheApp();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (TranslateAcceleratorA(app.mainWindow, app.accelerators, &msg)) continue;

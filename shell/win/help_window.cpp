@@ -8,9 +8,8 @@
 
 #include "resources/resource.h"
 #include "shell/help_topics.h"
-#include "shell/win/app.h"
+#include "core/win/app.h"
 #include "shell/win/dialog_helpers.h"
-#include "shell/win/host.h"
 #include "shell/win/services.h"
 
 namespace shell {
@@ -30,7 +29,7 @@ HelpWindow& TheHelp()
 }
 
 // The RULES text a game module carries, as a topic.
-HelpTopic RulesOf(const modules::ModuleEntry& row)
+HelpTopic RulesOf(const core::ModuleEntry& row)
 {
     HMODULE library = static_cast<HMODULE>(row.library);
     const char* text = nullptr;
@@ -49,7 +48,7 @@ HelpTopic RulesOf(const modules::ModuleEntry& row)
 std::vector<HelpTopic> AllTopics()
 {
     std::vector<HelpTopic> topics = HostHelpTopics();
-    const modules::ModuleTable& table = TheCore().modules;
+    const core::ModuleTable& table = core::TheCore().modules;
     for (int i = 0; i < table.count; ++i) topics.push_back(RulesOf(table.rows[static_cast<size_t>(i)]));
     return topics;
 }
@@ -127,7 +126,7 @@ void OpenHelp(bool inSearch)
     HelpWindow& help = TheHelp();
     if (help.dialog) return;
     help.startInSearch = inSearch;
-    DialogBoxParamA(TheApp().instance, "HELPWINDOW", TheApp().mainWindow, HelpProc, 0);
+    DialogBoxParamA(core::TheApp().instance, "HELPWINDOW", core::TheApp().mainWindow, HelpProc, 0);
 }
 
 }  // namespace

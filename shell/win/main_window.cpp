@@ -5,12 +5,12 @@
 
 #include "furniture/win/furniture.h"
 #include "modules/tessel_module.h"
-#include "modules/win/game_flow.h"
+#include "modules/service_messages.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
-#include "shell/win/app.h"
-#include "shell/win/surfaces.h"
-#include "table/win/paint_table.h"
+#include "core/win/app.h"
+#include "shell/win/window_state.h"
+#include "shell/win/paint_table.h"
 
 namespace shell {
 
@@ -31,7 +31,7 @@ void OnSize(HWND window, UINT, int width, int height)
 
 void OnPaint(HWND window)
 {
-    table::PaintTable(window);
+    PaintTable(window);
 }
 
 BOOL OnEraseBackground(HWND window, HDC dc)
@@ -71,7 +71,8 @@ LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item)
 // Only the service messages that answer something return their result.
 LRESULT OnServiceMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = modules::HandleServiceMessage(message, wParam, lParam);
+    const LRESULT result = static_cast<LRESULT>(modules::HandleServiceMessage(
+        core::TheCore(), message, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam)));
     switch (message) {
     case HM_CREATESTACK:
     case HM_SHUFFLE:
@@ -93,7 +94,7 @@ bool RegisterMainWindowClass(HINSTANCE instance)
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszMenuName = "TesselMenu";
-    wc.lpszClassName = kMainClassName;
+    wc.lpszClassName = core::kMainClassName;
     return RegisterClassA(&wc) != 0;
 }
 

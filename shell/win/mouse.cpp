@@ -2,10 +2,10 @@
 #include <windows.h>
 
 #include "furniture/win/furniture.h"
-#include "interaction/win/table_mouse.h"
-#include "shell/win/host.h"
+#include "interaction/dragging.h"
+#include "core/win/app.h"
 #include "shell/win/main_window.h"
-#include "shell/win/surfaces.h"
+#include "shell/win/window_state.h"
 #include "shell/win/win32_seam.h"
 
 namespace shell {
@@ -15,14 +15,14 @@ namespace {
 // The mouse plays cards only while a deal is in play.
 bool GameInPlay()
 {
-    return TheCore().state.gameInPlay != 0;
+    return core::TheCore().state.gameInPlay != 0;
 }
 
 }  // namespace
 
 void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
 {
-    Surfaces& s = TheSurfaces();
+    WindowState& s = TheWindowState();
     if (furniture::PressButton(x, y)) {
         s.buttonTracking = true;
         return;
@@ -30,30 +30,30 @@ void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
     if (!GameInPlay()) return;
     s.buttonTracking = false;
     if (doubleClick)
-        interaction::DoubleClickCards(x, y);
+        interaction::DoubleClickCards(core::TheCore(), x, y);
     else
-        interaction::PickUpCards(x, y);
+        interaction::PickUpCards(core::TheCore(), x, y);
 }
 
 void OnMouseMove(HWND, int x, int y, UINT keys)
 {
     if (!(keys & MK_LBUTTON)) return;
-    if (TheSurfaces().buttonTracking)
+    if (TheWindowState().buttonTracking)
         furniture::TrackButton(x, y);
     else if (GameInPlay())
-        interaction::DragCards(x, y);
+        interaction::DragCards(core::TheCore(), x, y);
 }
 
 void OnLeftButtonUp(HWND, int x, int y, UINT)
 {
-    Surfaces& s = TheSurfaces();
+    WindowState& s = TheWindowState();
     // A press taken while a game was in play always gets its release, even
     // when the game ended meanwhile: the mouse is let go and lifted cards
     // go back.
     if (s.buttonTracking)
         furniture::ReleaseButton();
-    else if (GameInPlay() || TheCore().drag.leftPressed)
-        interaction::DropCards(x, y);
+    else if (GameInPlay() || core::TheCore().drag.leftPressed)
+        interaction::DropCards(core::TheCore(), x, y);
     s.buttonTracking = false;
 }
 
@@ -62,17 +62,17 @@ void OnCaptureChanged(HWND window, HWND newOwner)
     // Another window took the mouse in the middle of a drag or a card view
     // (a menu, a message box, a switch to another program): the cards go
     // back and the viewed card goes away.
-    if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::MouseCaptureLost();
+    if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::MouseCaptureLost(core::TheCore());
 }
 
 void OnRightButtonDown(HWND, BOOL, int x, int y, UINT)
 {
-    interaction::ShowCard(x, y);
+    interaction::ShowCard(core::TheCore(), x, y);
 }
 
 void OnRightButtonUp(HWND, int x, int y, UINT)
 {
-    interaction::HideCard(x, y);
+    interaction::HideCard(core::TheCore(), x, y);
 }
 
 }  // namespace shell

@@ -1,15 +1,16 @@
 #include "shell/win/placement.h"
 
-#include "shell/win/app.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 #include "shell/win/settings.h"
-#include "shell/win/surfaces.h"
+#include "shell/win/window_state.h"
 
 namespace shell {
 
 namespace {
 
 constexpr DWORD kMainExStyle = 0x40310;  // app window, raised edge, sunken client, accepts files
+constexpr int kLargeDesktopWidth = 960;
+constexpr int kLargeDesktopHeight = 720;
 
 table::Rect FromRect(const RECT& r)
 {
@@ -30,14 +31,14 @@ WindowFit WindowRectForTable(int32_t tableWidth, int32_t tableHeight)
 
 void PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight)
 {
-    TheCore().view.origin = shell::PlaceTableOrigin(clientWidth, clientHeight, TheSurfaces().tableExtent);
+    core::TheCore().view.origin = shell::PlaceTableOrigin(clientWidth, clientHeight, TheWindowState().tableExtent);
 }
 
 void FitWindowToTable(int32_t smallWidth, int32_t smallHeight)
 {
-    modules::HostCore& core = TheCore();
-    Surfaces& s = TheSurfaces();
-    HWND window = TheApp().mainWindow;
+    core::HostCore& core = core::TheCore();
+    WindowState& s = TheWindowState();
+    HWND window = core::TheApp().mainWindow;
 
     s.tableExtent = TableExtent(smallWidth, smallHeight, core.cardSize());
     const WindowFit fit = WindowRectForTable(s.tableExtent.width, s.tableExtent.height);
@@ -45,7 +46,7 @@ void FitWindowToTable(int32_t smallWidth, int32_t smallHeight)
         MessageBoxA(window,
                     "Warning!  Your display is too small to fit this game entirely on the screen.  "
                     "Choose the SMALL card size for better viewing",
-                    kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+                    core::kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
     }
     s.displayWarned = false;
 
@@ -70,21 +71,28 @@ void FitWindowToTable(int32_t smallWidth, int32_t smallHeight)
     UpdateWindow(window);
 }
 
-void RefitWindow()
+void WarnAboutSmallDisplay()
 {
-    modules::HostCore& core = TheCore();
-    if (const modules::ModuleEntry* m = core.currentModule()) FitWindowToTable(m->tableWidth, m->tableHeight);
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    if (desktop.right - desktop.left >= kLargeDesktopWidth && desktop.bottom - desktop.top >= kLargeDesktopHeight)
+        return;
+    MessageBoxA(core::TheApp().mainWindow,
+                "Warning!  Your display may be too small to play Lumora Solitaire with the LARGE card size.  "
+                "You may experience some clipping.",
+                core::kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+    TheWindowState().displayWarned = true;
 }
 
 void ApplySavedPlacement(int /*showCommand*/)
 {
-    HWND window = TheApp().mainWindow;
+    HWND window = core::TheApp().mainWindow;
     // The show command saved at the last exit, or the one the program was
     // started with when nothing was saved.
     const persistence::CurStateRecord& saved = TheCurState();
     // The same game as at the last exit comes back as it was left, at its
     // old place and size, maximised, minimised or normal.
-    if (persistence::RestoresSavedRect(saved, CurStateWasRead(), TheCore().flow.currentModule)) {
+    if (persistence::RestoresSavedRect(saved, CurStateWasRead(), core::TheCore().flow.currentModule)) {
         WINDOWPLACEMENT placement{};
         placement.length = sizeof placement;
         GetWindowPlacement(window, &placement);

@@ -17,8 +17,9 @@ void PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight);
 // Sizes the window for a game's table (small-card pixels), warns once when
 // large cards make it much too big, and repaints the whole window.
 void FitWindowToTable(int32_t smallWidth, int32_t smallHeight);
-// The same for the current game, after the card size changed.
-void RefitWindow();
+// Before large cards are loaded: warns when the display is smaller than
+// 960 x 720, and keeps the table-size warning of the next fit quiet.
+void WarnAboutSmallDisplay();
 
 // Shows the window at the end of start-up.
 void ApplySavedPlacement(int showCommand);

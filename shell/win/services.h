@@ -1,4 +1,4 @@
-// Settings, the splash and About dialogs, and help.
+// Settings, the splash and About dialogs, Score History, and help.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,9 @@ void ShowSplash();
 void CloseSplash();
 void ShowAbout();
 void ReleaseStartSound();
+
+// The program's own dialogs.
+void ShowScoreHistory();
 
 void ShowHelpContents();
 void ShowHelpSearch();

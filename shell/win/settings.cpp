@@ -5,9 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/win/app.h"
 #include "shell/association.h"
-#include "shell/win/app.h"
-#include "shell/win/host.h"
 #include "shell/win/services.h"
 
 namespace shell {
@@ -91,9 +90,9 @@ void WriteSettings()
     Settings& s = TheSettings();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    GetWindowPlacement(TheApp().mainWindow, &placement);
+    GetWindowPlacement(core::TheApp().mainWindow, &placement);
     const RECT& r = placement.rcNormalPosition;
-    s.record = persistence::CurStateAtExit(s.record, TheCore().flow.currentModule, placement.showCmd, r.left, r.top,
+    s.record = persistence::CurStateAtExit(s.record, core::TheCore().flow.currentModule, placement.showCmd, r.left, r.top,
                                            r.right, r.bottom);
     HKEY key = nullptr;
     if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, &key) != ERROR_SUCCESS) return;

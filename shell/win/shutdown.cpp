@@ -2,13 +2,13 @@
 #include <windows.h>
 
 #include "furniture/win/furniture.h"
-#include "interaction/win/table_mouse.h"
+#include "interaction/card_motion.h"
 #include "modules/win/module_table.h"
 #include "persistence/win/resume.h"
-#include "shell/win/app.h"
+#include "core/win/app.h"
 #include "shell/win/main_window.h"
 #include "shell/win/services.h"
-#include "shell/win/surfaces.h"
+#include "shell/win/window_state.h"
 #include "table/win/card_images.h"
 
 namespace shell {
@@ -17,13 +17,13 @@ void OnDestroy(HWND)
 {
     // A start-up that failed never read the stored scores and settings, so
     // it must not write its empty ones over them.
-    if (!TheApp().startupFailed) {
+    if (!core::TheApp().startupFailed) {
         persistence::WriteScoresAndResume();
         WriteSettings();
     }
     modules::CloseAllModules();
     table::ReleaseCardImages();
-    interaction::DiscardTable();
+    interaction::DiscardTable(core::TheCore());
     furniture::ReleaseFurniture();
     ReleaseSurfaces();
     ReleaseStartSound();

@@ -5,10 +5,9 @@
 #include <cstdio>
 
 #include "resources/resource.h"
-#include "shell/win/app.h"
+#include "core/win/app.h"
 #include "shell/win/dialog_helpers.h"
-#include "shell/win/gdi_owner.h"
-#include "shell/win/host.h"
+#include "core/win/gdi_owner.h"
 #include "shell/win/services.h"
 
 namespace shell {
@@ -18,7 +17,7 @@ namespace {
 // One instance: the splash and the About box never exist at the same time.
 struct SplashState {
     HWND picture = nullptr;
-    MemoryDC surface;
+    core::MemoryDC surface;
     HGDIOBJ previous = nullptr;  // what the surface held before our bitmap
     HBITMAP bitmap = nullptr;    // owned; selected into the surface
     int width = 0;
@@ -39,7 +38,7 @@ void ShowPicture(const char* name)
     if (s.previous) SelectObject(s.surface.get(), s.previous);
     if (s.bitmap) DeleteObject(s.bitmap);
     s.previous = nullptr;
-    s.bitmap = LoadBitmapA(TheApp().instance, name);
+    s.bitmap = LoadBitmapA(core::TheApp().instance, name);
     s.width = s.height = 0;
     BITMAP info{};
     if (s.bitmap && GetObjectA(s.bitmap, sizeof info, &info)) {
@@ -54,19 +53,19 @@ void OnInitDialog(HWND dialog)
     SplashState& s = State();
     s.picture = GetDlgItem(dialog, IDC_SPLASH_PICTURE);
     {
-        WindowDC dc(dialog);
+        core::WindowDC dc(dialog);
         s.surface.reset(CreateCompatibleDC(dc.get()));
     }
     ShowPicture("SPLASHIMAGE");
 
     char version[32] = {}, platform[32] = {}, line[80];
-    LoadStringA(TheApp().instance, IDS_VERSION, version, sizeof version);
-    LoadStringA(TheApp().instance, IDS_PLATFORM, platform, sizeof platform);
+    LoadStringA(core::TheApp().instance, IDS_VERSION, version, sizeof version);
+    LoadStringA(core::TheApp().instance, IDS_PLATFORM, platform, sizeof platform);
     std::snprintf(line, sizeof line, "%s for %s", version, platform);
     SetDlgItemTextA(dialog, IDC_SPLASH_VERSION, line);
 
     char loading[128] = {};
-    if (TheApp().splashUp) LoadStringA(TheApp().instance, IDS_LOADING, loading, sizeof loading);
+    if (core::TheApp().splashUp) LoadStringA(core::TheApp().instance, IDS_LOADING, loading, sizeof loading);
     SetDlgItemTextA(dialog, IDC_SPLASH_LOADLINE, loading);
 
     const Delta d = FitDialogToBitmap(dialog, IDC_SPLASH_PICTURE, s.bitmap);
@@ -87,7 +86,7 @@ void OnPaint(HWND dialog)
         RECT client;
         GetClientRect(s.picture, &client);
         const table::Point at = CentredIn(client.right, client.bottom, s.width, s.height);
-        WindowDC dc(s.picture);
+        core::WindowDC dc(s.picture);
         BitBlt(dc.get(), at.x, at.y, s.width, s.height, s.surface.get(), 0, 0, SRCCOPY);
     }
     DrawRaisedFrame(dialog);
@@ -97,7 +96,7 @@ void OnPaint(HWND dialog)
 void OnPageTurn(HWND dialog)
 {
     SplashState& s = State();
-    if (TheApp().splashUp) return;
+    if (core::TheApp().splashUp) return;
     if (s.firstPage) {
         ShowPicture("CREDITSIMAGE");
         InvalidateRect(dialog, nullptr, FALSE);
@@ -133,9 +132,9 @@ INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM)
 
 void PlayStartSound()
 {
-    if (!TheCore().state.sounds) return;
+    if (!core::TheCore().state.sounds) return;
     SplashState& s = State();
-    HINSTANCE instance = TheApp().instance;
+    HINSTANCE instance = core::TheApp().instance;
     if (HRSRC found = FindResourceA(instance, "STARTSOUND", "SOUND")) s.startSound = LoadResource(instance, found);
     if (const void* data = s.startSound ? LockResource(s.startSound) : nullptr)
         sndPlaySoundA(static_cast<const char*>(data), SND_ASYNC | SND_MEMORY);
@@ -146,7 +145,7 @@ void PlayStartSound()
 void ShowSplash()
 {
     PlayStartSound();
-    App& app = TheApp();
+    core::App& app = core::TheApp();
     app.splashUp = true;
     app.splash = CreateDialogA(app.instance, "SPLASH", app.mainWindow, SplashProc);
     // No message loop runs until start-up ends: paint the splash now.
@@ -155,7 +154,7 @@ void ShowSplash()
 
 void CloseSplash()
 {
-    App& app = TheApp();
+    core::App& app = core::TheApp();
     if (app.splash) DestroyWindow(app.splash);
     app.splash = nullptr;
     app.splashUp = false;
@@ -163,7 +162,7 @@ void CloseSplash()
 
 void ShowAbout()
 {
-    App& app = TheApp();
+    core::App& app = core::TheApp();
     app.splashUp = false;
     DialogBoxA(app.instance, "SPLASH", app.mainWindow, SplashProc);
 }

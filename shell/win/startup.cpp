@@ -5,18 +5,17 @@
 #include <cstring>
 
 #include "furniture/win/furniture.h"
-#include "modules/win/game_flow.h"
+#include "modules/game_flow.h"
 #include "modules/win/module_table.h"
-#include "persistence/win/file_io.h"
+#include "core/win/executable_folder.h"
 #include "persistence/win/resume.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/command_tail.h"
-#include "shell/win/app.h"
-#include "shell/win/host.h"
+#include "core/win/app.h"
 #include "shell/win/placement.h"
 #include "shell/win/services.h"
-#include "shell/win/surfaces.h"
+#include "core/win/surfaces.h"
 #include "table/win/card_images.h"
 
 namespace shell {
@@ -29,7 +28,7 @@ constexpr int kStartTableSize = 400;
 HWND CreateMainWindow(HINSTANCE instance)
 {
     const table::Rect r = WindowRectForTable(kStartTableSize, kStartTableSize).window;
-    return CreateWindowExA(kMainExStyle, kMainClassName, kProgramTitle, WS_OVERLAPPEDWINDOW,
+    return CreateWindowExA(kMainExStyle, core::kMainClassName, core::kProgramTitle, WS_OVERLAPPEDWINDOW,
                            r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                            instance, nullptr);
 }
@@ -37,7 +36,7 @@ HWND CreateMainWindow(HINSTANCE instance)
 void CheckOptionItems(HWND window)
 {
     HMENU menu = GetMenu(window);
-    const persistence::HostState& state = TheCore().state;
+    const core::HostState& state = core::TheCore().state;
     CheckMenuItem(menu, IDM_AUTOPLAY, MF_BYCOMMAND | (state.autoPlay ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, IDM_SOUNDS, MF_BYCOMMAND | (state.sounds ? MF_CHECKED : MF_UNCHECKED));
 }
@@ -47,7 +46,7 @@ bool OpenCommandLineGame(const char* tail)
 {
     const auto path = SavedGamePathFromTail(tail);
     if (!path) return false;
-    App& app = TheApp();
+    core::App& app = core::TheApp();
     std::memcpy(app.commandPath, path->c_str(), path->size() + 1);
     return persistence::LoadGameFile(app.commandPath);
 }
@@ -55,7 +54,7 @@ bool OpenCommandLineGame(const char* tail)
 // Tears down a start-up that cannot go on; nothing stored is replaced.
 bool Abandon(HWND window)
 {
-    TheApp().startupFailed = true;
+    core::TheApp().startupFailed = true;
     if (window) DestroyWindow(window);
     return false;
 }
@@ -66,7 +65,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
 {
     // Every file the program keeps or opens lies beside it; from a folder
     // too deep for their paths nothing could be found or kept.
-    if (persistence::ExecutableFolder().empty()) {
+    if (core::ExecutableFolder().empty()) {
         MessageBoxA(nullptr,
                     "Lumora Solitaire cannot run from this folder because its path is too long. "
                     "Move the folder that holds lumora.exe to a place with a shorter path, "
@@ -74,13 +73,13 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
                     "Lumora Solitaire Error", MB_OK | MB_ICONSTOP);
         return false;
     }
-    App& app = TheApp();
+    core::App& app = core::TheApp();
     app.instance = instance;
     app.accelerators = LoadAcceleratorsA(instance, "TSLNACC");
 
     HWND window = CreateMainWindow(instance);
     app.mainWindow = window;
-    if (!window || !TheSurfaces().backBuffer) return Abandon(window);
+    if (!window || !core::TheSurfaces().backBuffer) return Abandon(window);
 
     persistence::RestoreHostState();
     ReadSettingsAndAssociate(showCommand);
@@ -97,7 +96,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     CloseSplash();
     DragAcceptFiles(window, TRUE);
     const bool loaded = OpenCommandLineGame(commandTail);
-    if (!resumed && !loaded) modules::ChooseStartupGame();
+    if (!resumed && !loaded) modules::ChooseStartupGame(core::TheCore());
     ApplySavedPlacement(showCommand);
     return true;
 }

@@ -1,9 +1,21 @@
-#include "shell/win/surfaces.h"
+// The main window's drawing surfaces, made with the window and resized with it.
+#include "core/win/surfaces.h"
 
 #include <cstdlib>
 
-#include "shell/win/host.h"
+#include "core/win/app.h"
 #include "shell/win/placement.h"
+#include "shell/win/window_state.h"
+
+namespace core {
+
+Surfaces& TheSurfaces()
+{
+    static Surfaces surfaces;
+    return surfaces;
+}
+
+}  // namespace core
 
 namespace shell {
 
@@ -30,26 +42,26 @@ HPALETTE MakeHostPalette(HDC screen)
 
 }  // namespace
 
-Surfaces& TheSurfaces()
+WindowState& TheWindowState()
 {
-    static Surfaces surfaces;
-    return surfaces;
+    static WindowState state;
+    return state;
 }
 
 void CreateSurfaces(HWND window)
 {
-    Surfaces& s = TheSurfaces();
+    core::Surfaces& s = core::TheSurfaces();
     RECT client;
     GetClientRect(window, &client);
     {
-        WindowDC screen(nullptr);
+        core::WindowDC screen(nullptr);
         s.backDC.reset(CreateCompatibleDC(screen.get()));
         s.scratchDC.reset(CreateCompatibleDC(screen.get()));
         s.backBuffer.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
         s.palette.reset(MakeHostPalette(screen.get()));
     }
-    s.tableExtent = {client.right, client.bottom - kStripHeight};
-    modules::HostCore& core = TheCore();
+    TheWindowState().tableExtent = {client.right, client.bottom - kStripHeight};
+    core::HostCore& core = core::TheCore();
     core.clientWidth = client.right;
     core.clientHeight = client.bottom;
     core.view.origin = {0, kStripHeight};
@@ -61,13 +73,13 @@ void CreateSurfaces(HWND window)
 
 void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)
 {
-    Surfaces& s = TheSurfaces();
+    core::Surfaces& s = core::TheSurfaces();
     s.backBuffer.reset();
     {
-        WindowDC dc(window);
+        core::WindowDC dc(window);
         s.backBuffer.reset(CreateCompatibleBitmap(dc.get(), clientWidth, clientHeight));
     }
-    modules::HostCore& core = TheCore();
+    core::HostCore& core = core::TheCore();
     core.clientWidth = clientWidth;
     core.clientHeight = clientHeight;
     core.paint.fullRepaint = true;
@@ -76,7 +88,7 @@ void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)
 
 void ReleaseSurfaces()
 {
-    Surfaces& s = TheSurfaces();
+    core::Surfaces& s = core::TheSurfaces();
     s.backBuffer.reset();
     s.backDC.reset();
     s.scratchDC.reset();

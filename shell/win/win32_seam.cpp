@@ -4,10 +4,9 @@
 
 #include "furniture/win/furniture.h"
 #include "interaction/win/drag_image.h"
-#include "modules/win/game_over.h"
-#include "shell/win/app.h"
-#include "shell/win/gdi_owner.h"
-#include "shell/win/host.h"
+#include "shell/win/game_over.h"
+#include "core/win/app.h"
+#include "core/win/gdi_owner.h"
 #include "shell/win/placement.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
@@ -23,7 +22,7 @@ constexpr int kGameCommands[] = {102, 113, 107, 104};
 
 HWND Main()
 {
-    return TheApp().mainWindow;
+    return core::TheApp().mainWindow;
 }
 
 RECT ToRect(const table::Rect& r)
@@ -55,9 +54,9 @@ void Win32Seam::RepaintNow()
     UpdateWindow(Main());
 }
 
-bool Win32Seam::MakeDragImage(const CardStack& drag, int32_t width, int32_t height)
+bool Win32Seam::MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width, int32_t height)
 {
-    return interaction::MakeDragImage(Main(), drag, width, height);
+    return interaction::MakeDragImage(Main(), drag, view, width, height);
 }
 
 void Win32Seam::DrawDragImage(table::Point topLeft)
@@ -70,19 +69,19 @@ void Win32Seam::ReleaseDragImage()
     interaction::ReleaseDragImage();
 }
 
-void Win32Seam::DrawStackOnWindow(const CardStack& stack)
+void Win32Seam::DrawStackOnWindow(const CardStack& stack, const table::TableView& view)
 {
-    WindowDC dc(Main());
-    table::DrawStack(dc.get(), stack, TheCore().view);
+    core::WindowDC dc(Main());
+    table::DrawStack(dc.get(), stack, view);
 }
 
 void Win32Seam::DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft)
 {
-    WindowDC dc(Main());
+    core::WindowDC dc(Main());
     table::DrawCardPicture(dc.get(), image, faceDown, topLeft);
 }
 
-void Win32Seam::PlaySound(interaction::Sound sound, interaction::SoundMode mode)
+void Win32Seam::PlaySound(core::Sound sound, core::SoundMode mode)
 {
     furniture::PlayHostSound(sound, mode);
 }
@@ -148,9 +147,8 @@ void Win32Seam::CheckMenuItem(int command, bool checked)
     ::CheckMenuItem(GetMenu(Main()), command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void Win32Seam::CheckGameListRow(int row)
+void Win32Seam::CheckGameListRow(int row, int rows)
 {
-    const int rows = TheCore().modules.count;
     for (int i = 0; i < rows; ++i) CheckMenuItem(kGameListFirstId + i, i == row);
 }
 
@@ -174,7 +172,7 @@ void Win32Seam::RedrawMenuBar()
 
 void Win32Seam::ShowGameOver(bool won)
 {
-    modules::ShowGameOverDialog(Main(), won);
+    ShowGameOverDialog(Main(), won);
 }
 
 void Win32Seam::PostCommand(int command)
@@ -189,12 +187,21 @@ void Win32Seam::ShowMessage(const char* text, const char* caption)
 
 bool Win32Seam::CardSizeAvailable(table::CardSize size)
 {
-    return size == table::CardSize::Large ? table::LargeCardsAvailable() : table::SmallCardsAvailable();
+    return table::CardSizeAvailable(size);
 }
 
-void Win32Seam::LoadCardPictures(table::CardSize size)
+bool Win32Seam::CardPicturesLoaded(table::CardSize size)
 {
-    table::SelectCardSize(static_cast<int>(size), false);
+    return table::CardPicturesLoaded(size);
+}
+
+// Large cards on a small display: the player is warned before they come.
+bool Win32Seam::LoadCardPictures(table::CardSize size)
+{
+    if (table::CardPicturesLoaded(size)) return true;
+    if (!table::CardSizeAvailable(size)) return false;
+    if (size == table::CardSize::Large) WarnAboutSmallDisplay();
+    return table::LoadCardPictures(size);
 }
 
 }  // namespace shell

@@ -1,27 +1,28 @@
 // Carries out what the platform-free core asks of the window system, on the
-// main window.
+// main window. It reads nothing of the core and calls nothing in it: what it
+// needs comes with each call.
 #pragma once
 
 #include <windows.h>
 
-#include "interaction/host_seam.h"
+#include "core/host_seam.h"
 
 namespace shell {
 
-class Win32Seam final : public interaction::HostSeam {
+class Win32Seam final : public core::HostSeam {
 public:
     void Invalidate(const table::Rect& area, bool erase) override;
     void InvalidateClient(bool erase) override;
     void ValidateRect(const table::Rect& area) override;
     void RepaintNow() override;
 
-    bool MakeDragImage(const CardStack& drag, int32_t width, int32_t height) override;
+    bool MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width, int32_t height) override;
     void DrawDragImage(table::Point topLeft) override;
     void ReleaseDragImage() override;
-    void DrawStackOnWindow(const CardStack& stack) override;
+    void DrawStackOnWindow(const CardStack& stack, const table::TableView& view) override;
     void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) override;
 
-    void PlaySound(interaction::Sound sound, interaction::SoundMode mode) override;
+    void PlaySound(core::Sound sound, core::SoundMode mode) override;
 
     void CaptureMouse() override;
     void ReleaseMouse() override;
@@ -34,7 +35,7 @@ public:
     void FitWindowToTable(int32_t width, int32_t height) override;
     void EnableGameCommands() override;
     void CheckMenuItem(int command, bool checked) override;
-    void CheckGameListRow(int row) override;
+    void CheckGameListRow(int row, int rows) override;
     void AppendOptionItem(int command, const char* text, bool separatorFirst) override;
     void RemoveOptionItems(int32_t count) override;
     void RedrawMenuBar() override;
@@ -42,7 +43,8 @@ public:
     void PostCommand(int command) override;
     void ShowMessage(const char* text, const char* caption) override;
     bool CardSizeAvailable(table::CardSize size) override;
-    void LoadCardPictures(table::CardSize size) override;
+    bool CardPicturesLoaded(table::CardSize size) override;
+    bool LoadCardPictures(table::CardSize size) override;
 
     // True while the program lets go of the mouse itself, so that the
     // capture change it causes is not taken for another window's grab.

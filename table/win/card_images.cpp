@@ -1,12 +1,11 @@
 #include "table/win/card_images.h"
 
-#include "furniture/win/furniture.h"
-#include "modules/card_choice.h"
-#include "persistence/win/file_io.h"
+#include "core/win/app.h"
+#include "core/win/executable_folder.h"
+#include "core/win/surfaces.h"
 #include "resources/resource.h"
-#include "shell/win/app.h"
-#include "shell/win/host.h"
-#include "shell/win/surfaces.h"
+#include "table/drawable.h"
+#include "table/win/dib_bitmap.h"
 
 namespace table {
 
@@ -14,8 +13,6 @@ namespace {
 
 constexpr char kSmallLibrary[] = "DECKMINI.DLL";
 constexpr char kLargeLibrary[] = "DECKMAXI.DLL";
-constexpr int kLargeDesktopWidth = 960;
-constexpr int kLargeDesktopHeight = 720;
 
 struct CardLibraries {
     HMODULE small = nullptr;
@@ -37,7 +34,7 @@ CardImageStore& Store()
 // A library beside the program, whatever the current folder, loaded.
 HMODULE OpenLibrary(const char* name)
 {
-    const std::string path = persistence::BesideExecutable(name);
+    const std::string path = core::BesideExecutable(name);
     if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
     return LoadLibraryA(path.c_str());
 }
@@ -45,19 +42,13 @@ HMODULE OpenLibrary(const char* name)
 // Greys a menu item where the menu still has it.
 void GreyItem(int command)
 {
-    EnableMenuItem(GetMenu(shell::TheApp().mainWindow), static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
-}
-
-void CheckItem(int command, bool checked)
-{
-    CheckMenuItem(GetMenu(shell::TheApp().mainWindow), static_cast<UINT>(command),
-                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(GetMenu(core::TheApp().mainWindow), static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
 }
 
 bool LoadPicture(CardPicture& p, HMODULE library, int number, int32_t w, int32_t h, int32_t fanX, int32_t fanY)
 {
-    p.bitmap.reset(furniture::LoadDibBitmap(library, MAKEINTRESOURCEA(number), shell::TheApp().mainWindow,
-                                            shell::TheSurfaces().palette.get()));
+    p.bitmap.reset(LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow,
+                                            core::TheSurfaces().palette.get()));
     p.width = w;
     p.height = h;
     p.fanX = fanX;
@@ -93,21 +84,8 @@ bool LoadSize(CardSize size, HMODULE library)
 // set outside 0..3, and so do the backs.
 int DrawnCardSet()
 {
-    const int set = shell::TheCore().state.cardSet;
+    const int set = core::TheCore().state.cardSet;
     return set >= 0 && set < kCardSets ? set : 0;
-}
-
-void WarnAboutSmallDisplay()
-{
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    if (desktop.right - desktop.left >= kLargeDesktopWidth && desktop.bottom - desktop.top >= kLargeDesktopHeight)
-        return;
-    MessageBoxA(shell::TheApp().mainWindow,
-                "Warning!  Your display may be too small to play Lumora Solitaire with the LARGE card size.  "
-                "You may experience some clipping.",
-                shell::kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
-    shell::TheSurfaces().displayWarned = true;
 }
 
 }  // namespace
@@ -119,8 +97,8 @@ const CardImageStore& TheCardImages()
 
 const CardPicture* CardFace(int16_t image)
 {
-    if (!modules::DrawableImage(image)) return nullptr;
-    const FaceSlot slot = shell::TheCore().faceMap[static_cast<size_t>(image)];
+    if (!table::DrawableImage(image)) return nullptr;
+    const FaceSlot slot = core::TheCore().faceMap[static_cast<size_t>(image)];
     const CardImageStore& s = Store();
     const CardPicture* p = nullptr;
     switch (slot.group) {
@@ -152,50 +130,30 @@ bool OpenCardLibraries()
     return false;
 }
 
-bool SmallCardsAvailable()
+bool CardSizeAvailable(CardSize size)
 {
-    return Libraries().small != nullptr;
+    return (size == CardSize::Large ? Libraries().large : Libraries().small) != nullptr;
 }
 
-bool LargeCardsAvailable()
+bool CardPicturesLoaded(CardSize size)
 {
-    return Libraries().large != nullptr;
+    const CardImageStore& s = Store();
+    return size == CardSize::Large ? s.largeLoaded : s.smallLoaded;
 }
 
-bool SelectCardSize(int size, bool relayout)
+bool LoadCardPictures(CardSize size)
 {
-    const CardSize wanted = size == 1 ? CardSize::Large : CardSize::Small;
-    CardImageStore& s = Store();
-    if (wanted == CardSize::Large ? s.largeLoaded : s.smallLoaded) return true;
-    HMODULE library = wanted == CardSize::Large ? Libraries().large : Libraries().small;
+    if (CardPicturesLoaded(size)) return true;
+    HMODULE library = size == CardSize::Large ? Libraries().large : Libraries().small;
     if (!library) return false;
-    if (wanted == CardSize::Large) WarnAboutSmallDisplay();
-
-    const bool otherWasLoaded = s.smallLoaded || s.largeLoaded;
     ReleaseCardImages();
-    if (!LoadSize(wanted, library)) {
+    if (!LoadSize(size, library)) {
         ReleaseCardImages();
         return false;
     }
-    modules::HostCore& core = shell::TheCore();
-    modules::SelectCardSet(core, core.state.cardSet, false);
-    (wanted == CardSize::Large ? s.largeLoaded : s.smallLoaded) = true;
-    CheckItem(IDM_SMALLCARDS, wanted == CardSize::Small);
-    CheckItem(IDM_LARGECARDS, wanted == CardSize::Large);
-    modules::CardSizeLoaded(core, wanted, otherWasLoaded, relayout);
-    if (relayout && !core.hasModule()) {
-        // No game to fit the window to: the table is empty, but the picture
-        // is rebuilt all the same.
-        core.paint.fullRepaint = true;
-        core.seam.InvalidateClient(true);
-        core.seam.RepaintNow();
-    }
+    CardImageStore& s = Store();
+    (size == CardSize::Large ? s.largeLoaded : s.smallLoaded) = true;
     return true;
-}
-
-void SelectCardSet(int set, bool redraw)
-{
-    modules::SelectCardSet(shell::TheCore(), static_cast<int16_t>(set), redraw);
 }
 
 void ReleaseCardImages()
@@ -218,14 +176,6 @@ void CloseCardLibraries()
     if (l.small) FreeLibrary(l.small);
     if (l.large) FreeLibrary(l.large);
     l = {};
-}
-
-void ChooseStartupCardSize()
-{
-    modules::HostCore& core = shell::TheCore();
-    core.state.cardSize = static_cast<int16_t>(modules::DefaultCardSize(SmallCardsAvailable()));
-    SelectCardSize(core.state.cardSize, false);
-    SelectCardSet(core.state.cardSet, false);
 }
 
 }  // namespace table

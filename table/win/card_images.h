@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "shell/win/gdi_owner.h"
+#include "core/win/gdi_owner.h"
 #include "table/card_metrics.h"
 #include "table/face_map.h"
 
@@ -14,7 +14,7 @@ namespace table {
 // One loaded picture and the size and fan offsets it is drawn with; the
 // sizes are the card size's constants, never the bitmap's own.
 struct CardPicture {
-    shell::Bitmap bitmap;
+    core::Bitmap bitmap;
     int32_t width = 0;
     int32_t height = 0;
     int32_t fanX = 0;
@@ -31,7 +31,7 @@ struct CardImageStore {
     std::array<CardPicture, kCardSets> backs;
     std::array<CardPicture, kBaseImages> bases;
     CardPicture outline;
-    shell::Brush markBrush;  // the red band of a marked card
+    core::Brush markBrush;  // the red band of a marked card
     bool smallLoaded = false;
     bool largeLoaded = false;
 };
@@ -44,16 +44,15 @@ const CardPicture* CardFace(int16_t image);
 // The back of the current card set, or null.
 const CardPicture* CardBack();
 
+// Opens the libraries beside the program; greys the menu item of a size
+// whose library is missing, and says so when both are.
 bool OpenCardLibraries();
-bool SmallCardsAvailable();
-bool LargeCardsAvailable();
-bool SelectCardSize(int size, bool relayout);
-void SelectCardSet(int set, bool redraw);
+bool CardSizeAvailable(CardSize size);
+bool CardPicturesLoaded(CardSize size);
+// Loads every picture of a size in place of the other size's; true when they
+// are loaded (at once when they were already), false when they cannot be.
+bool LoadCardPictures(CardSize size);
 void ReleaseCardImages();
 void CloseCardLibraries();
-
-// A first start, or a resume file that gave no game: small cards when their
-// library is there, else large, in the card set of the host state.
-void ChooseStartupCardSize();
 
 }  // namespace table

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "modules/card_choice.h"
-#include "shell/win/host.h"
-#include "shell/win/surfaces.h"
+#include "table/drawable.h"
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 #include "table/win/card_images.h"
 
 namespace table {
@@ -47,8 +47,8 @@ const CardPicture* PictureFor(const CardEntry& card)
 void DrawStack(HDC dc, const CardStack& stack, const TableView& view)
 {
     // A direction this program does not know draws nothing rather than guess.
-    if (!modules::DrawableFan(stack.fanDirection)) return;
-    HDC scratch = shell::TheSurfaces().scratchDC.get();
+    if (!table::DrawableFan(stack.fanDirection)) return;
+    HDC scratch = core::TheSurfaces().scratchDC.get();
     if (!scratch) return;
     const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
     const CardImageStore& images = TheCardImages();
@@ -59,7 +59,7 @@ void DrawStack(HDC dc, const CardStack& stack, const TableView& view)
 
     if (stack.framed && images.outline && Visible(clip, x - kFrameMargin, y - kFrameMargin, images.outline))
         Copy(dc, scratch, images.outline, x - kFrameMargin, y - kFrameMargin);
-    if (modules::DrawableBase(stack.baseImage)) {
+    if (table::DrawableBase(stack.baseImage)) {
         const CardPicture& base = images.bases[static_cast<size_t>(stack.baseImage)];
         if (base && Visible(clip, x, y, base)) Copy(dc, scratch, base, x, y);
     }
@@ -93,7 +93,7 @@ void DrawCountLabel(HDC dc, int number, const Rect& area)
 
 void DrawStacksInRect(HDC dc, const Rect& area)
 {
-    const modules::HostCore& core = shell::TheCore();
+    const core::HostCore& core = core::TheCore();
     const StackTable& live = core.table.live();
     for (int i = 0; i < live.count; ++i) {
         const CardStack* s = live[i];
@@ -104,7 +104,7 @@ void DrawStacksInRect(HDC dc, const Rect& area)
 void DrawCardPicture(HDC dc, int16_t image, bool faceDown, Point at)
 {
     const CardPicture* picture = faceDown ? CardBack() : CardFace(image);
-    HDC scratch = shell::TheSurfaces().scratchDC.get();
+    HDC scratch = core::TheSurfaces().scratchDC.get();
     if (!picture || !scratch) return;
     const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
     Copy(dc, scratch, *picture, at.x, at.y);

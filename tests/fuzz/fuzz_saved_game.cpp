@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 #include "persistence/game_file.h"
 #include "persistence/native_game_memory.h"
 #include "tests/fuzz/null_seam.h"
@@ -36,9 +36,9 @@ TSMemory TS_CALL GetGameData(void)
     return block;
 }
 
-void Install(modules::HostCore& core, int row, const char* name)
+void Install(core::HostCore& core, int row, const char* name)
 {
-    modules::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
+    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
     std::strcpy(m.name, name);
     m.tableWidth = 400;
     m.tableHeight = 300;
@@ -51,7 +51,7 @@ void Install(modules::HostCore& core, int row, const char* name)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    modules::HostCore core(g_seam);
+    core::HostCore core(g_seam);
     Install(core, 0, "Fuzz Game");
     Install(core, 1, "Other Game");
     g_seam.smallThere = size % 2 == 0;
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     persistence::VectorSink first;
     if (!persistence::WriteGameFile(core, g_memory, first)) __builtin_trap();
-    modules::HostCore again(g_seam);
+    core::HostCore again(g_seam);
     Install(again, 0, "Fuzz Game");
     Install(again, 1, "Other Game");
     persistence::SpanSource back(first.bytes);

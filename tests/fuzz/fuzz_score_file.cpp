@@ -8,7 +8,7 @@
 
 namespace {
 
-void Names(modules::ModuleTable& t)
+void Names(core::ModuleTable& t)
 {
     const char* names[] = {"Golf", "GOLF", "Klondike", "x", ""};
     t.count = 0;
@@ -19,8 +19,8 @@ void Names(modules::ModuleTable& t)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static modules::ModuleTable table;
-    static modules::ModuleTable back;
+    static core::ModuleTable table;
+    static core::ModuleTable back;
     Names(table);
     for (auto& row : table.rows) row.score = {};
     persistence::SpanSource in(data, size);
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // another case feeds that row, the last such record winning.
     for (int i = 0; i < table.count; ++i) {
         const auto row = static_cast<size_t>(i);
-        modules::ScoreRecord want{};
+        core::ScoreRecord want{};
         for (int j = 0; j < table.count; ++j)
             if (persistence::FindModuleByName(table, table.rows[static_cast<size_t>(j)].name) == i)
                 want = table.rows[static_cast<size_t>(j)].score;

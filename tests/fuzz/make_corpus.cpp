@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 #include "persistence/cur_state.h"
 #include "persistence/game_file.h"
 #include "persistence/native_game_memory.h"
@@ -36,8 +36,8 @@ TSMemory TS_CALL GetGameData(void)
 std::vector<uint8_t> SavedGame(size_t dataBytes, int stacks, int16_t cardSize)
 {
     fuzz::NullSeam seam;
-    modules::HostCore core(seam);
-    modules::ModuleEntry& m = core.modules.rows[0];
+    core::HostCore core(seam);
+    core::ModuleEntry& m = core.modules.rows[0];
     std::strcpy(m.name, "Fuzz Game");
     m.entry.getGameData = GetGameData;
     core.modules.count = 1;
@@ -45,8 +45,8 @@ std::vector<uint8_t> SavedGame(size_t dataBytes, int stacks, int16_t cardSize)
     core.state.cardSize = cardSize;
     core.state.gameInPlay = 1;
     core.state.seed = 12345;
-    persistence::CopyText(core.state.messageText, "Message");
-    persistence::CopyText(core.state.scoreText, "Score: 10");
+    core::CopyText(core.state.messageText, "Message");
+    core::CopyText(core.state.scoreText, "Score: 10");
     for (int i = 0; i < stacks; ++i) {
         const StackSpec spec{static_cast<uint32_t>(i & 1), 10 + 60 * i, 10, 0, static_cast<int16_t>(i % 10),
                              static_cast<int16_t>(i == 0 ? 52 : 13), 0};
@@ -72,9 +72,9 @@ int main(int argc, char** argv)
     bool ok = Put(games + "/empty_table.tsg", SavedGame(0, 0, 0)) && Put(games + "/no_data.tsg", SavedGame(0, 3, 0)) &&
               Put(games + "/with_data.tsg", SavedGame(16, 5, 1)) && Put(games + "/many.tsg", SavedGame(1, 13, 0));
 
-    modules::ModuleTable table;
+    core::ModuleTable table;
     for (const char* name : {"Golf", "Klondike", "GOLF"}) {
-        modules::ModuleEntry& row = table.rows[static_cast<size_t>(table.count++)];
+        core::ModuleEntry& row = table.rows[static_cast<size_t>(table.count++)];
         std::strcpy(row.name, name);
         row.score = {table.count * 3, table.count, table.count * 10 - 15, table.count * 7};
     }

@@ -2,22 +2,22 @@
 // loads and must not collect what the core asked for.
 #pragma once
 
-#include "interaction/host_seam.h"
+#include "core/host_seam.h"
 
 namespace fuzz {
 
-class NullSeam final : public interaction::HostSeam {
+class NullSeam final : public core::HostSeam {
 public:
     void Invalidate(const table::Rect&, bool) override {}
     void InvalidateClient(bool) override {}
     void ValidateRect(const table::Rect&) override {}
     void RepaintNow() override {}
-    bool MakeDragImage(const CardStack&, int32_t, int32_t) override { return false; }
+    bool MakeDragImage(const CardStack&, const table::TableView&, int32_t, int32_t) override { return false; }
     void DrawDragImage(table::Point) override {}
     void ReleaseDragImage() override {}
-    void DrawStackOnWindow(const CardStack&) override {}
+    void DrawStackOnWindow(const CardStack&, const table::TableView&) override {}
     void DrawCardOnWindow(int16_t, bool, table::Point) override {}
-    void PlaySound(interaction::Sound, interaction::SoundMode) override {}
+    void PlaySound(core::Sound, core::SoundMode) override {}
     void CaptureMouse() override {}
     void ReleaseMouse() override {}
     uint32_t TickCount() override { return 0; }
@@ -26,7 +26,7 @@ public:
     void FitWindowToTable(int32_t, int32_t) override {}
     void EnableGameCommands() override {}
     void CheckMenuItem(int, bool) override {}
-    void CheckGameListRow(int) override {}
+    void CheckGameListRow(int, int) override {}
     void AppendOptionItem(int, const char*, bool) override {}
     void RemoveOptionItems(int32_t) override {}
     void RedrawMenuBar() override {}
@@ -34,7 +34,8 @@ public:
     void PostCommand(int) override {}
     void ShowMessage(const char*, const char*) override {}
     bool CardSizeAvailable(table::CardSize size) override { return size == table::CardSize::Large || smallThere; }
-    void LoadCardPictures(table::CardSize) override {}
+    bool CardPicturesLoaded(table::CardSize) override { return false; }
+    bool LoadCardPictures(table::CardSize size) override { return CardSizeAvailable(size); }
 
     bool smallThere = true;
 };

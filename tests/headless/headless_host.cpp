@@ -76,7 +76,7 @@ HeadlessHost::HeadlessHost() : seam_(*this), core_(seam_)
 HeadlessHost::~HeadlessHost()
 {
     for (int i = 0; i < core_.modules.count; ++i) {
-        const modules::ModuleEntry& m = core_.modules.rows[static_cast<size_t>(i)];
+        const core::ModuleEntry& m = core_.modules.rows[static_cast<size_t>(i)];
         if (m.entry.closeModule) m.entry.closeModule();
     }
     interaction::DiscardTable(core_);
@@ -92,7 +92,7 @@ intptr_t HeadlessHost::Send(TsNativeHost* self, uint32_t message, uintptr_t wPar
 bool HeadlessHost::LoadModule(const std::string& path)
 {
     loadError_.clear();
-    if (core_.modules.count >= modules::kMaxModules) {
+    if (core_.modules.count >= core::kMaxModules) {
         loadError_ = "the module table is full";
         return false;
     }
@@ -101,10 +101,10 @@ bool HeadlessHost::LoadModule(const std::string& path)
         loadError_ = dlerror();
         return false;
     }
-    modules::ModuleEntry& row = core_.modules.rows[static_cast<size_t>(core_.modules.count)];
-    row = modules::ModuleEntry{};
+    core::ModuleEntry& row = core_.modules.rows[static_cast<size_t>(core_.modules.count)];
+    row = core::ModuleEntry{};
     row.library = library;
-    if (!modules::ResolveEntryPoints(row.entry, &LookUp, library)) {
+    if (!core::ResolveEntryPoints(row.entry, &LookUp, library)) {
         loadError_ = "an entry point is missing";
         dlclose(library);
         return false;
@@ -120,7 +120,7 @@ bool HeadlessHost::LoadModule(const std::string& path)
     return true;
 }
 
-const modules::ModuleEntry& HeadlessHost::Module(int row) const
+const core::ModuleEntry& HeadlessHost::Module(int row) const
 {
     return core_.modules.rows[static_cast<size_t>(row)];
 }
@@ -206,11 +206,11 @@ bool HeadlessHost::SelectOption(int option)
 void HeadlessHost::SetCardSize(table::CardSize size)
 {
     if (size == core_.cardSize()) return;
-    modules::SwitchCardSize(core_, size, true);
-    if (modules::ModuleEntry* m = core_.currentModule()) LayOut(m->tableWidth, m->tableHeight);
+    core::SwitchCardSize(core_, size, true);
+    if (core::ModuleEntry* m = core_.currentModule()) LayOut(m->tableWidth, m->tableHeight);
 }
 
-modules::ScoreRecord HeadlessHost::Score() const
+core::ScoreRecord HeadlessHost::Score() const
 {
     const int16_t row = core_.flow.currentModule;
     if (row < 0 || row >= core_.modules.count) return {};

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 #include "persistence/game_file.h"
 #include "recording_seam.h"
 #include "tessel_native.h"
@@ -42,7 +42,7 @@ public:
     bool LoadModule(const std::string& path);
     const std::string& LoadError() const { return loadError_; }
     int ModuleCount() const { return core_.modules.count; }
-    const modules::ModuleEntry& Module(int row) const;
+    const core::ModuleEntry& Module(int row) const;
 
     // --- Game flow -------------------------------------------------------
     // Chooses the row (as the Game List does) and deals it from this seed.
@@ -98,7 +98,7 @@ public:
     int GamesWon() const { return won_; }
     int GamesLost() const { return lost_; }
     // The current module's score record (played, wins, total, best).
-    modules::ScoreRecord Score() const;
+    core::ScoreRecord Score() const;
     int16_t CurrentModule() const { return core_.flow.currentModule; }
     // Options the module added, in order ("" when none).
     std::vector<std::string> OptionTexts() const { return options_; }
@@ -116,7 +116,7 @@ public:
     bool Load(const std::vector<uint8_t>& bytes);
     persistence::LoadError LastLoadError() const { return lastLoadError_; }
 
-    modules::HostCore& Core() { return core_; }
+    core::HostCore& Core() { return core_; }
     RecordingSeam& Seam() { return seam_; }
 
 private:
@@ -144,7 +144,7 @@ private:
     void LayOut(int32_t smallWidth, int32_t smallHeight);
 
     WindowSeam seam_;
-    modules::HostCore core_;
+    core::HostCore core_;
     Bridge bridge_;
     std::vector<void*> libraries_;
     std::string loadError_;

@@ -137,7 +137,7 @@ TEST_F(FixtureGame, PlayingEveryCardHomeWinsOnceAndBooksTheGame)
     EXPECT_EQ(host.GamesWon(), 1);
     EXPECT_FALSE(host.GameInPlay());
     EXPECT_EQ(host.MessageText(), "Game Over");
-    EXPECT_EQ(host.Score(), (modules::ScoreRecord{1, 1, 260, 260}));
+    EXPECT_EQ(host.Score(), (core::ScoreRecord{1, 1, 260, 260}));
     host.Undo();
     EXPECT_EQ(host.Stack(kFoundation).count, 52) << "no undo after game over";
 }
@@ -239,7 +239,7 @@ TEST_F(FixtureGame, RandomMouseWorkNeverLosesOrDuplicatesACard)
         std::vector<int> seen(52, 0);
         for (int s = 0; s < host.StackCount(); ++s)
             for (int c = 0; c < host.Stack(s).count; ++c) ++seen[static_cast<size_t>(host.Stack(s).cards[c].image)];
-        const interaction::DragState& d = host.Core().drag;
+        const core::DragState& d = host.Core().drag;
         if (d.dragging && d.dragStack)  // the lifted cards travel in the drag stack
             for (int c = 0; c < d.dragStack->count; ++c) ++seen[static_cast<size_t>(d.dragStack->cards[c].image)];
         return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });

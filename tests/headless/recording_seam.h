@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "interaction/host_seam.h"
-#include "modules/host_core.h"
+#include "core/host_seam.h"
+#include "core/host_core.h"
 
 namespace headless {
 
@@ -27,8 +27,8 @@ struct SeamEvent {
     table::Rect rect{};       // Invalidate, ValidateRect
     bool flag = false;        // erase; tableDirty at a repaint; checked; won; separator first
     table::Point point{};     // drawing position
-    interaction::Sound sound{};
-    interaction::SoundMode mode{};
+    core::Sound sound{};
+    core::SoundMode mode{};
     int number = 0;           // command, row, option count, card image
     int number2 = 0;          // table height, picture kind
     std::string text;
@@ -44,10 +44,10 @@ inline SeamEvent Ev(SeamCall call, table::Rect rect = {}, bool flag = false)
     return e;
 }
 
-class RecordingSeam : public interaction::HostSeam {
+class RecordingSeam : public core::HostSeam {
 public:
     std::vector<SeamEvent> events;
-    modules::PaintFlags* paint = nullptr;  // cleared by every repaint when set
+    core::PaintFlags* paint = nullptr;  // cleared by every repaint when set
     bool dragImagesAvailable = true;
     uint32_t tick = 1000;
     uint32_t tickStep = 1;  // every TickCount call advances the clock
@@ -55,6 +55,7 @@ public:
     std::deque<int> posted;
     bool smallCardsAvailable = true;
     bool largeCardsAvailable = true;
+    int loadedPictures = -1;  // the card size whose pictures are loaded, -1 for none
 
     void Clear() { events.clear(); }
 
@@ -78,11 +79,11 @@ public:
         SeamEvent e = Ev(SeamCall::RepaintNow);
         if (paint) {
             e.flag = paint->tableDirty;
-            *paint = modules::PaintFlags{};
+            *paint = core::PaintFlags{};
         }
         Add(e);
     }
-    bool MakeDragImage(const CardStack& drag, int32_t width, int32_t height) override
+    bool MakeDragImage(const CardStack& drag, const table::TableView&, int32_t width, int32_t height) override
     {
         SeamEvent e = Ev(SeamCall::MakeDragImage);
         e.rect = {0, 0, width, height};
@@ -92,7 +93,7 @@ public:
     }
     void DrawDragImage(table::Point topLeft) override { Add(At(SeamCall::DrawDragImage, topLeft)); }
     void ReleaseDragImage() override { Add(Ev(SeamCall::ReleaseDragImage)); }
-    void DrawStackOnWindow(const CardStack& stack) override
+    void DrawStackOnWindow(const CardStack& stack, const table::TableView&) override
     {
         SeamEvent e = Ev(SeamCall::DrawStackOnWindow);
         e.point = {stack.x, stack.y};
@@ -106,7 +107,7 @@ public:
         e.flag = faceDown;
         Add(e);
     }
-    void PlaySound(interaction::Sound sound, interaction::SoundMode mode) override
+    void PlaySound(core::Sound sound, core::SoundMode mode) override
     {
         SeamEvent e = Ev(SeamCall::PlaySound);
         e.sound = sound;
@@ -133,7 +134,7 @@ public:
         e.flag = checked;
         Add(e);
     }
-    void CheckGameListRow(int row) override
+    void CheckGameListRow(int row, int) override
     {
         SeamEvent e = Ev(SeamCall::CheckGameListRow);
         e.number = row;
@@ -177,11 +178,15 @@ public:
     {
         return size == table::CardSize::Large ? largeCardsAvailable : smallCardsAvailable;
     }
-    void LoadCardPictures(table::CardSize size) override
+    bool CardPicturesLoaded(table::CardSize size) override { return loadedPictures == static_cast<int>(size); }
+    bool LoadCardPictures(table::CardSize size) override
     {
         SeamEvent e = Ev(SeamCall::LoadCardPictures);
         e.number = static_cast<int>(size);
         Add(e);
+        if (!CardSizeAvailable(size)) return false;
+        loadedPictures = static_cast<int>(size);
+        return true;
     }
 
 private:

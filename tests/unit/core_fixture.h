@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "modules/host_core.h"
+#include "core/host_core.h"
 #include "tests/headless/recording_seam.h"
 
 namespace testing_core {
@@ -32,11 +32,11 @@ struct FakeModule {
     ~FakeModule() { current = nullptr; }
 
     // Fills row `row` of the core's module table with this module.
-    void Install(modules::HostCore& core, int row = 0, const char* name = "Fake Game", int32_t w = 400,
+    void Install(core::HostCore& core, int row = 0, const char* name = "Fake Game", int32_t w = 400,
                  int32_t h = 300)
     {
-        modules::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
-        m = modules::ModuleEntry{};
+        core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
+        m = core::ModuleEntry{};
         std::strcpy(m.name, name);
         m.tableWidth = w;
         m.tableHeight = h;
@@ -75,7 +75,7 @@ struct Card {
 class CoreFixture {
 public:
     headless::RecordingSeam seam;
-    modules::HostCore core{seam};
+    core::HostCore core{seam};
 
     CoreFixture()
     {

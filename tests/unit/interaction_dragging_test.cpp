@@ -11,8 +11,8 @@
 
 using headless::SeamCall;
 using headless::SeamEvent;
-using interaction::Sound;
-using interaction::SoundMode;
+using core::Sound;
+using core::SoundMode;
 using table::Point;
 using table::Rect;
 using testing_core::CoreFixture;
@@ -389,15 +389,15 @@ TEST_F(Dragging, WhatArrivesDuringADragPutsTheLiftedCardsBackFirst)
 {
     struct Case {
         const char* what;
-        std::function<void(modules::HostCore&)> during;
+        std::function<void(core::HostCore&)> during;
     };
     const Case cases[] = {
         // The release went elsewhere (the capture was taken away): the next press.
-        {"a second press", [](modules::HostCore& c) { interaction::PickUpCards(c, 600, 400); }},
-        {"Undo from the keyboard", [](modules::HostCore& c) { modules::Undo(c); }},
-        {"Auto Play from the menu", [](modules::HostCore& c) { modules::ToggleAutoPlay(c); }},
-        {"a module option", [](modules::HostCore& c) { modules::SelectOption(c, modules::kCommandFirstOption); }},
-        {"the capture lost", [](modules::HostCore& c) { interaction::CancelDrag(c); }},
+        {"a second press", [](core::HostCore& c) { interaction::PickUpCards(c, 600, 400); }},
+        {"Undo from the keyboard", [](core::HostCore& c) { modules::Undo(c); }},
+        {"Auto Play from the menu", [](core::HostCore& c) { modules::ToggleAutoPlay(c); }},
+        {"a module option", [](core::HostCore& c) { modules::SelectOption(c, modules::kCommandFirstOption); }},
+        {"the capture lost", [](core::HostCore& c) { interaction::CancelDrag(c); }},
     };
     core.flow.optionCount = 1;
     core.flow.undoAvailable = true;

@@ -5,12 +5,12 @@
 
 #include "core_fixture.h"
 #include "modules/game_flow.h"
-#include "modules/module_calls.h"
+#include "core/module_calls.h"
 #include "modules/service_messages.h"
 
 using headless::SeamCall;
 using headless::SeamEvent;
-using interaction::Sound;
+using core::Sound;
 using testing_core::CoreFixture;
 using testing_core::FakeModule;
 
@@ -149,7 +149,7 @@ TEST_F(GameFlow, EveryGameIsBookedOnce)
     struct Case {
         const char* what;
         std::vector<int16_t> scores;  // one deal each, abandoned by the next
-        modules::ScoreRecord record;
+        core::ScoreRecord record;
     };
     const Case cases[] = {
         {"one game", {7}, {1, 0, 7, 7}},
@@ -173,7 +173,7 @@ TEST_F(GameFlow, EveryGameIsBookedOnce)
 namespace {
 // Remembers the module's wins when the game-over dialog opens.
 struct DialogSeam : headless::RecordingSeam {
-    modules::HostCore* core = nullptr;
+    core::HostCore* core = nullptr;
     int winsAtDialog = -1;
     void ShowGameOver(bool won) override
     {
@@ -186,7 +186,7 @@ struct DialogSeam : headless::RecordingSeam {
 TEST(GameOver, WinningCountsOnceRaisesWinsBeforeTheDialogAndBooksAfterIt)
 {
     DialogSeam seam;
-    modules::HostCore core(seam);
+    core::HostCore core(seam);
     seam.core = &core;
     seam.paint = &core.paint;
     core.clientWidth = 300;
@@ -200,12 +200,12 @@ TEST(GameOver, WinningCountsOnceRaisesWinsBeforeTheDialogAndBooksAfterIt)
     modules::HandleServiceMessage(core, HM_GAMEWON, 0, 0);
     modules::HandleServiceMessage(core, HM_GAMELOST, 0, 0);
     EXPECT_EQ(seam.winsAtDialog, 1);
-    EXPECT_EQ(core.modules.rows[0].score, (modules::ScoreRecord{1, 1, 40, 40}));
+    EXPECT_EQ(core.modules.rows[0].score, (core::ScoreRecord{1, 1, 40, 40}));
     EXPECT_EQ(seam.Count(SeamCall::ShowGameOver), 1);
     const auto sounds = seam.Calls(SeamCall::PlaySound);
     ASSERT_EQ(sounds.size(), 1u) << "the second win and the loss play nothing";
     EXPECT_EQ(sounds.back().sound, Sound::Win);
-    EXPECT_EQ(sounds.back().mode, interaction::SoundMode::Async);
+    EXPECT_EQ(sounds.back().mode, core::SoundMode::Async);
     EXPECT_STREQ(core.state.messageText, "Game Over");
     EXPECT_EQ(seam.Calls(SeamCall::Invalidate).back().rect, (table::Rect{0, 0, 300, 32}));
     EXPECT_EQ(core.state.gameInPlay, 0u);
@@ -216,7 +216,7 @@ TEST_F(GameFlow, LosingPlaysTheLoseSoundAndRaisesNoWins)
     ChooseAndDeal(0);
     core.state.sounds = 0;
     modules::GameOver(core, false);
-    EXPECT_EQ(core.modules.rows[0].score, (modules::ScoreRecord{1, 0, 0, 0}));
+    EXPECT_EQ(core.modules.rows[0].score, (core::ScoreRecord{1, 0, 0, 0}));
     for (const SeamEvent& e : seam.Calls(SeamCall::PlaySound)) EXPECT_NE(e.sound, Sound::Lose);
     EXPECT_FALSE(seam.Calls(SeamCall::ShowGameOver).at(0).flag);
 }
@@ -230,7 +230,7 @@ TEST_F(GameFlow, UndoExchangesTextsScoresAndStacksBothWays)
     CardStack* s = AddStack(0, 0, TS_FAN_DOWN, 5, {{1}});
     modules::SetScoreText(core, "Score 1");
     core.modules.rows[0].score.wins = 3;
-    modules::ArmUndo(core);
+    core::ArmUndo(core);
     CardPlacement p{s, 0, 0, 2, 0};
     modules::HandleServiceMessage(core, HM_ADDCARD, 0, reinterpret_cast<intptr_t>(&p));
     modules::SetScoreText(core, "Score 2");
@@ -273,7 +273,7 @@ TEST_F(GameFlow, AutoplayRunsOnlyWithAModuleAutoPlayAndAGameInPlay)
         core.flow.currentModule = c.module;
         core.state.autoPlay = c.autoPlay;
         core.state.gameInPlay = c.inPlay;
-        modules::AutoPlayStep(core);
+        core::AutoPlayStep(core);
         EXPECT_EQ(fake.Calls("AutoPlay"), c.runs ? 1 : 0)
             << c.module << " " << c.autoPlay << " " << c.inPlay;
     }
@@ -310,10 +310,10 @@ TEST_F(GameFlow, OptionCommandsReachOnlyTheOptionsTheModuleAdded)
 
     core.flow.currentModule = -1;  // no game: the call layer calls nothing
     fake.calls.clear();
-    modules::CallOptionSelected(core, 0);
-    modules::CallStackChanged(core, nullptr);
-    modules::CallDoubleClick(core, nullptr, 0);
-    EXPECT_EQ(modules::CallMouseHit(core, nullptr, 0), TS_HIT_NOTHING);
-    EXPECT_EQ(modules::CallOkToDropCards(core, nullptr, nullptr), 0);
+    core::CallOptionSelected(core, 0);
+    core::CallStackChanged(core, nullptr);
+    core::CallDoubleClick(core, nullptr, 0);
+    EXPECT_EQ(core::CallMouseHit(core, nullptr, 0), TS_HIT_NOTHING);
+    EXPECT_EQ(core::CallOkToDropCards(core, nullptr, nullptr), 0);
     EXPECT_TRUE(fake.calls.empty());
 }

@@ -5,11 +5,11 @@
 #include <numeric>
 #include <vector>
 
-#include "modules/host_random.h"
+#include "core/host_random.h"
 
-using modules::HostRandom;
-using modules::Shuffle;
-using modules::ShuffleResult;
+using core::HostRandom;
+using core::Shuffle;
+using core::ShuffleResult;
 
 TEST(HostRandom, DrawsBitsSixteenToThirtyOfTheNextState)
 {

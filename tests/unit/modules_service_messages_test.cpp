@@ -9,8 +9,8 @@
 
 using headless::SeamCall;
 using headless::SeamEvent;
-using interaction::Sound;
-using interaction::SoundMode;
+using core::Sound;
+using core::SoundMode;
 using table::Rect;
 using testing_core::Card;
 using testing_core::CoreFixture;
@@ -69,7 +69,7 @@ TEST_F(ServiceMessages, CreateStackDrawsItsFirstCardPlaceAtOnce)
 
 TEST_F(ServiceMessages, CreateStackScalesForLargeCardsAndRefusesTheHundredAndFirst)
 {
-    modules::SwitchCardSize(core, table::CardSize::Large, false);
+    core::SwitchCardSize(core, table::CardSize::Large, false);
     const StackSpec spec{0, 100, 41, TS_BASE_NONE, TS_FAN_SQUARED, 1, 0};
     auto* s = reinterpret_cast<CardStack*>(Send(HM_CREATESTACK, 0, &spec));
     ASSERT_NE(s, nullptr);

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "persistence/host_state.h"
+#include "core/host_state.h"
 
-using persistence::HostState;
+using core::HostState;
 
 TEST(HostState, ValuesFromAFileAreBroughtIntoRange)
 {
@@ -22,7 +22,7 @@ TEST(HostState, ValuesFromAFileAreBroughtIntoRange)
         s.cardSize = c.cardSize;
         s.cardSet = c.cardSet;
         s.background = c.background;
-        persistence::MakeUsable(s, 1);  // only the large-card library is there
+        core::MakeUsable(s, 1);  // only the large-card library is there
         EXPECT_EQ(s.cardSize, c.wantSize) << c.cardSize;
         EXPECT_EQ(s.cardSet, c.wantSet) << c.cardSet;
         EXPECT_EQ(s.background, c.wantBackground) << c.background;
@@ -35,14 +35,14 @@ TEST(HostState, TextsWithoutTerminatorAreCutAtTheirLastByte)
     std::memset(s.moduleName, 'n', sizeof s.moduleName);
     std::memset(s.messageText, 'm', sizeof s.messageText);
     std::memset(s.scoreText, 's', sizeof s.scoreText);
-    persistence::MakeUsable(s, 0);
+    core::MakeUsable(s, 0);
     EXPECT_EQ(std::string(s.moduleName), std::string(63, 'n'));
     EXPECT_EQ(std::string(s.messageText), std::string(127, 'm'));
     EXPECT_EQ(std::string(s.scoreText), std::string(127, 's'));
 
     char small[4];
-    persistence::CopyText(small, "abcdef");
+    core::CopyText(small, "abcdef");
     EXPECT_STREQ(small, "abc");
-    persistence::CopyText(small, nullptr);
+    core::CopyText(small, nullptr);
     EXPECT_STREQ(small, "");
 }

@@ -40,7 +40,7 @@ struct ModuleData {
         hadBlock = false;
         in.clear();
     }
-    static void Install(modules::ModuleEntry& m)
+    static void Install(core::ModuleEntry& m)
     {
         m.entry.getGameData = []() -> TSMemory {
             if (out.empty()) return nullptr;
@@ -198,7 +198,7 @@ TEST_F(SavedGame, TheWriterCopiesTheModuleNameAndWritesNothingWithoutAGame)
     EXPECT_TRUE(out.bytes.empty());
 
     core.flow.currentModule = 1;
-    persistence::CopyText(core.state.moduleName, "stale");
+    core::CopyText(core.state.moduleName, "stale");
     const std::vector<uint8_t> bytes = Save();
     ASSERT_EQ(bytes.size(), 352u + 4u + 2u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[8 + 24])), "Other Game");

@@ -16,9 +16,9 @@ namespace {
 
 using persistence_bytes::Bytes;
 
-modules::ModuleTable Rows(std::initializer_list<const char*> names)
+core::ModuleTable Rows(std::initializer_list<const char*> names)
 {
-    modules::ModuleTable t;
+    core::ModuleTable t;
     for (const char* n : names) std::strcpy(t.rows[static_cast<size_t>(t.count++)].name, n);
     return t;
 }
@@ -33,7 +33,7 @@ Bytes Record(const std::string& name, int32_t played, int32_t wins, int32_t tota
     return Bytes{}.text(name, 64).i32(played).i32(wins).i32(total).i32(max);
 }
 
-void Read(modules::ModuleTable& t, const Bytes& file)
+void Read(core::ModuleTable& t, const Bytes& file)
 {
     persistence::SpanSource in(file.b);
     persistence::ReadScoreFile(t, in);
@@ -41,18 +41,18 @@ void Read(modules::ModuleTable& t, const Bytes& file)
 
 TEST(ScoreFile, NamesThatDifferOnlyInCaseBothLandInTheFirstRowTheLaterWinning)
 {
-    modules::ModuleTable t = Rows({"Golf", "GOLF", "Spider"});
+    core::ModuleTable t = Rows({"Golf", "GOLF", "Spider"});
     Bytes file = Header(3);
     file.append(Record("Golf", 5, 2, 40, 12)).append(Record("GOLF", 7, 1, -3, 9)).append(Record("spider", 1, 1, 8, 8));
     Read(t, file);
-    EXPECT_EQ(t.rows[0].score, (modules::ScoreRecord{7, 1, -3, 9}));
-    EXPECT_EQ(t.rows[1].score, (modules::ScoreRecord{}));
-    EXPECT_EQ(t.rows[2].score, (modules::ScoreRecord{1, 1, 8, 8}));
+    EXPECT_EQ(t.rows[0].score, (core::ScoreRecord{7, 1, -3, 9}));
+    EXPECT_EQ(t.rows[1].score, (core::ScoreRecord{}));
+    EXPECT_EQ(t.rows[2].score, (core::ScoreRecord{1, 1, 8, 8}));
 }
 
 TEST(ScoreFile, ACountBeyondTheRecordsAppliesTheWholeOnesAndStops)
 {
-    modules::ModuleTable t = Rows({"A", "B", "C"});
+    core::ModuleTable t = Rows({"A", "B", "C"});
     Bytes file = Header(5);
     file.append(Record("A", 1, 0, 0, 0)).append(Record("B", 2, 0, 0, 0));
     Bytes partial = Record("C", 3, 0, 0, 0);
@@ -83,24 +83,24 @@ TEST(ScoreFile, ShortForeignOrEmptyFilesChangeNothingAndUnknownNamesAreSkipped)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        modules::ModuleTable t = Rows({"A"});
+        core::ModuleTable t = Rows({"A"});
         t.rows[0].score = {1, 2, 3, 4};
         Read(t, c.file);
-        EXPECT_EQ(t.rows[0].score, (modules::ScoreRecord{1, 2, 3, 4}));
+        EXPECT_EQ(t.rows[0].score, (core::ScoreRecord{1, 2, 3, 4}));
     }
 }
 
 TEST(ScoreFile, ANameWithoutTerminatorIsCutAtItsLastByte)
 {
     const std::string name(63, 'x');
-    modules::ModuleTable t = Rows({name.c_str()});
+    core::ModuleTable t = Rows({name.c_str()});
     Read(t, Header(1).append(Bytes{}.fill('x', 64).i32(4).i32(3).i32(2).i32(1)));
-    EXPECT_EQ(t.rows[0].score, (modules::ScoreRecord{4, 3, 2, 1}));
+    EXPECT_EQ(t.rows[0].score, (core::ScoreRecord{4, 3, 2, 1}));
 }
 
 TEST(ScoreFile, TheWriterGivesOneRecordPerRowInRowOrder)
 {
-    modules::ModuleTable t = Rows({"Golf", "Yukon"});
+    core::ModuleTable t = Rows({"Golf", "Yukon"});
     t.rows[0].score = {3, 1, 6, 10};
     t.rows[1].score = {-1, 0, INT_MIN, INT_MAX};
     persistence::VectorSink out;
@@ -109,7 +109,7 @@ TEST(ScoreFile, TheWriterGivesOneRecordPerRowInRowOrder)
     want.append(Record("Golf", 3, 1, 6, 10)).append(Record("Yukon", -1, 0, INT_MIN, INT_MAX));
     EXPECT_EQ(out.bytes, want.b);
 
-    modules::ModuleTable back = Rows({"Yukon", "Golf"});
+    core::ModuleTable back = Rows({"Yukon", "Golf"});
     persistence::SpanSource in(out.bytes);
     persistence::ReadScoreFile(back, in);
     EXPECT_EQ(back.rows[0].score, t.rows[1].score);
@@ -118,7 +118,7 @@ TEST(ScoreFile, TheWriterGivesOneRecordPerRowInRowOrder)
 
 TEST(ScoreHistory, LinesWithTruncatedAverages)
 {
-    modules::ModuleTable t = Rows({"Golf", "Yukon", "Pyramid", "Odd"});
+    core::ModuleTable t = Rows({"Golf", "Yukon", "Pyramid", "Odd"});
     t.rows[0].score = {3, 1, 6, 10};        // scores 10, 0 and -4
     t.rows[1].score = {2, 0, -7, 0};        // -3.5 goes toward zero
     t.rows[2].score = {0, 0, 0, 0};         // nothing played
@@ -129,16 +129,16 @@ TEST(ScoreHistory, LinesWithTruncatedAverages)
     };
     EXPECT_EQ(persistence::ScoreHistoryLines(t), want);
 
-    EXPECT_EQ(persistence::ScoreHistoryLines(modules::ModuleTable{}),
+    EXPECT_EQ(persistence::ScoreHistoryLines(core::ModuleTable{}),
               (std::vector<std::string>{"Game\tPlayed\tWins\tMax\tAvg", ""}));
 
     persistence::ClearScores(t);
-    for (int i = 0; i < t.count; ++i) EXPECT_EQ(t.rows[static_cast<size_t>(i)].score, modules::ScoreRecord{});
+    for (int i = 0; i < t.count; ++i) EXPECT_EQ(t.rows[static_cast<size_t>(i)].score, core::ScoreRecord{});
 }
 
 TEST(ScoreFile, FindModuleByNameIgnoresCaseAndTakesTheFirstRow)
 {
-    modules::ModuleTable t = Rows({"Klondike", "Forty Thieves", "KLONDIKE"});
+    core::ModuleTable t = Rows({"Klondike", "Forty Thieves", "KLONDIKE"});
     EXPECT_EQ(persistence::FindModuleByName(t, "kLoNdIkE"), 0);
     EXPECT_EQ(persistence::FindModuleByName(t, "forty thieves"), 1);
     EXPECT_EQ(persistence::FindModuleByName(t, "Forty"), -1);

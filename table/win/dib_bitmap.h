@@ -1,0 +1,14 @@
+// Pictures stored as packed device-independent bitmaps: the card pictures of
+// the card libraries and the host's own.
+#pragma once
+
+#include <windows.h>
+
+namespace table {
+
+// A device bitmap made from a packed device-independent bitmap resource,
+// through the palette when one is given. Null when the resource is missing
+// or malformed.
+HBITMAP LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette);
+
+}  // namespace table
