@@ -29,6 +29,8 @@ const GameCase kGames[] = {
     {"YUKON", YUKON_MODULE, "Yukon", 11, 52},
     {"FORTYTHV", FORTYTHV_MODULE, "Forty Thieves", 20, 104},
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
+    {"RUSSIAN", RUSSIAN_MODULE, "Russian Solitaire", 11, 52},
+    {"SCORPION", SCORPION_MODULE, "Scorpion", 12, 52},
 };
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};
