@@ -31,6 +31,7 @@ const GameCase kGames[] = {
     {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
     {"RUSSIAN", RUSSIAN_MODULE, "Russian Solitaire", 11, 52},
     {"SCORPION", SCORPION_MODULE, "Scorpion", 12, 52},
+    {"SIMPSIMN", SIMPSIMN_MODULE, "Simple Simon", 14, 52},
 };
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};
