@@ -32,6 +32,7 @@ const GameCase kGames[] = {
     {"RUSSIAN", RUSSIAN_MODULE, "Russian Solitaire", 11, 52},
     {"SCORPION", SCORPION_MODULE, "Scorpion", 12, 52},
     {"SIMPSIMN", SIMPSIMN_MODULE, "Simple Simon", 14, 52},
+    {"CANFIELD", CANFIELD_MODULE, "Canfield", 11, 52},
 };
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};
