@@ -1,6 +1,7 @@
 // Canfield on the headless host.
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <unordered_set>
 
 #include "move_table.h"
@@ -126,6 +127,117 @@ TEST_F(CanfieldGame, AutoPlaySendsCardsHomeWhenNothingNeedsThem)
     EXPECT_EQ(g.pile(F(2)), "QD KD AD") << "both black kings are home";
     EXPECT_EQ(g.pile(F(3)), "QS KS AS") << "both red kings are home";
     EXPECT_EQ(g.pile(T(3)), "2C") << "the ace of hearts is out and might go on it";
+}
+
+// A way through a real deal, found by depth-first search over the whole
+// position: cards home, reserve and waste cards onto the tableau, piles
+// (whole or their top card) onto each other, the waste into an empty pile,
+// and the stock.
+class CanfieldSearch {
+public:
+    struct Step {
+        int from, card, to;  // from == kStock: a click on the stock; to == -1: home
+    };
+
+    CanfieldSearch(Session& g, int draw) : draw_(draw)
+    {
+        auto read = [&](int pile) {
+            std::string out;
+            for (int k = 0; k < g.count(pile); ++k) out += static_cast<char>(g->Stack(pile).cards[k].image);
+            return out;
+        };
+        stock_ = read(kStock), waste_ = read(kWaste), reserve_ = read(kReserve);
+        for (int c = 0; c < 4; ++c) tableau_[c] = read(T(c));
+        start_ = kit::Rank(g->Stack(F(0)).cards[0].image);
+        home_[static_cast<size_t>(kit::Suit(g->Stack(F(0)).cards[0].image))] = 1;
+    }
+    bool solve(std::vector<Step>& path) { return search(path); }
+
+private:
+    using Card = gametest::Card;
+    static bool Below(Card lower, Card upper) { return (kit::Rank(lower) + 12) % 13 == kit::Rank(upper); }
+    static bool Builds(Card lower, Card upper) { return Below(lower, upper) && kit::ColourOf(lower) != kit::ColourOf(upper); }
+    bool homeTakes(Card c) const { return (kit::Rank(c) - start_ + 13) % 13 == home_[static_cast<size_t>(kit::Suit(c))]; }
+    std::string& pile(int p) { return p == kWaste ? waste_ : p == kReserve ? reserve_ : tableau_[p - T(0)]; }
+
+    bool tryStep(Step step, std::vector<Step>& path)
+    {
+        const auto saved = std::make_tuple(stock_, waste_, reserve_, tableau_, home_);
+        if (step.from == kStock) {
+            if (stock_.empty()) {
+                stock_.assign(waste_.rbegin(), waste_.rend());
+                waste_.clear();
+            } else {
+                for (int i = 0; i < draw_ && !stock_.empty(); ++i) waste_ += stock_.back(), stock_.pop_back();
+            }
+        } else {
+            std::string& from = pile(step.from);
+            const std::string moving = from.substr(static_cast<size_t>(step.card));
+            from.resize(static_cast<size_t>(step.card));
+            if (step.to < 0) ++home_[static_cast<size_t>(kit::Suit(moving[0]))];
+            else pile(step.to) += moving;
+            if (step.from >= T(0) && from.empty() && !reserve_.empty()) from += reserve_.back(), reserve_.pop_back();
+        }
+        path.push_back(step);
+        if (search(path)) return true;
+        path.pop_back();
+        std::tie(stock_, waste_, reserve_, tableau_, home_) = saved;
+        return false;
+    }
+    bool search(std::vector<Step>& path)
+    {
+        if (std::all_of(home_.begin(), home_.end(), [](char n) { return n == 13; })) return true;
+        std::string key = stock_ + '|' + waste_ + '|' + reserve_ + '|' + std::string(home_.begin(), home_.end());
+        for (const std::string& t : tableau_) key += '|' + t;
+        if (++nodes_ > 200000 || path.size() > 400 || !seen_.insert(key).second) return false;
+        const int sources[] = {kReserve, kWaste, T(0), T(1), T(2), T(3)};
+        for (int p : sources) {
+            const std::string& s = pile(p);
+            if (!s.empty() && homeTakes(s.back()) && tryStep({p, static_cast<int>(s.size()) - 1, -1}, path)) return true;
+        }
+        for (int p : sources) {
+            const std::string& s = pile(p);
+            if (s.empty()) continue;
+            const bool tableau = p >= T(0);
+            for (int card : {0, static_cast<int>(s.size()) - 1}) {
+                if (!tableau && card != static_cast<int>(s.size()) - 1) continue;
+                for (int to = T(0); to < T(4); ++to) {
+                    const std::string& t = pile(to);
+                    if (to == p) continue;
+                    const bool fits = t.empty() ? p == kWaste && reserve_.empty() : Builds(t.back(), s[static_cast<size_t>(card)]);
+                    if (fits && tryStep({p, card, to}, path)) return true;
+                }
+                if (s.size() == 1) break;
+            }
+        }
+        return (!stock_.empty() || !waste_.empty()) && tryStep({kStock, 0, 0}, path);
+    }
+
+    int draw_, start_ = 0;
+    std::string stock_, waste_, reserve_;
+    std::array<std::string, 4> tableau_;
+    std::array<char, 4> home_ = {};
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0;
+};
+
+TEST_F(CanfieldGame, PlaysRealDealsFromStartToWin)
+{
+    for (uint32_t seed : {3u, 4u, 7u}) {  // deals that can be won
+        ASSERT_TRUE(g.start(seed));
+        const int wonBefore = g->GamesWon();
+        std::vector<CanfieldSearch::Step> path;
+        ASSERT_TRUE(CanfieldSearch(g, 3).solve(path)) << "seed " << seed;
+        for (const CanfieldSearch::Step& s : path) {
+            if (s.from == kStock) {
+                ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1)) << "seed " << seed;
+                continue;
+            }
+            const int to = s.to >= 0 ? s.to : gametest::HomeFor(g, g.top(s.from), F(0), 4);
+            ASSERT_TRUE(g->DragCard(s.from, s.card, to)) << "seed " << seed << ": " << g.pile(s.from) << " to " << g.pile(to);
+        }
+        EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
+    }
 }
 
 }  // namespace
