@@ -23,12 +23,20 @@ const std::map<int, std::string> kPosition = {
 
 class CanfieldGame : public ::testing::Test {
 protected:
+    // The draw is the player's setting, kept by the module from one deal
+    // to the next: deal with Draw Three whatever ran before.
+    bool startDrawingThree(uint32_t seed)
+    {
+        if (!g.start(seed)) return false;
+        if (g->OptionChecked(1)) return true;
+        return g->SelectOption(1) && g.start(seed);
+    }
     Session g{CANFIELD_MODULE};
 };
 
 TEST_F(CanfieldGame, DealsReserveFoundationTableauAndStock)
 {
-    ASSERT_TRUE(g.start(1));
+    ASSERT_TRUE(startDrawingThree(1));
     EXPECT_EQ(g->Module(0).name, std::string("Canfield"));
     ASSERT_EQ(g.count(kReserve), 13);
     for (int k = 0; k < 13; ++k) EXPECT_EQ(g->Stack(kReserve).cards[k].faceDown != 0, k < 12);
@@ -58,7 +66,7 @@ TEST_F(CanfieldGame, AcceptsLegalMovesAndRefusesOthers)
 
 TEST_F(CanfieldGame, AWholePileMovesAndTheReserveFillsItsPlace)
 {
-    ASSERT_TRUE(g.start(3));
+    ASSERT_TRUE(startDrawingThree(3));
     g.arrange(kPosition);
     ASSERT_TRUE(g->DragCard(T(0), 0, T(3)));
     EXPECT_EQ(g.pile(T(3)), "TC 9H 8S 7H");
@@ -83,7 +91,7 @@ TEST_F(CanfieldGame, AWholePileMovesAndTheReserveFillsItsPlace)
 
 TEST_F(CanfieldGame, TheStockDealsThreeOrOneAndTurnsOverAsOftenAsWanted)
 {
-    ASSERT_TRUE(g.start(4));
+    ASSERT_TRUE(startDrawingThree(4));
     const std::string stock = g.pile(kStock);
     ASSERT_TRUE(g->Click(kStock, 33));
     EXPECT_EQ(g.count(kWaste), 3);
@@ -224,7 +232,7 @@ private:
 TEST_F(CanfieldGame, PlaysRealDealsFromStartToWin)
 {
     for (uint32_t seed : {3u, 4u, 7u}) {  // deals that can be won
-        ASSERT_TRUE(g.start(seed));
+        ASSERT_TRUE(startDrawingThree(seed));
         const int wonBefore = g->GamesWon();
         std::vector<CanfieldSearch::Step> path;
         ASSERT_TRUE(CanfieldSearch(g, 3).solve(path)) << "seed " << seed;
