@@ -33,6 +33,7 @@ const GameCase kGames[] = {
     {"SCORPION", SCORPION_MODULE, "Scorpion", 12, 52},
     {"SIMPSIMN", SIMPSIMN_MODULE, "Simple Simon", 14, 52},
     {"CANFIELD", CANFIELD_MODULE, "Canfield", 11, 52},
+    {"LABELLE", LABELLE_MODULE, "La Belle Lucie", 23, 52},
 };
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};
