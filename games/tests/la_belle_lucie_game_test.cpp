@@ -147,4 +147,115 @@ TEST_F(LaBelleLucieGame, AutoPlaySendsCardsHomeAndWins)
     EXPECT_EQ(g->GamesWon(), 1);
 }
 
+// The best way through one deal of the fans (the most cards home), found by
+// depth-first search: top cards home or onto the next higher card of their
+// suit, and on the last deal the merci, which the game plays home first,
+// else onto the first fan where the card fits.
+class LucieSearch {
+public:
+    struct Step {
+        int fan, card, to;  // to == -1: home; merci when card is not the top
+    };
+
+    LucieSearch(Session& g, bool merci) : merci_(merci)
+    {
+        for (int n = 0; n < 18; ++n)
+            for (int k = 0; k < g.count(L(n)); ++k) fans_[n] += static_cast<char>(g->Stack(L(n)).cards[k].image);
+        for (int f = 0; f < 4; ++f)
+            if (g.count(F(f)) > 0) home_[static_cast<size_t>(kit::Suit(g.top(F(f))))] = static_cast<char>(g.count(F(f)));
+    }
+    // The steps of the best line found; true when it wins.
+    bool solve(std::vector<Step>& best)
+    {
+        std::vector<Step> path;
+        search(path, best);
+        return bestHome_ == 52;
+    }
+
+private:
+    using Card = gametest::Card;
+    bool homeTakes(Card c) const { return home_[static_cast<size_t>(kit::Suit(c))] == kit::Rank(c); }
+    int fanFor(Card c, int except) const
+    {
+        for (int n = 0; n < 18; ++n)
+            if (n != except && !fans_[n].empty() && kit::Suit(fans_[n].back()) == kit::Suit(c) &&
+                kit::Rank(fans_[n].back()) == kit::Rank(c) + 1)
+                return n;
+        return -1;
+    }
+    int homeCount() const { return home_[0] + home_[1] + home_[2] + home_[3]; }
+    bool tryStep(Step step, std::vector<Step>& path, std::vector<Step>& best)
+    {
+        const auto fans = fans_;
+        const auto home = home_;
+        const bool merci = merci_;
+        const Card c = fans_[step.fan][static_cast<size_t>(step.card)];
+        fans_[step.fan].erase(static_cast<size_t>(step.card), 1);
+        if (step.card < static_cast<int>(fans_[step.fan].size())) merci_ = false;
+        if (step.to < 0) ++home_[static_cast<size_t>(kit::Suit(c))];
+        else fans_[step.to] += c;
+        path.push_back(step);
+        const bool done = search(path, best);
+        path.pop_back();
+        fans_ = fans, home_ = home, merci_ = merci;
+        return done;
+    }
+    bool search(std::vector<Step>& path, std::vector<Step>& best)
+    {
+        if (homeCount() > bestHome_) bestHome_ = homeCount(), best = path;
+        if (bestHome_ == 52) return true;
+        std::string key(home_.begin(), home_.end());
+        key += merci_ ? 'm' : '-';
+        for (const std::string& f : fans_) key += f + '|';
+        if (++nodes_ > 100000 || !seen_.insert(key).second) return false;
+        for (int n = 0; n < 18; ++n) {
+            const int top = static_cast<int>(fans_[n].size()) - 1;
+            if (top >= 0 && homeTakes(fans_[n].back())) return tryStep({n, top, -1}, path, best);
+        }
+        for (int n = 0; n < 18; ++n) {
+            const int top = static_cast<int>(fans_[n].size()) - 1;
+            if (top < 0) continue;
+            const int to = fanFor(fans_[n].back(), n);
+            if (to >= 0 && tryStep({n, top, to}, path, best)) return true;
+        }
+        if (!merci_) return false;
+        for (int n = 0; n < 18; ++n) {
+            for (int k = 0; k + 1 < static_cast<int>(fans_[n].size()); ++k) {
+                const Card c = fans_[n][static_cast<size_t>(k)];
+                const int to = homeTakes(c) ? -1 : fanFor(c, n);
+                if ((to >= 0 || homeTakes(c)) && tryStep({n, k, to}, path, best)) return true;
+            }
+        }
+        return false;
+    }
+
+    bool merci_;
+    std::array<std::string, 18> fans_;
+    std::array<char, 4> home_ = {};
+    std::unordered_set<std::string> seen_;
+    int nodes_ = 0, bestHome_ = -1;
+};
+
+TEST_F(LaBelleLucieGame, PlaysRealDealsFromStartToWin)
+{
+    for (uint32_t seed : {1u, 2u, 3u}) {  // deals that can be won, with the redeals and the merci
+        ASSERT_TRUE(g.start(seed));
+        const int wonBefore = g->GamesWon();
+        for (int deal = 0; deal < 3 && g->GamesWon() == wonBefore; ++deal) {
+            if (deal > 0) redeal();
+            std::vector<LucieSearch::Step> path;
+            LucieSearch(g, deal == 2).solve(path);
+            for (const LucieSearch::Step& s : path) {
+                if (s.card < g.count(L(s.fan)) - 1) {
+                    ASSERT_TRUE(g->DoubleClick(L(s.fan), s.card)) << "seed " << seed;
+                    continue;
+                }
+                const int to = s.to >= 0 ? L(s.to) : gametest::HomeFor(g, g.top(L(s.fan)), F(0), 4);
+                ASSERT_TRUE(g->DragCard(L(s.fan), s.card, to)) << "seed " << seed << ": " << g.pile(L(s.fan)) << " to " << g.pile(to);
+            }
+        }
+        EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
+    }
+}
+
 }  // namespace
