@@ -34,6 +34,7 @@ const GameCase kGames[] = {
     {"SIMPSIMN", SIMPSIMN_MODULE, "Simple Simon", 14, 52},
     {"CANFIELD", CANFIELD_MODULE, "Canfield", 11, 52},
     {"LABELLE", LABELLE_MODULE, "La Belle Lucie", 23, 52},
+    {"CRUEL", CRUEL_MODULE, "Cruel", 17, 52},
 };
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};
