@@ -7,7 +7,8 @@
 //
 // Any card may go into an empty column. A run in suit moves at once when the
 // empty columns would let it move card by card (each one doubles it).
-// Score: the cards on the foundations.
+// Lost when the stock is out and no move is left. Score: the cards on the
+// foundations.
 #include "layout.h"
 #include "patience.h"
 
@@ -27,6 +28,7 @@ PatienceRules FortyThievesRules()
     r.runsNeedSpace = true;
     r.safety = Build::DownSameSuit;
     r.decks = 2;
+    r.lossWhenStuck = true;
     return r;
 }
 
@@ -49,10 +51,10 @@ private:
         size_t next = 0;
         for (int row = 0; row < 4; ++row)
             for (int c : columns) dealCard(c, cards[next++]);
-        while (next < cards.size()) dealCard(stock_, cards[next++], true);
+        while (next < cards.size()) dealCard(stock_, cards[next++], Face::Down);
     }
 
-    void stockClicked() override { moveTop(stock_, waste_, false); }
+    void stockClicked() override { moveTop(stock_, waste_); }
 
     std::string messageText() const override
     {

@@ -7,8 +7,8 @@
 //    ...   ...   ...   ...   ...   ...   ...   ...    cards, all face up
 //
 // A run moves at once when there is room to move it card by card: (free
-// cells + 1), doubled for every empty column. Cards home stay home.
-// Score: the cards on the foundations.
+// cells + 1), doubled for every empty column. Cards home stay home. Lost
+// when no move is left. Score: the cards on the foundations.
 #include "layout.h"
 #include "patience.h"
 
@@ -26,6 +26,7 @@ PatienceRules FreeCellRules()
     r.tableau = r.runs = Build::DownAlternate;
     r.emptyTableau = Empty::AnyCard;
     r.runsNeedSpace = true;
+    r.lossWhenStuck = true;
     return r;
 }
 

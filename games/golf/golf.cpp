@@ -8,7 +8,8 @@
 //
 // Any top card one rank above or below the foundation's top card may be
 // played onto it, whatever the suit; ranks do not turn the corner (no ace on
-// a king, no king on an ace). Score: the cards cleared from the columns,
+// a king, no king on an ace) and a king ends the sequence: nothing goes on
+// it, the stock must be turned. Score: the cards cleared from the columns,
 // plus the cards left in the stock when all are cleared.
 #include "game.h"
 #include "layout.h"
@@ -39,16 +40,16 @@ private:
         for (int row = 0; row < kRows; ++row)
             for (int c : piles(Role::Tableau)) dealCard(c, cards[next++]);
         dealCard(foundation_, cards[next++]);
-        while (next < cards.size()) dealCard(stock_, cards[next++], true);
+        while (next < cards.size()) dealCard(stock_, cards[next++], Face::Down);
     }
 
     bool playable(int p) const { return role(p) == Role::Tableau && !empty(p) && fitsHome(top(p)); }
-    bool fitsHome(Card c) const { return !empty(foundation_) && Follows(Build::UpOrDownAny, top(foundation_), c); }
+    bool fitsHome(Card c) const { return !empty(foundation_) && Follows(Build::UpOrDownAnyKingEnds, top(foundation_), c); }
 
     int16_t pressed(int p, int index) override
     {
         if (role(p) == Role::Stock) {
-            moveTop(stock_, foundation_, false);
+            moveTop(stock_, foundation_);
             return TS_HIT_NOTHING;
         }
         return (role(p) == Role::Tableau && index >= 0 && index == count(p) - 1) ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
@@ -60,9 +61,9 @@ private:
     void doubleClicked(int p, int index) override
     {
         if (role(p) == Role::Stock) {
-            moveTop(stock_, foundation_, false);
+            moveTop(stock_, foundation_);
         } else if (index == count(p) - 1 && playable(p)) {
-            moveTop(p, foundation_, false);
+            moveTop(p, foundation_);
         }
     }
 

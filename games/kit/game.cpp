@@ -25,6 +25,20 @@ int Game::addPile(Role role, int x, int y, int fan, int base, int capacity, bool
     return static_cast<int>(piles_.size()) - 1;
 }
 
+std::vector<int> Game::addRow(Role role, int count, int x, int y, int pitch, const PileLook& look)
+{
+    std::vector<int> out;
+    for (int i = 0; i < count; ++i) out.push_back(addPile(role, x + i * pitch, y, look));
+    return out;
+}
+
+GridPiles Game::addGrid(Role role, int rows, int columns, int x, int y, int xPitch, int yPitch, const PileLook& look)
+{
+    GridPiles grid{pileCount(), rows, columns};
+    for (int r = 0; r < rows; ++r) addRow(role, columns, x, y + r * yPitch, xPitch, look);
+    return grid;
+}
+
 bool Game::init(TSWindow host, char* name, int32_t* extent)
 {
     host_.attach(host);
@@ -41,7 +55,7 @@ bool Game::init(TSWindow host, char* name, int32_t* extent)
 
 void Game::resetTransients()
 {
-    dragFrom_ = -1;
+    dragFrom_ = dragIndex_ = -1;
     dropCount_ = 0;
     announced_ = false;
     changed_ = false;
@@ -52,9 +66,7 @@ int32_t Game::newGame()
     playing_ = false;
     stacks_.clear();
     for (const Pile& p : piles_) {
-        StackSpec spec{p.framed ? 1u : 0u, p.x, p.y, static_cast<int16_t>(p.base),
-                       static_cast<int16_t>(p.fan), static_cast<int16_t>(p.capacity), 0};
-        CardStack* s = host_.createStack(spec);
+        CardStack* s = createStack(p);
         if (!s) return 0;
         stacks_.push_back(s);
     }
@@ -69,12 +81,19 @@ int32_t Game::newGame()
     return 1;
 }
 
+CardStack* Game::createStack(const Pile& p)
+{
+    const StackSpec spec{p.framed ? 1u : 0u, p.x, p.y, static_cast<int16_t>(p.base),
+                         static_cast<int16_t>(p.fan), static_cast<int16_t>(p.capacity), 0};
+    return host_.createStack(spec);
+}
+
 void Game::loadGame(CardStack** stacks, int count, TSMemory data)
 {
     playing_ = false;
     stacks_.clear();
     resetTransients();
-    if (!stacks || count != pileCount()) return;
+    if (!stacks || count <= 0 || count > pileCount()) return;
     for (int i = 0; i < count; ++i) {
         const CardStack* s = stacks[i];
         if (!s || s->capacity < piles_[i].capacity || s->count < 0 || s->count > s->capacity) return;
@@ -82,6 +101,16 @@ void Game::loadGame(CardStack** stacks, int count, TSMemory data)
             if (!IsCard(CardAt(s, k))) return;
     }
     stacks_.assign(stacks, stacks + count);
+    // A game saved before the game gained piles at its end (Klondike's cards
+    // just turned): the piles it lacks are added, empty.
+    for (int i = count; i < pileCount(); ++i) {
+        CardStack* s = createStack(piles_[static_cast<size_t>(i)]);
+        if (!s) {
+            stacks_.clear();
+            return;
+        }
+        stacks_.push_back(s);
+    }
 
     const std::vector<uint8_t> bytes = ReadDataBlock(data);
     SavedHeader h{};
@@ -162,12 +191,15 @@ void Game::autoPlay()
 
 int16_t Game::mouseHit(CardStack* s, int card)
 {
-    dragFrom_ = -1;
+    dragFrom_ = dragIndex_ = -1;
     const int p = indexOf(s);
     if (!playing_ || p < 0) return TS_HIT_NOTHING;
     changed_ = false;
     const int16_t answer = pressed(p, card);
-    if (answer == TS_HIT_DRAG_RUN || answer == TS_HIT_DRAG_CARD) dragFrom_ = p;
+    if (answer == TS_HIT_DRAG_RUN || answer == TS_HIT_DRAG_CARD) {
+        dragFrom_ = p;
+        dragIndex_ = card;
+    }
     if (changed_) afterAction();
     return answer;
 }
@@ -210,6 +242,7 @@ int16_t Game::score() const
 
 void Game::afterAction()
 {
+    settle();
     host_.setScore(scoreText());
     host_.setMessage(messageText());
     if (announced_) return;
@@ -220,6 +253,35 @@ void Game::afterAction()
         announced_ = true;
         host_.gameLost();
     }
+}
+
+void Game::coverWith(int pile, const std::vector<int>& covering)
+{
+    if (static_cast<int>(coveredBy_.size()) <= pile) coveredBy_.resize(static_cast<size_t>(pile) + 1);
+    coveredBy_[static_cast<size_t>(pile)] = covering;
+}
+
+bool Game::covered(int pile) const
+{
+    if (pile < 0 || pile >= static_cast<int>(coveredBy_.size())) return false;
+    for (int p : coveredBy_[static_cast<size_t>(pile)])
+        if (!empty(p)) return true;
+    return false;
+}
+
+int Game::addPyramid(int rows, int x, int y, int pitch, int rowStep, Role role, int base)
+{
+    const int first = pileCount();
+    for (int row = 0; row < rows; ++row)
+        for (int i = 0; i <= row; ++i)
+            addPile(role, x + (rows - 1 - row) * pitch / 2 + i * pitch, y + row * rowStep, TS_FAN_SQUARED, base, 1);
+    for (int row = 0; row + 1 < rows; ++row) {
+        for (int i = 0; i <= row; ++i) {
+            const int below = first + (row + 1) * (row + 2) / 2 + i;
+            coverWith(first + row * (row + 1) / 2 + i, {below, below + 1});
+        }
+    }
+    return first;
 }
 
 std::vector<int> Game::piles(Role r) const
@@ -291,6 +353,36 @@ void Game::turnTop(int pile, bool faceDown)
     if (empty(pile)) return;
     host_.turnTop(stacks_[pile], faceDown);
     changed_ = true;
+}
+
+void Game::moveCardAt(int from, int index, int to)
+{
+    if (index < 0 || index >= count(from)) return;
+    const CardEntry card = stacks_[from]->cards[index];
+    host_.removeCard(stacks_[from], index);
+    host_.addCard(stacks_[to], card.image, card.faceDown != 0, true);
+    changed_ = true;
+}
+
+void Game::removeCard(int pile, int index)
+{
+    if (index < 0 || index >= count(pile)) return;
+    host_.removeCard(stacks_[pile], index);
+    changed_ = true;
+}
+
+void Game::clearPile(int pile)
+{
+    host_.clearStack(stacks_[pile]);
+    changed_ = true;
+}
+
+bool Game::recycle(int waste, int stock)
+{
+    if (empty(waste)) return false;
+    while (count(waste) > 1) moveTop(waste, stock, {.faceDown = true, .slide = false, .redraw = false});
+    moveTop(waste, stock, {.faceDown = true, .slide = false});
+    return true;
 }
 
 void Game::markTop(int pile, bool marked)

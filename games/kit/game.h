@@ -34,6 +34,40 @@ struct Extent {
     int width, height;  // small-card pixels
 };
 
+// How a pile looks, for declaring rows and grids of alike piles.
+struct PileLook {
+    int fan = TS_FAN_SQUARED;
+    int base = TS_BASE_EMPTY;
+    int capacity = 1;
+    bool framed = false;
+};
+
+// The piles of a grid declared with addGrid, row by row.
+struct GridPiles {
+    int first = 0, rows = 0, columns = 0;
+
+    int at(int row, int column) const { return first + row * columns + column; }
+    bool holds(int pile) const { return pile >= first && pile < first + rows * columns; }
+    int rowOf(int pile) const { return (pile - first) / columns; }
+    int columnOf(int pile) const { return (pile - first) % columns; }
+    // Side by side, one above the other or corner to corner.
+    bool touching(int a, int b) const
+    {
+        const int dr = rowOf(a) - rowOf(b), dc = columnOf(a) - columnOf(b);
+        return holds(a) && holds(b) && a != b && dr >= -1 && dr <= 1 && dc >= -1 && dc <= 1;
+    }
+};
+
+// Face up or face down, where a call would otherwise show a bare bool.
+enum class Face { Up, Down };
+
+// How a card moves: moveTop(from, to, {.faceDown = true, .slide = false}).
+struct Motion {
+    bool faceDown = false;
+    bool slide = true;    // the card slides across the table
+    bool redraw = true;   // the table is repainted at once
+};
+
 class Game {
 public:
     virtual ~Game() = default;
@@ -63,6 +97,11 @@ protected:
 
     // --- The declaration ---
     int addPile(Role role, int x, int y, int fan, int base, int capacity, bool framed = false);
+    int addPile(Role role, int x, int y, const PileLook& look) { return addPile(role, x, y, look.fan, look.base, look.capacity, look.framed); }
+    // `count` alike piles in a row from (x, y), `pitch` apart; returns their numbers.
+    std::vector<int> addRow(Role role, int count, int x, int y, int pitch, const PileLook& look);
+    // `rows` x `columns` alike piles, row by row, `xPitch` and `yPitch` apart.
+    GridPiles addGrid(Role role, int rows, int columns, int x, int y, int xPitch, int yPitch, const PileLook& look);
     // The game's own state: a plain record, saved, restored and undone whole.
     template <class State>
     void keepState(State& state)
@@ -82,6 +121,9 @@ protected:
     virtual void dropped(int from, int to, int cards) {}
     virtual void doubleClicked(int pile, int index) {}
     virtual bool autoStep() { return false; }  // one safe move to the foundations
+    // What happens by itself after every action, before the score and the
+    // win are looked at (Spider: a finished run goes home).
+    virtual void settle() {}
     virtual bool won() const = 0;
     virtual bool lost() const { return false; }
     virtual int points() const { return 0; }
@@ -109,6 +151,19 @@ protected:
     int cardsIn(Role r) const;
     int indexOf(const CardStack* s) const;
     int dragSource() const { return dragFrom_; }
+    int dragIndex() const { return dragIndex_; }  // the card the drag picked up
+
+    // Covering: `pile` lies under the piles in `covering` (Pyramid: the two
+    // cards of the row below; Klondike's Draw Three: the cards just turned,
+    // fanned over the waste). Its cards are free only while those are empty.
+    void coverWith(int pile, const std::vector<int>& covering);
+    bool covered(int pile) const;
+    bool uncovered(int pile) const { return !empty(pile) && !covered(pile); }
+    // A pyramid of one-card piles: row r (0 at the top) holds r + 1 cards,
+    // each half under the two cards of the row below it. `x` is the left
+    // edge of the bottom row, `y` the top of row 0. Returns the first pile:
+    // card i of row r is pile first + r * (r + 1) / 2 + i.
+    int addPyramid(int rows, int x, int y, int pitch, int rowStep, Role role = Role::Tableau, int base = TS_BASE_NONE);
     bool playing() const { return playing_; }
 
     // Randomness comes only from the host's shuffle, so Replay repeats a deal.
@@ -116,21 +171,35 @@ protected:
     std::vector<Card> shuffled(const std::vector<Card>& deck);
     static std::vector<Card> fullDecks(int decks);
 
-    // Changes of the table, all through the host.
+    // Changes of the table, all through the host. Each one brings the score,
+    // the message and the win or loss up to date at the end of the action.
     void dealCard(int pile, Card card, bool faceDown = false);
+    void dealCard(int pile, Card card, Face face) { dealCard(pile, card, face == Face::Down); }
     void moveTop(int from, int to, bool faceDown = false, bool slide = true, bool redraw = true);
+    void moveTop(int from, int to, const Motion& how) { moveTop(from, to, how.faceDown, how.slide, how.redraw); }
+    // Takes card `index` out of `from` and puts it on top of `to`, keeping its face.
+    void moveCardAt(int from, int index, int to);
+    // Takes card `index` off the table (Gaps: the aces).
+    void removeCard(int pile, int index);
+    // Takes every card of the pile off the table.
+    void clearPile(int pile);
     void turnTop(int pile, bool faceDown = false);
     void markTop(int pile, bool marked);
+    // Turns `waste` over onto `stock` face down, so that the stock deals its
+    // cards again in the order they came; false when the waste is empty.
+    bool recycle(int waste, int stock);
     void showMessage(const std::string& text) { host_.setMessage(text); }
 
 private:
     void afterAction();
     void resetTransients();
+    CardStack* createStack(const Pile& pile);
 
     const char* name_;
     Extent extent_;
     Host host_;
     std::vector<Pile> piles_;
+    std::vector<std::vector<int>> coveredBy_;  // per pile, the piles lying on it
     std::vector<CardStack*> stacks_;
     uint8_t* state_ = nullptr;
     size_t stateSize_ = 0;
@@ -140,6 +209,7 @@ private:
     bool changed_ = false;
     bool announced_ = false;
     int dragFrom_ = -1;
+    int dragIndex_ = -1;
     int dropCount_ = 0;
 };
 

@@ -9,36 +9,108 @@ namespace {
 bool IsPlayPile(Role r) { return r == Role::Waste || r == Role::Tableau || r == Role::Cell || r == Role::Reserve; }
 }  // namespace
 
-int16_t Patience::pressed(int p, int index)
+Lift Patience::liftOf(int p) const
 {
-    const int n = count(p);
+    for (const auto& [pile, lift] : lifts_)
+        if (pile == p) return lift;
     switch (role(p)) {
-    case Role::Stock:
-        stockClicked();
-        return TS_HIT_NOTHING;
     case Role::Waste:
     case Role::Cell:
-    case Role::Reserve:
-        return (n > 0 && index == n - 1 && faceUp(p, index)) ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
-    case Role::Foundation:
-        return (rules_.foundationReturns && n > 0 && index == n - 1) ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
-    case Role::Tableau:
-        if (index < 0 || index >= n) return TS_HIT_NOTHING;
-        if (!faceUp(p, index)) {
-            if (index == n - 1 && rules_.turnExposed) turnIfExposed(p);
-            return TS_HIT_NOTHING;
-        }
-        if (rules_.anyFaceUpLifts || IsRun(stack(p), index, rules_.runs)) return TS_HIT_DRAG_RUN;
-        return TS_HIT_NOTHING;
-    case Role::Discard:
-        break;
+    case Role::Reserve: return Lift::Top;
+    case Role::Foundation: return rules_.foundationReturns ? Lift::Top : Lift::Nothing;
+    case Role::Tableau: return rules_.anyFaceUpLifts ? Lift::FaceUpWithAbove : Lift::Run;
+    case Role::Stock:
+    case Role::Discard: break;
     }
-    return TS_HIT_NOTHING;
+    return Lift::Nothing;
+}
+
+void Patience::setLift(int pile, Lift lift)
+{
+    for (auto& [p, l] : lifts_) {
+        if (p == pile) {
+            l = lift;
+            return;
+        }
+    }
+    lifts_.emplace_back(pile, lift);
+}
+
+namespace {
+
+// The cards a press on card `index` picks up: how many, or 0 for none.
+int Lifted(Lift lift, const CardStack* s, int index, const Sequence& runs)
+{
+    const int n = CountOf(s);
+    if (index < 0 || index >= n || !FaceUpAt(s, index)) return 0;
+    switch (lift) {
+    case Lift::Top: return index == n - 1 ? 1 : 0;
+    case Lift::Run: return IsRun(s, index, runs) ? n - index : 0;
+    case Lift::FaceUpWithAbove: return n - index;
+    case Lift::AnyCard: return 1;
+    case Lift::Nothing: break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int16_t Patience::pressed(int p, int index)
+{
+    if (role(p) == Role::Stock) {
+        stockClicked();
+        return TS_HIT_NOTHING;
+    }
+    const int n = count(p);
+    if (covered(p) || index < 0 || index >= n) return TS_HIT_NOTHING;
+    if (!faceUp(p, index)) {
+        if (index == n - 1) turnIfExposed(p);
+        return TS_HIT_NOTHING;
+    }
+    const Lift lift = liftOf(p);
+    if (Lifted(lift, stack(p), index, rules_.runs) == 0) return TS_HIT_NOTHING;
+    return (lift == Lift::Top || lift == Lift::AnyCard) ? TS_HIT_DRAG_CARD : TS_HIT_DRAG_RUN;
+}
+
+bool Patience::stockCanDeal() const
+{
+    for (int s : piles(Role::Stock))
+        if (!empty(s)) return true;
+    return false;
+}
+
+bool Patience::anyMoveLeft() const
+{
+    if (stockCanDeal()) return true;
+    std::vector<uint64_t> storage;
+    for (int p = 0; p < pileCount(); ++p) {
+        if (covered(p) || empty(p)) continue;
+        const int n = count(p);
+        if (role(p) == Role::Tableau && rules_.turnExposed && !faceUp(p, n - 1)) return true;
+        const Lift lift = liftOf(p);
+        for (int i = n - 1; i >= 0; --i) {
+            const int taken = Lifted(lift, stack(p), i, rules_.runs);
+            if (taken == 0) continue;
+            storage.assign((TS_STACK_BYTES(taken) + 7) / 8, 0);
+            CardStack* moving = reinterpret_cast<CardStack*>(storage.data());
+            moving->capacity = moving->count = static_cast<int16_t>(taken);
+            for (int j = 0; j < taken; ++j) moving->cards[j] = stack(p)->cards[i + j];
+            for (int to = 0; to < pileCount(); ++to) {
+                if (to == p || count(to) + taken > stack(to)->capacity) continue;
+                // Moves that only shift cards between like places change nothing.
+                if (role(p) == Role::Foundation && role(to) == Role::Foundation) continue;
+                if (taken == n && empty(to) && role(to) == role(p)) continue;
+                if (accepts(p, moving, to)) return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool Patience::accepts(int from, const CardStack* moving, int to) const
 {
     const Card first = BottomOf(moving);
+    if (covered(to)) return false;
     switch (role(to)) {
     case Role::Foundation:
         return moving->count == 1 && foundationTakes(to, first);
@@ -64,13 +136,13 @@ void Patience::doubleClicked(int p, int index)
         stockClicked();
         return;
     }
-    if (IsPlayPile(role(p)) && index == count(p) - 1 && topFaceUp(p)) sendHome(p);
+    if (IsPlayPile(role(p)) && !covered(p) && index == count(p) - 1 && topFaceUp(p)) sendHome(p);
 }
 
 bool Patience::autoStep()
 {
     for (int p = 0; p < pileCount(); ++p) {
-        if (!IsPlayPile(role(p)) || !topFaceUp(p)) continue;
+        if (!IsPlayPile(role(p)) || covered(p) || !topFaceUp(p)) continue;
         if (safeToPlay(top(p)) && sendHome(p)) return true;
     }
     return false;
@@ -78,6 +150,11 @@ bool Patience::autoStep()
 
 bool Patience::safeToPlay(Card c) const
 {
+    // The judgement below knows foundations built up in suit from the ace;
+    // a game with other foundations says itself what auto-play may send.
+    for (int f : piles(Role::Foundation))
+        if (!(foundationRule(f) == FoundationRule{})) return false;
+    if (rules_.safety == Build::None) return false;
     const int r = Rank(c);
     if (r <= 1) return true;  // an ace or a two holds nothing that would not go home first
     switch (rules_.safety) {
@@ -94,9 +171,28 @@ bool Patience::safeToPlay(Card c) const
     }
 }
 
+FoundationRule Patience::foundationRule(int f) const
+{
+    for (const auto& [pile, rule] : foundationRules_)
+        if (pile == f) return rule;
+    return rules_.foundation;
+}
+
+void Patience::setFoundationRule(int pile, const FoundationRule& rule)
+{
+    for (auto& [p, r] : foundationRules_) {
+        if (p == pile) {
+            r = rule;
+            return;
+        }
+    }
+    foundationRules_.emplace_back(pile, rule);
+}
+
 bool Patience::foundationTakes(int f, Card c) const
 {
-    return FitsOn(Build::UpSameSuit, Empty::AceOnly, top(f), c);
+    if (rules_.runsGoHome) return false;  // only whole runs, by themselves
+    return FoundationTakes(foundationRule(f), top(f), count(f), c);
 }
 
 int Patience::foundationFor(Card c) const
@@ -137,6 +233,27 @@ bool Patience::sendHome(int from)
     turnIfExposed(from);
     moved(from, f, 1);
     return true;
+}
+
+bool Patience::sendRunHome(int column)
+{
+    if (role(column) != Role::Tableau || !FullRunOnTop(stack(column))) return false;
+    for (int f : piles(Role::Foundation)) {
+        if (!empty(f)) continue;
+        // The ace goes first, so the king lies on top however the run formed.
+        for (int i = 0; i < TS_RANKS; ++i) moveTop(column, f, {.redraw = i == TS_RANKS - 1});
+        turnIfExposed(column);
+        return true;
+    }
+    return false;
+}
+
+void Patience::settle()
+{
+    if (!rules_.runsGoHome) return;
+    for (int c : piles(Role::Tableau))
+        while (sendRunHome(c)) {
+        }
 }
 
 void Patience::turnIfExposed(int p)

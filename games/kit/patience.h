@@ -6,20 +6,37 @@
 // double clicks, auto-play and the win are done here.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "game.h"
 #include "rules.h"
 
 namespace kit {
 
+// What a press on a pile may pick up.
+enum class Lift {
+    Nothing,
+    Top,              // the top card
+    Run,              // the card pressed and those above it, when they make a run under `runs`
+    FaceUpWithAbove,  // any face-up card with every card above it, in order or not (Yukon)
+    AnyCard,          // any face-up card alone, from anywhere in the pile (Flower Garden's bouquet)
+};
+
 struct PatienceRules {
-    Build tableau = Build::DownAlternate;   // what may be placed on a tableau card
-    Build runs = Build::DownAlternate;      // what a run lifted together looks like
+    Sequence tableau = Build::DownAlternate;  // what may be placed on a tableau card
+    Sequence runs = Build::DownAlternate;     // what a run lifted together looks like
     Empty emptyTableau = Empty::AnyCard;    // what an empty column takes
     bool anyFaceUpLifts = false;            // any face-up card lifts with all above it
     bool runsNeedSpace = false;             // runs are limited by free cells and empty columns
     bool foundationReturns = false;         // a foundation's top card may come back into play
     bool turnExposed = true;                // a face-down card left on top turns over
-    Build safety = Build::DownAlternate;    // how auto-play judges a card no longer needed
+    bool runsGoHome = false;                // a whole suit, king down to ace, goes from a column to an
+                                            // empty foundation at once, king on top; no single card goes
+                                            // home (Spider, Scorpion, Simple Simon)
+    Build safety = Build::DownAlternate;    // how auto-play judges a card no longer needed (None: never)
+    FoundationRule foundation;              // what every foundation takes (setFoundationRule for one)
+    bool lossWhenStuck = false;             // lost when no legal move is left, the stock's included
     int decks = 1;
 };
 
@@ -32,14 +49,36 @@ protected:
     virtual void moved(int from, int to, int cards) {}  // after every move a player or auto-play made
     virtual void turned(int pile) {}                     // after a tableau card turned face up
     virtual bool safeToPlay(Card c) const;
+    // What a press on the pile may pick up: the pile's own (setLift), or by
+    // its role: the top card of a waste, cell or reserve; a run of a column
+    // (any face-up card with those above it when `anyFaceUpLifts`); the top
+    // of a foundation when `foundationReturns`.
+    virtual Lift liftOf(int pile) const;
+    void setLift(int pile, Lift lift);
+    // Can a click on the stock still change something? (Default: a stock
+    // holds a card; Klondike also turns its waste over.)
+    virtual bool stockCanDeal() const;
+    // Is any move left: a card or run that some pile accepts, a card to turn,
+    // the stock? Moves that only shift cards between like places (a whole
+    // pile into an empty one of its kind, a foundation's card to another
+    // foundation) do not count. The loss test of `lossWhenStuck`.
+    bool anyMoveLeft() const;
 
     int16_t pressed(int pile, int index) override;
     bool accepts(int from, const CardStack* moving, int to) const override;
     void dropped(int from, int to, int cards) override;
     void doubleClicked(int pile, int index) override;
     bool autoStep() override;
+    void settle() override;
     bool won() const override { return cardsIn(Role::Foundation) == TS_CARDS * rules_.decks; }
+    bool lost() const override { return rules_.lossWhenStuck && !anyMoveLeft(); }
     int points() const override { return cardsIn(Role::Foundation); }
+
+    // What foundation `f` takes: the one given to setFoundationRule, or the
+    // rules' own. A game whose foundations start from a dealt rank (Canfield)
+    // answers from its state here.
+    virtual FoundationRule foundationRule(int f) const;
+    void setFoundationRule(int pile, const FoundationRule& rule);
 
     // Shared pieces.
     bool foundationTakes(int foundation, Card c) const;
@@ -47,11 +86,14 @@ protected:
     int homeCount(int suit) const;    // cards of the suit home, on its least built foundation
     int longestRun(int from, int to) const;
     bool sendHome(int from);          // the top card of `from` to a foundation
+    bool sendRunHome(int column);     // a whole suit on top of `column` to an empty foundation
     void turnIfExposed(int pile);
     const PatienceRules& rules() const { return rules_; }
 
 private:
     PatienceRules rules_;
+    std::vector<std::pair<int, FoundationRule>> foundationRules_;  // pile, its own rule
+    std::vector<std::pair<int, Lift>> lifts_;                      // pile, its own lift
 };
 
 }  // namespace kit

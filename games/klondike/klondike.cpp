@@ -2,6 +2,8 @@
 // stock dealt one or three at a time through the waste, as often as you like.
 //
 //   [stock] [waste]         [found] [found] [found] [found]
+//            [turned]  Draw Three: the cards just turned, fanned over the
+//                      waste; the waste's top plays when they are gone
 //
 //   [ 1 ]  [ 2 ]  [ 3 ]  [ 4 ]  [ 5 ]  [ 6 ]  [ 7 ]     tableau: 1..7 cards,
 //    ...    ...    ...    ...    ...    ...    ...      the top one face up
@@ -40,6 +42,8 @@ public:
         for (int s = 0; s < TS_SUITS; ++s)
             addPile(Role::Foundation, kX(3 + s), kGrid.margin, TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, 13);
         for (int c = 0; c < 7; ++c) addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_KING_ONLY, 19);
+        turned_ = addPile(Role::Waste, kX(1), kGrid.margin, TS_FAN_RIGHT, TS_BASE_NONE, 3);
+        coverWith(waste_, {turned_});
         keepState(s_);
     }
 
@@ -54,11 +58,8 @@ private:
 
     void resetState() override { s_.draw = drawPreference_; }
     void stateFromTable() override { s_.score = 10 * cardsIn(Role::Foundation); }
-    void loaded() override
-    {
-        drawPreference_ = s_.draw == 3 ? 3 : 1;
-        checkDrawOptions();
-    }
+    // A saved game goes on with its own draw; the player's setting stays for the next deals.
+    void loaded() override { checkDrawOptions(); }
 
     void deal() override
     {
@@ -66,17 +67,18 @@ private:
         size_t next = 0;
         const std::vector<int> columns = piles(Role::Tableau);
         for (int row = 0; row < 7; ++row)
-            for (int c = row; c < 7; ++c) dealCard(columns[c], cards[next++], c != row);
-        while (next < cards.size()) dealCard(stock_, cards[next++], true);
+            for (int c = row; c < 7; ++c) dealCard(columns[c], cards[next++], c != row ? Face::Down : Face::Up);
+        while (next < cards.size()) dealCard(stock_, cards[next++], Face::Down);
     }
 
     void stockClicked() override
     {
+        // The cards turned before go under the new ones, in their order.
+        while (!empty(turned_)) moveCardAt(turned_, 0, waste_);
         if (!empty(stock_)) {
-            for (int i = 0; i < s_.draw && !empty(stock_); ++i) moveTop(stock_, waste_, false);
-        } else if (!empty(waste_)) {
-            while (count(waste_) > 1) moveTop(waste_, stock_, true, false, false);
-            moveTop(waste_, stock_, true, false, true);
+            const int to = s_.draw == 3 ? turned_ : waste_;
+            for (int i = 0; i < s_.draw && !empty(stock_); ++i) moveTop(stock_, to);
+        } else if (recycle(waste_, stock_)) {
             ++s_.passes;
             if (s_.draw == 1) addScore(-100);
             else if (s_.passes >= 3) addScore(-20);  // three passes are free
@@ -119,7 +121,7 @@ private:
         host().checkOption(kDrawThree, drawPreference_ == 3);
     }
 
-    int stock_, waste_;
+    int stock_, waste_, turned_;
     int drawPreference_ = 1;  // a setting of the player, kept for the next deals
 };
 

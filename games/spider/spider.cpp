@@ -1,5 +1,5 @@
 // Spider: two decks; build down regardless of suit, but only a run in one
-// suit moves together; a full run from king to ace goes home.
+// suit moves together; a full run from king to ace goes home at once.
 //
 //   [stock]          [home] [home] [home] [home] [home] [home] [home] [home]
 //
@@ -7,8 +7,8 @@
 //    ...   ...   ...   ...   ...   ...   ...   ...   ...   ...    then 5 cards, top up
 //
 // Variants: One Suit (eight runs of spades), Two Suits (spades and hearts),
-// Four Suits (two full decks). Score: 500, less one per move, plus 100 per
-// run sent home.
+// Four Suits (two full decks); a new player starts with One Suit. Score:
+// 500, less one per move, plus 100 per run home.
 #include <algorithm>
 
 #include "layout.h"
@@ -28,15 +28,9 @@ PatienceRules SpiderRules()
     r.tableau = Build::DownAnySuit;
     r.runs = Build::DownSameSuit;
     r.emptyTableau = Empty::AnyCard;
+    r.runsGoHome = true;
     r.decks = kDecks;
     return r;
-}
-
-// Is there a whole run, king to ace in one suit, on top of the stack?
-bool FullRunOnTop(const CardStack* s)
-{
-    const int from = CountOf(s) - TS_RANKS;
-    return from >= 0 && Rank(CardAt(s, from)) == TS_RANK_KING && IsRun(s, from, Build::DownSameSuit);
 }
 
 class Spider : public Patience {
@@ -61,11 +55,8 @@ private:
 
     void resetState() override { s_.suits = suitsPreference_; }
     void stateFromTable() override { s_.suits = suitsOnTable(); }
-    void loaded() override
-    {
-        suitsPreference_ = s_.suits;
-        checkSuitOptions();
-    }
+    // A saved game goes on with its own suits; the player's setting stays for the next deals.
+    void loaded() override { checkSuitOptions(); }
 
     void deal() override
     {
@@ -81,9 +72,9 @@ private:
         size_t next = 0;
         for (int c = 0; c < 10; ++c) {
             const int n = c < 4 ? 6 : 5;
-            for (int i = 0; i < n; ++i) dealCard(columns[c], cards[next++], i < n - 1);
+            for (int i = 0; i < n; ++i) dealCard(columns[c], cards[next++], i < n - 1 ? Face::Down : Face::Up);
         }
-        while (next < cards.size()) dealCard(stock_, cards[next++], true);
+        while (next < cards.size()) dealCard(stock_, cards[next++], Face::Down);
     }
 
     void stockClicked() override
@@ -94,44 +85,12 @@ private:
             showMessage("Fill every column before dealing");
             return;
         }
-        for (int c : columns) moveTop(stock_, c, false);
+        for (int c : columns) moveTop(stock_, c);
         ++s_.moves;
     }
 
-    bool accepts(int from, const CardStack* moving, int to) const override
-    {
-        if (role(to) == Role::Foundation) return empty(to) && moving->count == TS_RANKS && FullRunOnTop(moving);
-        return Patience::accepts(from, moving, to);
-    }
+    // A player's move; a run going home is none.
     void moved(int, int, int) override { ++s_.moves; }
-
-    // A double click on a whole run sends it home.
-    void doubleClicked(int p, int index) override
-    {
-        if (role(p) == Role::Tableau) {
-            sendRunHome(p);
-        } else {
-            Patience::doubleClicked(p, index);
-        }
-    }
-    bool autoStep() override
-    {
-        for (int c : piles(Role::Tableau))
-            if (sendRunHome(c)) return true;
-        return false;
-    }
-    bool sendRunHome(int column)
-    {
-        if (!FullRunOnTop(stack(column))) return false;
-        for (int f : piles(Role::Foundation)) {
-            if (!empty(f)) continue;
-            for (int i = 0; i < TS_RANKS; ++i) moveTop(column, f, false, true, i == TS_RANKS - 1);
-            turnIfExposed(column);
-            ++s_.moves;
-            return true;
-        }
-        return false;
-    }
 
     int runsHome() const { return cardsIn(Role::Foundation) / TS_RANKS; }
     int points() const override { return 500 - s_.moves + 100 * runsHome(); }
@@ -169,7 +128,7 @@ private:
     }
 
     int stock_;
-    int suitsPreference_ = 4;
+    int suitsPreference_ = 1;
 };
 
 }  // namespace

@@ -3,8 +3,11 @@
 // continues exactly as the original, random play never loses a card.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
+#include "built_games.h"
 #include "game_session.h"
 #include "persistence/host_state.h"
 
@@ -21,7 +24,7 @@ struct GameCase {
 };
 
 const GameCase kGames[] = {
-    {"KLONDIKE", KLONDIKE_MODULE, "Klondike", 13, 52},
+    {"KLONDIKE", KLONDIKE_MODULE, "Klondike", 14, 52},
     {"FREECELL", FREECELL_MODULE, "FreeCell", 16, 52},
     {"SPIDER", SPIDER_MODULE, "Spider", 19, 104},
     {"GOLF", GOLF_MODULE, "Golf", 9, 52},
@@ -36,6 +39,23 @@ const GameCase kGames[] = {
     {"LABELLE", LABELLE_MODULE, "La Belle Lucie", 23, 52},
     {"CRUEL", CRUEL_MODULE, "Cruel", 17, 52},
 };
+
+// Every game built from games/game_list.txt shows the name the list gives
+// it (saved games and the score file know a game by that name) and has a
+// row above, so the checks below run for it.
+TEST(GameList, EveryBuiltGameShowsItsListedNameAndIsCheckedBelow)
+{
+    ASSERT_GE(std::size(kBuiltGames), 7u);
+    for (const BuiltGame& built : kBuiltGames) {
+        Session g(built.path);
+        ASSERT_TRUE(g.loaded()) << built.stem << ": " << g.loadError();
+        EXPECT_EQ(std::string(g->Module(0).name), built.title) << built.stem;
+        const bool checked = std::any_of(std::begin(kGames), std::end(kGames), [&](const GameCase& c) {
+            return std::string(c.stem) == built.stem && std::string(c.path) == built.path;
+        });
+        EXPECT_TRUE(checked) << built.stem << " needs a row in kGames";
+    }
+}
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};
 

@@ -34,6 +34,27 @@ TEST(EightOffGame, BuildsDownInSuitWithRunsLimitedByFreeCells)
     gametest::ExpectMoves(g, 3, shorter, {{T(0), 0, T(1), true, "two cards with one free cell"}});
 }
 
+TEST(EightOffGame, IsLostWhenNoLegalMoveIsLeft)
+{
+    Session g(EXAMPLE_MODULE);
+    struct Case {
+        const char* lastColumn;
+        bool lost;
+    };
+    // The queen fills the last free cell; then only the eight of diamonds
+    // could move, onto a nine of diamonds.
+    for (const Case c : {Case{"JC", true}, Case{"9D", false}}) {
+        ASSERT_TRUE(g.start(3));
+        const int lostBefore = g->GamesLost();
+        g.arrange({{C(0), "2D"}, {C(1), "3D"}, {C(2), "4D"}, {C(3), "5D"}, {C(4), "6D"}, {C(5), "7D"}, {C(6), "8D"},
+                   {T(0), "5S QH"}, {T(1), "5C"}, {T(2), "7S"}, {T(3), "7C"}, {T(4), "9S"}, {T(5), "9C"},
+                   {T(6), "JS"}, {T(7), c.lastColumn}});
+        ASSERT_TRUE(g->DragCard(T(0), 1, C(7)));
+        EXPECT_EQ(g->GamesLost() - lostBefore, c.lost ? 1 : 0) << c.lastColumn;
+        EXPECT_EQ(g->GameInPlay(), !c.lost) << c.lastColumn;
+    }
+}
+
 TEST(EightOffGame, DealsSixRowsAndFourCells)
 {
     Session g(EXAMPLE_MODULE);

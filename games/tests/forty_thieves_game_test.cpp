@@ -70,6 +70,24 @@ TEST_F(FortyThievesGame, TheStockIsTurnedOnce)
     EXPECT_EQ(g.pile(kWaste), "5D 4D 3D");
 }
 
+struct StockCase {
+    const char* stock;
+    bool lost;
+};
+
+TEST_F(FortyThievesGame, IsLostWhenTheStockIsOutAndNoLegalMoveIsLeft)
+{
+    for (const StockCase c : {StockCase{"9D#", true}, StockCase{"8H# 9D#", false}}) {
+        ASSERT_TRUE(g.start(3));
+        const int lostBefore = g->GamesLost();
+        g.arrange({{kStock, c.stock}, {T(0), "5S"}, {T(1), "5C"}, {T(2), "5H"}, {T(3), "5D"}, {T(4), "7S"},
+                   {T(5), "7C"}, {T(6), "7H"}, {T(7), "7D"}, {T(8), "JS"}, {T(9), "JC"}});
+        ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1));
+        EXPECT_EQ(g->GamesLost() - lostBefore, c.lost ? 1 : 0) << c.stock;
+        EXPECT_EQ(g->GameInPlay(), !c.lost) << c.stock;
+    }
+}
+
 TEST_F(FortyThievesGame, AutoPlayWaitsForBothFoundationsOfASuit)
 {
     for (bool autoPlay : {false, true}) {

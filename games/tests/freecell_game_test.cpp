@@ -242,6 +242,25 @@ private:
     int nodes_ = 0;
 };
 
+struct StuckCase {
+    const char* lastColumn;
+    bool lost;
+};
+
+TEST_F(FreeCellGame, IsLostWhenNoLegalMoveIsLeft)
+{
+    // The queen fills the last free cell; then only a red ten on a black jack would move.
+    for (const StuckCase c : {StuckCase{"JC", true}, StuckCase{"TD", false}}) {
+        ASSERT_TRUE(g.start(3));
+        const int lostBefore = g->GamesLost();
+        g.arrange({{C(0), "KS"}, {C(1), "KH"}, {C(2), "KD"}, {T(0), "5S QH"}, {T(1), "5C"}, {T(2), "7S"},
+                   {T(3), "7C"}, {T(4), "9S"}, {T(5), "9C"}, {T(6), "JS"}, {T(7), c.lastColumn}});
+        ASSERT_TRUE(g->DragCard(T(0), 1, C(3)));
+        EXPECT_EQ(g->GamesLost() - lostBefore, c.lost ? 1 : 0) << c.lastColumn;
+        EXPECT_EQ(g->GameInPlay(), !c.lost) << c.lastColumn;
+    }
+}
+
 TEST_F(FreeCellGame, PlaysRealDealsFromStartToWin)
 {
     for (uint32_t seed = 1; seed <= 5; ++seed) {

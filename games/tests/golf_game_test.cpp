@@ -32,11 +32,12 @@ struct Play {
     bool accepted;
 };
 
-TEST_F(GolfGame, PlaysOneRankUpOrDownWithoutTurningTheCorner)
+TEST_F(GolfGame, PlaysOneRankUpOrDownWithoutTurningTheCornerAndNothingOnAKing)
 {
     const Play plays[] = {
-        {"7H", "8S", true}, {"7H", "6D", true},  {"7H", "9S", false}, {"7H", "7C", false},
-        {"KH", "QD", true}, {"KH", "AC", false}, {"AH", "KC", false}, {"AH", "2S", true},
+        {"7H", "8S", true},  {"7H", "6D", true},  {"7H", "9S", false}, {"7H", "7C", false},
+        {"KH", "QD", false}, {"KH", "AC", false}, {"AH", "KC", false}, {"AH", "2S", true},
+        {"QH", "KD", true},  {"2H", "AD", true},
     };
     for (const Play& p : plays) {
         gametest::ExpectMoves(g, 3, {{kFoundation, p.home}, {T(0), p.card}, {T(1), "5C"}, {kStock, "2D#"}},
@@ -117,7 +118,7 @@ private:
         for (int c = 0; c < 7; ++c) {
             if (heights_[c] == 0) continue;
             const gametest::Card card = columns_[c][static_cast<size_t>(heights_[c] - 1)];
-            if (std::abs(kit::Rank(card) - kit::Rank(home)) != 1) continue;
+            if (std::abs(kit::Rank(card) - kit::Rank(home)) != 1 || kit::Rank(home) == TS_RANK_KING) continue;
             --heights_[c];
             path.push_back(c);
             if (step(stockLeft, card, path)) return true;
@@ -139,7 +140,7 @@ private:
 
 TEST_F(GolfGame, PlaysARealDealFromStartToWin)
 {
-    constexpr uint32_t seed = 3;  // a deal that can be won
+    constexpr uint32_t seed = 4;  // a deal that can be won
     ASSERT_TRUE(g.start(seed));
     std::vector<int> path;
     ASSERT_TRUE(GolfSearch(g).solve(path));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <unordered_set>
 
 #include "move_table.h"
@@ -12,6 +13,7 @@ using gametest::ParseCard;
 using gametest::Session;
 
 constexpr int kStock = 0, kWaste = 1, kFoundation = 2, kTableau = 6;
+constexpr int kTurned = 13;  // Draw Three: the cards just turned, fanned over the waste
 constexpr int F(int i) { return kFoundation + i; }
 constexpr int T(int i) { return kTableau + i; }
 constexpr int kDrawOne = 0, kDrawThree = 1;
@@ -107,7 +109,7 @@ TEST_F(KlondikeGame, TurningTheWasteOverCostsByDrawMode)
             EXPECT_EQ(g.pile(kStock), "3D#");
             EXPECT_EQ(g->ScoreText(), score);
             ASSERT_TRUE(g->Click(kStock, 0));
-            EXPECT_EQ(g.pile(kWaste), "3D");
+            EXPECT_EQ(g.pile(kWaste) + g.pile(kTurned), "3D");
         }
     }
 }
@@ -125,8 +127,100 @@ TEST_F(KlondikeGame, DrawOptionsApplyFromTheNextDeal)
     EXPECT_EQ(g.count(kWaste), 1) << "the game on the table still draws one";
     ASSERT_TRUE(g.start(8));
     ASSERT_TRUE(g->Click(kStock, 23));
-    EXPECT_EQ(g.count(kWaste), 3);
+    EXPECT_EQ(g.count(kTurned), 3);
     EXPECT_EQ(g.count(kStock), 21);
+    EXPECT_EQ(g->MessageText(), "Draw 3 - stock 21");
+}
+
+TEST_F(KlondikeGame, DrawThreeShowsTheThreeCardsJustTurned)
+{
+    ASSERT_TRUE(g->SelectOption(kDrawThree));
+    ASSERT_TRUE(g.start(3));
+    g.arrange({{kStock, "2C# 3C# 4C# 5C# 6C# 7C# 8C#"}, {T(0), "4H"}, {T(1), "5D"}, {T(2), "6H"}, {T(3), "7D"}});
+    ASSERT_TRUE(g->Click(kStock, 6));
+    EXPECT_EQ(g.pile(kTurned), "8C 7C 6C");
+    EXPECT_EQ(g->Stack(kTurned).fanDirection, TS_FAN_RIGHT);
+    EXPECT_EQ(g->Stack(kTurned).x, g->Stack(kWaste).x);
+    EXPECT_EQ(g.pile(kWaste), "");
+    ASSERT_TRUE(g->Click(kStock, 3));
+    EXPECT_EQ(g.pile(kTurned), "5C 4C 3C");
+    EXPECT_EQ(g.pile(kWaste), "8C 7C 6C");
+    EXPECT_FALSE(g->DragCard(kWaste, 2, T(3))) << "a card under the three just turned does not play";
+    // The top card plays, then the one below it, down to the waste beneath.
+    ASSERT_TRUE(g->DragCard(kTurned, 2, T(0)));
+    ASSERT_TRUE(g->DragCard(kTurned, 1, T(1)));
+    ASSERT_TRUE(g->DragCard(kTurned, 0, T(2)));
+    ASSERT_TRUE(g->DragCard(kWaste, 2, T(3)));
+    EXPECT_EQ(g.pile(kWaste), "8C 7C");
+    EXPECT_EQ(g->ScoreText(), "20");
+    // The last card of the stock, then the waste turned over in the order it was dealt.
+    ASSERT_TRUE(g->Click(kStock, 0));
+    EXPECT_EQ(g.pile(kTurned), "2C");
+    ASSERT_TRUE(g->Click(kStock, -1));
+    EXPECT_EQ(g.pile(kStock), "2C# 7C# 8C#");
+    EXPECT_EQ(g.pile(kWaste) + g.pile(kTurned), "");
+    ASSERT_TRUE(g->Click(kStock, 2));
+    EXPECT_EQ(g.pile(kTurned), "8C 7C 2C");
+}
+
+TEST_F(KlondikeGame, DrawOneTurnsOntoTheWasteAlone)
+{
+    ASSERT_TRUE(g.start(3));
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1));
+    EXPECT_EQ(g.count(kWaste), 3);
+    EXPECT_EQ(g.count(kTurned), 0);
+}
+
+TEST_F(KlondikeGame, LoadingASavedGameKeepsThePlayersDrawSetting)
+{
+    ASSERT_TRUE(g->SelectOption(kDrawThree));
+    ASSERT_TRUE(g.start(8));
+    const std::vector<uint8_t> saved = g->Save();
+    ASSERT_TRUE(g->SelectOption(kDrawOne));
+    ASSERT_TRUE(g->Load(saved));
+    ASSERT_TRUE(g->Click(kStock, 23));
+    EXPECT_EQ(g.count(kStock), 21) << "the saved game goes on drawing three";
+    EXPECT_TRUE(g->OptionChecked(kDrawOne));
+    EXPECT_FALSE(g->OptionChecked(kDrawThree));
+    ASSERT_TRUE(g.start(9));
+    ASSERT_TRUE(g->Click(kStock, 23));
+    EXPECT_EQ(g.count(kStock), 23) << "the next deal draws one, as the player chose";
+}
+
+// A game saved before Klondike had its pile of cards just turned: the same
+// file without its last stack, the module's data telling 13 piles.
+std::vector<uint8_t> WithoutLastStack(std::vector<uint8_t> saved)
+{
+    uint32_t length = 0, piles = 13;
+    std::memcpy(&length, saved.data() + 352, 4);
+    std::memcpy(saved.data() + 356 + 4, &piles, 4);  // after the kit's magic
+    const size_t countAt = 356 + length;
+    int16_t stacks = 0;
+    std::memcpy(&stacks, saved.data() + countAt, 2);
+    size_t at = countAt + 2, last = at;
+    for (int i = 0; i < stacks; ++i) {
+        uint32_t size = 0;
+        std::memcpy(&size, saved.data() + at, 4);
+        last = at;
+        at += 4 + size;
+    }
+    std::vector<uint8_t> out(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(last));
+    --stacks;
+    std::memcpy(out.data() + countAt, &stacks, 2);
+    return out;
+}
+
+TEST_F(KlondikeGame, AGameSavedWithoutThePileOfCardsJustTurnedStillPlays)
+{
+    ASSERT_TRUE(g->SelectOption(kDrawThree));
+    ASSERT_TRUE(g.start(8));
+    const auto table = g.table();
+    ASSERT_EQ(table.size(), 14u);
+    ASSERT_TRUE(g.reload(WithoutLastStack(g->Save())));
+    EXPECT_EQ(g->StackCount(), 14);
+    EXPECT_EQ(g.table(), table);
+    ASSERT_TRUE(g->Click(kStock, 23));
+    EXPECT_EQ(g.count(kTurned), 3) << "the saved game draws three, onto the pile added";
     EXPECT_EQ(g->MessageText(), "Draw 3 - stock 21");
 }
 

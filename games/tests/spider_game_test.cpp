@@ -80,7 +80,7 @@ TEST_F(SpiderGame, AcceptsLegalMovesAndRefusesOthers)
         {T(3), 1, T(2), true, "any card into an empty column"},
         {T(3), 1, T(1), false, "an eight on a ten"},
         {T(5), 0, T(0), false, "an eight on a seven"},
-        {T(4), 1, F(0), true, "a whole run goes home"},
+        {T(4), 1, F(0), false, "a whole run goes home by itself, not by a drag"},
         {T(0), 1, F(0), false, "part of a run does not go home"},
         {T(6), 0, T(7), true, "a two on a three"},
         {T(0), 0, T(2), false, "a face-down card does not move"},
@@ -94,22 +94,65 @@ TEST_F(SpiderGame, DealsFromTheStockOnlyWhenNoColumnIsEmpty)
     ASSERT_TRUE(g->Click(kStock, 9));
     EXPECT_EQ(g.count(kStock), 10);
     EXPECT_EQ(g->MessageText(), "Fill every column before dealing");
-    ASSERT_TRUE(g->DragCard(T(3), 1, T(2)));
+    ASSERT_TRUE(g->DragCard(T(3), 1, T(2)));  // and the finished run of spades goes home
     ASSERT_TRUE(g->Click(kStock, 9));
     EXPECT_EQ(g.count(kStock), 0);
     for (int c = 0; c < 10; ++c) EXPECT_EQ(g.top(T(c)), gametest::ParseCard("4H")) << c;
-    EXPECT_EQ(g->ScoreText(), "498");
+    EXPECT_EQ(g->ScoreText(), "598");
 }
 
-TEST_F(SpiderGame, AutoPlaySendsAWholeRunHome)
+TEST_F(SpiderGame, AFinishedRunGoesHomeAtOnceKingOnTopAndCountsOneHundred)
 {
     for (bool autoPlay : {false, true}) {
         ASSERT_TRUE(g.start(3, autoPlay));
-        g.arrange(kPosition);
-        ASSERT_TRUE(g->DragCard(T(6), 0, T(7)));
-        EXPECT_EQ(g.count(F(0)), autoPlay ? 13 : 0);
-        EXPECT_EQ(g.pile(T(4)), autoPlay ? "5H" : "5H# " + SuitRun('S'));
+        g.arrange({{kStock, "4H# 4H# 4H# 4H# 4H# 4H# 4H# 4H# 4H# 4H#"},
+                   {T(0), "5H# KS QS JS TS 9S 8S 7S 6S 5S 4S 3S 2S"}, {T(1), "AS"}, {T(2), "3D"},
+                   {T(3), "KC"}, {T(4), "KD"}, {T(5), "KH"}, {T(6), "QC"}, {T(7), "QD"}, {T(8), "QH"}, {T(9), "JC"}});
+        ASSERT_TRUE(g->DragCard(T(1), 0, T(0)));
+        EXPECT_EQ(g.pile(F(0)), std::string("AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS"))
+            << "auto play " << autoPlay;
+        EXPECT_EQ(g.pile(T(0)), "5H") << "the card below turns over";
+        // One move made; the run home is worth 100 and is no move of its own.
+        EXPECT_EQ(g->ScoreText(), "599");
+        EXPECT_EQ(g->MessageText(), "Four Suits, 1 deal left, 1 of 8 home");
     }
+}
+
+TEST_F(SpiderGame, ARunFinishedByTheStockGoesHomeToo)
+{
+    ASSERT_TRUE(g.start(3));
+    // The stock's top card goes to the first column, its tenth to the last.
+    std::map<int, std::string> position = {{kStock, "AS# 4H# 4H# 4H# 4H# 4H# 4H# 4H# 4H# 4H#"},
+                                           {T(9), "KS QS JS TS 9S 8S 7S 6S 5S 4S 3S 2S"}};
+    for (int c = 0; c < 9; ++c) position[T(c)] = "5C";
+    g.arrange(position);
+    ASSERT_TRUE(g->Click(kStock, 9));
+    EXPECT_EQ(g.top(F(0)), gametest::ParseCard("KS"));
+    EXPECT_EQ(g.count(T(9)), 0);
+    EXPECT_EQ(g->ScoreText(), "599");
+}
+
+TEST(SpiderFirstGame, IsOneSuit)
+{
+    Session g{SPIDER_MODULE};
+    ASSERT_TRUE(g.start(1));
+    EXPECT_TRUE(g->OptionChecked(kOneSuit));
+    EXPECT_FALSE(g->OptionChecked(kFourSuits));
+    for (gametest::Card c : g.allCards()) ASSERT_EQ(kit::Suit(c), TS_SUIT_SPADES);
+    EXPECT_EQ(g->MessageText(), "One Suit, 5 deals left, 0 of 8 home");
+}
+
+TEST_F(SpiderGame, LoadingASavedGameKeepsThePlayersSuitsSetting)
+{
+    ASSERT_TRUE(g->SelectOption(kTwoSuits));
+    ASSERT_TRUE(g.start(7));
+    const std::vector<uint8_t> saved = g->Save();
+    ASSERT_TRUE(g->SelectOption(kOneSuit));
+    ASSERT_TRUE(g->Load(saved));
+    EXPECT_EQ(g->MessageText(), "Two Suits, 5 deals left, 0 of 8 home");
+    EXPECT_TRUE(g->OptionChecked(kOneSuit));
+    ASSERT_TRUE(g.start(8));
+    for (gametest::Card c : g.allCards()) ASSERT_EQ(kit::Suit(c), TS_SUIT_SPADES);
 }
 
 TEST_F(SpiderGame, WinsWhenEightRunsAreHome)
@@ -117,10 +160,14 @@ TEST_F(SpiderGame, WinsWhenEightRunsAreHome)
     ASSERT_TRUE(g.start(5));
     std::map<int, std::string> position;
     for (int c = 0; c < 8; ++c) position[T(c)] = SuitRun("CDHS"[c % 4]);
+    position[T(8)] = "5C";
+    position[T(9)] = "6D";
     g.arrange(position);
-    for (int c = 0; c < 8; ++c) ASSERT_TRUE(g->DoubleClick(T(c), 0));
+    // The next move lets the finished runs go home: all eight at once.
+    ASSERT_TRUE(g->DragCard(T(8), 0, T(9)));
+    for (int f = 0; f < 8; ++f) EXPECT_EQ(kit::Rank(g.top(F(f))), TS_RANK_KING) << f;
     EXPECT_EQ(g->GamesWon(), 1);
-    EXPECT_EQ(g->ScoreText(), "1292");
+    EXPECT_EQ(g->ScoreText(), "1299");
 }
 
 // A way through a real One Suit deal, found by depth-first search: runs
@@ -185,9 +232,9 @@ private:
         std::string key = std::to_string(stock_.size()) + "|";
         for (int c = 0; c < 10; ++c) key += columns_[c] + static_cast<char>(100 + down_[c]);
         if (++nodes_ > 300000 || path.size() > 600 || !seen_.insert(key).second) return false;
-        for (int c = 0; c < 10; ++c) {  // a whole run goes home
+        for (int c = 0; c < 10; ++c) {  // a whole run goes home at once
             const int start = runStart(c);
-            if (static_cast<int>(columns_[c].size()) - start == 13 && tryStep({T(c), start, -1}, path)) return true;
+            if (static_cast<int>(columns_[c].size()) - start == 13) return tryStep({T(c), start, -1}, path);
         }
         // Runs onto a card one higher: first those that turn a card or empty a column.
         for (int freeing : {1, 0}) {
@@ -236,18 +283,20 @@ TEST_F(SpiderGame, PlaysRealDealsFromStartToWin)
         const int wonBefore = g->GamesWon();
         std::vector<SpiderSearch::Step> path;
         ASSERT_TRUE(SpiderSearch(g).solve(path)) << "seed " << d.seed;
+        int moves = 0;
         for (const SpiderSearch::Step& s : path) {
             if (s.from == kStock) {
                 ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1)) << "seed " << d.seed;
+            } else if (s.to < 0) {  // the run went home by itself as it formed
+                ASSERT_EQ(g.count(s.from), s.card) << "seed " << d.seed << ": " << g.pile(s.from);
                 continue;
+            } else {
+                ASSERT_TRUE(g->DragCard(s.from, s.card, s.to)) << "seed " << d.seed << ": " << g.pile(s.from) << " to " << g.pile(s.to);
             }
-            int to = s.to;
-            for (int f = 0; f < 8 && to < 0; ++f)
-                if (g.count(F(f)) == 0) to = F(f);
-            ASSERT_TRUE(g->DragCard(s.from, s.card, to)) << "seed " << d.seed << ": " << g.pile(s.from) << " to " << g.pile(to);
+            ++moves;
         }
         EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << d.seed;
-        EXPECT_EQ(g->Module(0).entry.getScore(), 500 - static_cast<int>(path.size()) + 800) << "seed " << d.seed;
+        EXPECT_EQ(g->Module(0).entry.getScore(), 500 - moves + 800) << "seed " << d.seed;
     }
 }
 

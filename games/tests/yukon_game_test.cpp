@@ -57,6 +57,26 @@ TEST_F(YukonGame, TurnsTheCardLeftOnTop)
     EXPECT_EQ(g.pile(T(1)), "TD 9C 3D KH");
 }
 
+struct StuckCase {
+    const char* column;
+    bool lost;
+};
+
+TEST_F(YukonGame, IsLostWhenNoLegalMoveIsLeft)
+{
+    // After the four of diamonds goes onto the five of spades, nothing moves,
+    // unless a red eight takes a black seven (with the cards on it).
+    for (const StuckCase c : {StuckCase{"9C", true}, StuckCase{"8H", false}}) {
+        ASSERT_TRUE(g.start(3));
+        const int lostBefore = g->GamesLost();
+        g.arrange({{T(0), "5S"}, {T(1), "2C# 5H"}, {T(2), "7S"}, {T(3), "7C JS"}, {T(4), "9S"}, {T(5), c.column},
+                   {T(6), "JC 4D"}, {F(1), "AH"}});
+        ASSERT_TRUE(g->DragCard(T(6), 1, T(0)));
+        EXPECT_EQ(g->GamesLost() - lostBefore, c.lost ? 1 : 0) << c.column;
+        EXPECT_EQ(g->GameInPlay(), !c.lost) << c.column;
+    }
+}
+
 TEST_F(YukonGame, AutoPlayWinsFromFourRuns)
 {
     ASSERT_TRUE(g.start(5, true));

@@ -8,7 +8,7 @@
 //
 // Column n (1..7) gets n - 1 face-down cards, then 1 (column 1) or 5 face-up
 // cards. Build down in alternate colours; only a king goes into an empty
-// column. Score: the cards on the foundations.
+// column. Lost when no move is left. Score: the cards on the foundations.
 #include "layout.h"
 #include "patience.h"
 
@@ -27,6 +27,7 @@ PatienceRules YukonRules()
     r.anyFaceUpLifts = true;
     r.emptyTableau = Empty::KingOnly;
     r.foundationReturns = true;
+    r.lossWhenStuck = true;
     return r;
 }
 
@@ -47,7 +48,7 @@ private:
         size_t next = 0;
         for (int c = 0; c < 7; ++c) {
             const int down = c, up = c == 0 ? 1 : 5;
-            for (int i = 0; i < down + up; ++i) dealCard(columns[c], cards[next++], i < down);
+            for (int i = 0; i < down + up; ++i) dealCard(columns[c], cards[next++], i < down ? Face::Down : Face::Up);
         }
     }
 };

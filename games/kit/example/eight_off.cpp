@@ -29,6 +29,7 @@ PatienceRules EightOffRules()
     r.emptyTableau = Empty::KingOnly;
     r.runsNeedSpace = true;
     r.safety = Build::DownSameSuit;
+    r.lossWhenStuck = true;
     return r;
 }
 
