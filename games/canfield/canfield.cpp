@@ -56,9 +56,10 @@ private:
 
     void resetState() override { s_.draw = drawPreference_; }
     void stateFromTable() override { s_.draw = drawPreference_; }
+    // A saved game goes on with its own draw; the player's setting stays.
     void loaded() override
     {
-        drawPreference_ = s_.draw == 1 ? 1 : 3;
+        if (s_.draw != 1) s_.draw = 3;
         checkDrawOptions();
     }
 

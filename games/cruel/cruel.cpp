@@ -97,7 +97,7 @@ private:
             return;
         }
         const std::vector<Card> cards = gathered();
-        for (int p : piles(Role::Tableau)) host().clearStack(stack(p));
+        for (int p : piles(Role::Tableau)) clearPile(p);
         dealInFours(cards);
         ++s_.redeals;
     }

@@ -78,7 +78,7 @@ private:
         for (int f : piles(Role::Tableau))
             for (int k = 0; k < count(f); ++k) cards.push_back(cardAt(f, k));
         const std::vector<Card> order = shuffled(cards);
-        for (int f : piles(Role::Tableau)) host().clearStack(stack(f));
+        for (int f : piles(Role::Tableau)) clearPile(f);
         dealInThrees(order);
         --s_.redealsLeft;
     }
@@ -118,8 +118,7 @@ private:
             showMessage("That card cannot be played");
             return;
         }
-        host().removeCard(stack(p), index);
-        dealCard(to, c);
+        moveCardAt(p, index, to);
         s_.merciUsed = 1;
     }
 

@@ -33,14 +33,9 @@ PatienceRules ScorpionRules()
     r.tableau = r.runs = Build::DownSameSuit;
     r.anyFaceUpLifts = true;
     r.emptyTableau = Empty::KingOnly;
+    r.runsGoHome = true;
+    r.lossWhenStuck = true;
     return r;
-}
-
-// Is there a whole suit, king to ace, on top of the stack?
-bool FullRunOnTop(const CardStack* s)
-{
-    const int from = CountOf(s) - TS_RANKS;
-    return from >= 0 && Rank(CardAt(s, from)) == TS_RANK_KING && IsRun(s, from, Build::DownSameSuit);
 }
 
 class Scorpion : public Patience {
@@ -70,57 +65,6 @@ private:
     {
         const std::vector<int> columns = piles(Role::Tableau);
         for (int c = 0; c < 3 && !empty(stock_); ++c) moveTop(stock_, columns[c], false);
-    }
-
-    bool accepts(int from, const CardStack* moving, int to) const override
-    {
-        if (role(to) == Role::Foundation) return empty(to) && moving->count == TS_RANKS && FullRunOnTop(moving);
-        return Patience::accepts(from, moving, to);
-    }
-
-    // A double click on a column whose top holds a whole suit sends it home.
-    void doubleClicked(int p, int index) override
-    {
-        if (role(p) == Role::Tableau) sendRunHome(p);
-        else Patience::doubleClicked(p, index);
-    }
-    bool autoStep() override
-    {
-        for (int c : piles(Role::Tableau))
-            if (sendRunHome(c)) return true;
-        return false;
-    }
-    bool sendRunHome(int column)
-    {
-        if (!FullRunOnTop(stack(column))) return false;
-        for (int f : piles(Role::Foundation)) {
-            if (!empty(f)) continue;
-            for (int i = 0; i < TS_RANKS; ++i) moveTop(column, f, false, true, i == TS_RANKS - 1);
-            turnIfExposed(column);
-            return true;
-        }
-        return false;
-    }
-
-    // Lost when the stock is dealt and nothing can move but a king from the
-    // bottom of one column into another empty one.
-    bool lost() const override
-    {
-        if (!empty(stock_)) return false;
-        const std::vector<int> columns = piles(Role::Tableau);
-        for (int c : columns) {
-            if (FullRunOnTop(stack(c))) return false;
-            for (int i = 0; i < count(c); ++i) {
-                if (!faceUp(c, i)) continue;
-                const Card card = cardAt(c, i);
-                for (int t : columns) {
-                    if (t == c) continue;
-                    if (empty(t) ? (Rank(card) == TS_RANK_KING && i > 0) : Follows(Build::DownSameSuit, top(t), card))
-                        return false;
-                }
-            }
-        }
-        return true;
     }
 
     std::string messageText() const override

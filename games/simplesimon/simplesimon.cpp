@@ -27,14 +27,9 @@ PatienceRules SimpleSimonRules()
     r.tableau = Build::DownAnySuit;
     r.runs = Build::DownSameSuit;
     r.emptyTableau = Empty::AnyCard;
+    r.runsGoHome = true;
+    r.lossWhenStuck = true;
     return r;
-}
-
-// Is there a whole suit, king to ace, on top of the stack?
-bool FullRunOnTop(const CardStack* s)
-{
-    const int from = CountOf(s) - TS_RANKS;
-    return from >= 0 && Rank(CardAt(s, from)) == TS_RANK_KING && IsRun(s, from, Build::DownSameSuit);
 }
 
 class SimpleSimon : public Patience {
@@ -57,49 +52,6 @@ private:
         for (int row = 0; row < kDealt[0]; ++row)
             for (int c = 0; c < kColumns; ++c)
                 if (row < kDealt[c]) dealCard(columns[c], cards[next++]);
-    }
-
-    bool accepts(int from, const CardStack* moving, int to) const override
-    {
-        if (role(to) == Role::Foundation) return empty(to) && moving->count == TS_RANKS && FullRunOnTop(moving);
-        return Patience::accepts(from, moving, to);
-    }
-
-    // A double click on a column whose top holds a whole suit sends it home.
-    void doubleClicked(int p, int index) override
-    {
-        if (role(p) == Role::Tableau) sendRunHome(p);
-        else Patience::doubleClicked(p, index);
-    }
-    bool autoStep() override
-    {
-        for (int c : piles(Role::Tableau))
-            if (sendRunHome(c)) return true;
-        return false;
-    }
-    bool sendRunHome(int column)
-    {
-        if (!FullRunOnTop(stack(column))) return false;
-        for (int f : piles(Role::Foundation)) {
-            if (!empty(f)) continue;
-            for (int i = 0; i < TS_RANKS; ++i) moveTop(column, f, false, true, i == TS_RANKS - 1);
-            return true;
-        }
-        return false;
-    }
-
-    // Lost when no card can move at all: no empty column, no finished suit,
-    // and no run of one suit fits on the top of another column.
-    bool lost() const override
-    {
-        const std::vector<int> columns = piles(Role::Tableau);
-        for (int c : columns) {
-            if (empty(c) || FullRunOnTop(stack(c))) return false;
-            for (int i = count(c) - 1; i >= 0 && IsRun(stack(c), i, Build::DownSameSuit); --i)
-                for (int t : columns)
-                    if (t != c && Follows(Build::DownAnySuit, top(t), cardAt(c, i))) return false;
-        }
-        return true;
     }
 
     std::string messageText() const override

@@ -115,13 +115,16 @@ TEST_F(CanfieldGame, TheStockDealsThreeOrOneAndTurnsOverAsOftenAsWanted)
     EXPECT_EQ(g.count(kWaste), 1);
     EXPECT_EQ(g->MessageText(), "Draw 1 - reserve 13");
 
-    // A saved game keeps its own draw.
+    // A saved game keeps its own draw, and loading it leaves the player's setting alone.
     const std::vector<uint8_t> saved = g->Save();
     ASSERT_TRUE(g->SelectOption(1));
     Session copy(CANFIELD_MODULE);
     ASSERT_TRUE(copy.reload(saved));
     ASSERT_TRUE(copy->Click(kStock, copy.count(kStock) - 1));
     EXPECT_EQ(copy.count(kWaste), 2);
+    copy->NewGame();
+    ASSERT_TRUE(copy->Click(kStock, copy.count(kStock) - 1));
+    EXPECT_EQ(copy.count(kWaste), 3) << "the next deal draws three, as chosen before the load";
 }
 
 TEST_F(CanfieldGame, AutoPlaySendsCardsHomeWhenNothingNeedsThem)

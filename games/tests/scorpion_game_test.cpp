@@ -65,19 +65,19 @@ TEST_F(ScorpionGame, StockDealsOneCardOnEachOfTheFirstThreeColumnsOnce)
     EXPECT_EQ(g.table(), table);
 }
 
-TEST_F(ScorpionGame, AWholeSuitGoesHomeAndTurnsTheCardBelow)
+TEST_F(ScorpionGame, AWholeSuitGoesHomeByItselfAndTurnsTheCardBelow)
 {
-    ASSERT_TRUE(g.start(2));
-    g.arrange({{T(0), "5D# " + gametest::SuitRun('H')}, {T(1), "QS"}, {kStock, "2C#"}});
-    EXPECT_FALSE(g->DragCard(T(0), 2, F(0))) << "part of the suit stays";
-    ASSERT_TRUE(g->DragCard(T(0), 1, F(0)));
-    EXPECT_EQ(g.count(F(0)), 13);
-    EXPECT_EQ(g.pile(T(0)), "5D");
-
-    ASSERT_TRUE(g.start(2));
-    g.arrange({{T(0), gametest::SuitRun('H')}, {T(1), "QS"}, {kStock, "2C#"}});
-    ASSERT_TRUE(g->DoubleClick(T(0), 5));
-    EXPECT_EQ(g.count(F(0)), 13);
+    for (bool autoPlay : {false, true}) {
+        ASSERT_TRUE(g.start(2, autoPlay));
+        g.arrange({{T(0), "5D# KH QH JH TH 9H 8H 7H 6H 5H 4H 3H"}, {T(1), "QS 2H"}, {T(2), "AH"}, {kStock, "2C#"}});
+        EXPECT_FALSE(g->DragCard(T(0), 1, F(0))) << "a suit is not dragged home";
+        ASSERT_TRUE(g->DragCard(T(1), 1, T(0)));
+        EXPECT_EQ(g.count(F(0)), 0) << "the ace is still out";
+        ASSERT_TRUE(g->DragCard(T(2), 0, T(0)));
+        EXPECT_EQ(g.pile(F(0)), "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH") << "auto play " << autoPlay;
+        EXPECT_EQ(g.pile(T(0)), "5D") << "the card below turns over";
+        EXPECT_EQ(g->MessageText(), "Stock: 1 card, 1 of 4 suits home");
+    }
 }
 
 TEST_F(ScorpionGame, AutoPlaySendsFinishedSuitsHomeAndWins)
@@ -210,12 +210,11 @@ TEST_F(ScorpionGame, PlaysRealDealsFromStartToWin)
                 ASSERT_TRUE(g->Click(kStock, g.count(kStock) - 1)) << "seed " << seed;
                 continue;
             }
-            int to = s.to;
-            if (to < 0) {
-                for (int f = F(0); f < F(4) && to < 0; ++f)
-                    if (g.count(f) == 0) to = f;
+            if (s.to < 0) {  // the suit went home by itself as it formed
+                ASSERT_EQ(g.count(s.from), s.card) << "seed " << seed << ": " << g.pile(s.from);
+                continue;
             }
-            ASSERT_TRUE(g->DragCard(s.from, s.card, to)) << "seed " << seed << ": " << g.pile(s.from) << " to " << g.pile(to);
+            ASSERT_TRUE(g->DragCard(s.from, s.card, s.to)) << "seed " << seed << ": " << g.pile(s.from) << " to " << g.pile(s.to);
         }
         EXPECT_EQ(g->GamesWon(), wonBefore + 1) << "seed " << seed;
     }
