@@ -29,7 +29,7 @@ constexpr int kX(int column) { return kGrid.x(column); }
 PatienceRules CanfieldRules()
 {
     PatienceRules r;
-    r.tableau = r.runs = r.safety = Build::DownAlternate;
+    r.tableau = r.runs = Sequence(Direction::Down, SuitRule::Alternate, 1, true);
     r.emptyTableau = Empty::Nothing;
     return r;
 }
@@ -73,46 +73,24 @@ private:
         while (next < cards.size()) dealCard(stock_, cards[next++], true);
     }
 
-    // --- Ranks relative to the foundations' starting rank, going round ---
-    int startRank() const { return Rank(cardAt(firstPile(Role::Foundation), 0)); }
-    int relative(Card c) const { return (Rank(c) - startRank() + TS_RANKS) % TS_RANKS; }
-    static bool OneBelow(Card lower, Card upper) { return (Rank(lower) + TS_RANKS - 1) % TS_RANKS == Rank(upper); }
-    static bool Builds(Card lower, Card upper) { return OneBelow(lower, upper) && ColourOf(lower) != ColourOf(upper); }
-
-    bool takesHome(int f, Card c) const
+    // --- The foundations start from the rank of the first card dealt to them ---
+    int startRank() const
     {
-        if (empty(f)) return relative(c) == 0;
-        return Suit(top(f)) == Suit(c) && OneBelow(c, top(f));
+        const int first = firstPile(Role::Foundation);
+        return empty(first) ? TS_RANK_ACE : Rank(cardAt(first, 0));
     }
-    int homeFor(Card c) const
+    FoundationRule foundationRule(int) const override
     {
-        for (int f : piles(Role::Foundation))
-            if (takesHome(f, c)) return f;
-        return -1;
-    }
-    int suitHome(int suit) const
-    {
-        for (int f : piles(Role::Foundation))
-            if (!empty(f) && Suit(cardAt(f, 0)) == suit) return count(f);
-        return 0;
+        return {startRank(), Sequence(Direction::Up, SuitRule::Same, 1, true), TS_RANKS};
     }
     // A card may go home by itself once both cards a rank below it in the
     // other colour are home (nothing in play could want it any more).
-    bool safeHome(Card c) const
+    bool safeToPlay(Card c) const override
     {
-        const int r = relative(c);
+        const int r = (Rank(c) - startRank() + TS_RANKS) % TS_RANKS;
         if (r <= 1) return true;
         for (int s = 0; s < TS_SUITS; ++s)
-            if (ColourOf(MakeCard(s, 0)) != ColourOf(c) && suitHome(s) < r) return false;
-        return true;
-    }
-    bool sendCardHome(int from)
-    {
-        if (empty(from) || !topFaceUp(from)) return false;
-        const int f = homeFor(top(from));
-        if (f < 0) return false;
-        moveTop(from, f);
-        moved(from, f, 1);
+            if (ColourOf(MakeCard(s, 0)) != ColourOf(c) && homeCount(s) < r) return false;
         return true;
     }
 
@@ -126,16 +104,8 @@ private:
 
     bool accepts(int from, const CardStack* moving, int to) const override
     {
-        const Card first = BottomOf(moving);
-        switch (role(to)) {
-        case Role::Foundation:
-            return moving->count == 1 && takesHome(to, first);
-        case Role::Tableau:
-            if (empty(to)) return empty(reserve_) && role(from) == Role::Waste;
-            return Builds(top(to), first);
-        default:
-            return false;
-        }
+        if (role(to) == Role::Tableau && empty(to)) return empty(reserve_) && role(from) == Role::Waste;
+        return Patience::accepts(from, moving, to);
     }
 
     void moved(int from, int, int) override
@@ -151,25 +121,9 @@ private:
     {
         if (!empty(stock_)) {
             for (int i = 0; i < s_.draw && !empty(stock_); ++i) moveTop(stock_, waste_, false);
-        } else if (!empty(waste_)) {
-            while (count(waste_) > 1) moveTop(waste_, stock_, true, false, false);
-            moveTop(waste_, stock_, true, false, true);
+        } else {
+            recycle(waste_, stock_);
         }
-    }
-
-    void doubleClicked(int p, int index) override
-    {
-        if (role(p) == Role::Stock) stockClicked();
-        else if (role(p) != Role::Foundation && index == count(p) - 1) sendCardHome(p);
-    }
-
-    bool autoStep() override
-    {
-        for (int p = 0; p < pileCount(); ++p) {
-            if (role(p) == Role::Stock || role(p) == Role::Foundation || !topFaceUp(p)) continue;
-            if (safeHome(top(p)) && sendCardHome(p)) return true;
-        }
-        return false;
     }
 
     std::string messageText() const override
