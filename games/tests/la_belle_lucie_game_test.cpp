@@ -238,7 +238,7 @@ private:
 
 TEST_F(LaBelleLucieGame, PlaysRealDealsFromStartToWin)
 {
-    for (uint32_t seed : {1u, 2u, 3u}) {  // deals that can be won, with the redeals and the merci
+    for (uint32_t seed : {1u, 2u, 3u}) {  // deals that can be won; up to two redeals, the merci on the last deal
         ASSERT_TRUE(g.start(seed));
         const int wonBefore = g->GamesWon();
         for (int deal = 0; deal < 3 && g->GamesWon() == wonBefore; ++deal) {
