@@ -47,6 +47,12 @@ const GameCase kGames[] = {
     {"STREETS", STREETS_MODULE, "Streets and Alleys", 12, 52},
     {"BELEAGUR", BELEAGUR_MODULE, "Beleaguered Castle", 12, 52},
     {"BAKERDOZ", BAKERDOZ_MODULE, "Baker's Dozen", 17, 52},
+    {"RUSSIAN", RUSSIAN_MODULE, "Russian Solitaire", 11, 52},
+    {"SCORPION", SCORPION_MODULE, "Scorpion", 12, 52},
+    {"SIMPSIMN", SIMPSIMN_MODULE, "Simple Simon", 14, 52},
+    {"CANFIELD", CANFIELD_MODULE, "Canfield", 11, 52},
+    {"LABELLE", LABELLE_MODULE, "La Belle Lucie", 23, 52},
+    {"CRUEL", CRUEL_MODULE, "Cruel", 17, 52},
 };
 
 // Every game built from games/game_list.txt shows the name the list gives
