@@ -1,9 +1,12 @@
 #include "modules/win/module_table.h"
 
+#include <array>
 #include <cstdio>
+#include <utility>
 
 #include "modules/module_names.h"
 #include "core/win/app.h"
+#include "core/win/handles.h"
 
 namespace modules {
 
@@ -16,6 +19,14 @@ constexpr int kSecondColumnRow = 15;
 core::ModuleTable& Table()
 {
     return core::TheCore().modules;
+}
+
+// The owners of the rows' libraries, row for row; ModuleEntry::library is
+// the handle they lend the platform-free table.
+std::array<core::Library, core::kMaxModules>& Libraries()
+{
+    static std::array<core::Library, core::kMaxModules> libraries;
+    return libraries;
 }
 
 bool FileExists(const char* fileName)
@@ -44,21 +55,21 @@ bool LoadModule(HWND mainWindow, const char* stem)
     std::snprintf(fileName, sizeof fileName, "%s.dll", stem);
     if (!FileExists(fileName)) return false;
 
-    HMODULE library = LoadLibraryA(fileName);
-    if (reinterpret_cast<UINT_PTR>(library) < 32) return false;
+    core::Library library(LoadLibraryA(fileName));
+    if (!library) return false;
 
     core::ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
     row = core::ModuleEntry{};
-    row.library = library;
-    bool accepted = core::ResolveEntryPoints(row.entry, LookUpExport, library) &&
+    row.library = library.get();
+    bool accepted = core::ResolveEntryPoints(row.entry, LookUpExport, library.get()) &&
                     row.entry.initModule(mainWindow, row.name, &row.tableWidth) != 0;
     if (!accepted) {
-        FreeLibrary(library);
         row = core::ModuleEntry{};
-        return false;
+        return false;  // the library is freed with its owner
     }
     row.name[sizeof row.name - 1] = '\0';  // a module may fill all 64 bytes
     AppendGameListItem(mainWindow, table.count, row.name);
+    Libraries()[static_cast<size_t>(table.count)] = std::move(library);
     ++table.count;
     return true;
 }
@@ -82,7 +93,8 @@ void CloseAllModules()
     for (int i = 0; i < table.count; ++i) {
         core::ModuleEntry& row = table.rows[static_cast<size_t>(i)];
         row.entry.closeModule();
-        FreeLibrary(static_cast<HMODULE>(row.library));
+        Libraries()[static_cast<size_t>(i)].reset();
+        row.library = nullptr;
     }
     table.count = 0;
 }

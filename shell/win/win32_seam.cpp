@@ -6,7 +6,7 @@
 #include "interaction/win/drag_image.h"
 #include "shell/win/game_over.h"
 #include "core/win/app.h"
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 #include "shell/win/placement.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"

@@ -14,8 +14,8 @@ constexpr char kSmallLibrary[] = "DECKMINI.DLL";
 constexpr char kLargeLibrary[] = "DECKMAXI.DLL";
 
 struct CardLibraries {
-    HMODULE small = nullptr;
-    HMODULE large = nullptr;
+    core::Library small;
+    core::Library large;
 };
 
 CardLibraries& Libraries()
@@ -34,8 +34,7 @@ CardImageStore& Store()
 HMODULE OpenLibrary(const char* name)
 {
     if (GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES) return nullptr;
-    HMODULE library = LoadLibraryA(name);
-    return reinterpret_cast<UINT_PTR>(library) < 32 ? nullptr : library;
+    return LoadLibraryA(name);
 }
 
 // Greys a menu item where the menu still has it.
@@ -117,8 +116,8 @@ const CardPicture* CardBack()
 bool OpenCardLibraries()
 {
     CardLibraries& l = Libraries();
-    l.small = OpenLibrary(kSmallLibrary);
-    l.large = OpenLibrary(kLargeLibrary);
+    l.small.reset(OpenLibrary(kSmallLibrary));
+    l.large.reset(OpenLibrary(kLargeLibrary));
     if (!l.small) GreyItem(IDM_SMALLCARDS);
     if (!l.large) GreyItem(IDM_LARGECARDS);
     if (l.small || l.large) return true;
@@ -131,7 +130,7 @@ bool OpenCardLibraries()
 
 bool CardSizeAvailable(CardSize size)
 {
-    return (size == CardSize::Large ? Libraries().large : Libraries().small) != nullptr;
+    return static_cast<bool>(size == CardSize::Large ? Libraries().large : Libraries().small);
 }
 
 bool CardPicturesLoaded(CardSize size)
@@ -143,7 +142,7 @@ bool CardPicturesLoaded(CardSize size)
 bool LoadCardPictures(CardSize size)
 {
     if (CardPicturesLoaded(size)) return true;
-    HMODULE library = size == CardSize::Large ? Libraries().large : Libraries().small;
+    HMODULE library = (size == CardSize::Large ? Libraries().large : Libraries().small).get();
     if (!library) return false;
     ReleaseCardImages();
     if (!LoadSize(size, library)) {
@@ -172,9 +171,8 @@ void ReleaseCardImages()
 void CloseCardLibraries()
 {
     CardLibraries& l = Libraries();
-    if (l.small) FreeLibrary(l.small);
-    if (l.large) FreeLibrary(l.large);
-    l = {};
+    l.small.reset();
+    l.large.reset();
 }
 
 }  // namespace table
