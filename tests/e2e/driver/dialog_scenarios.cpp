@@ -2,6 +2,7 @@
 #include <string>
 
 #include "checks.h"
+#include "lumora_version.h"
 #include "program.h"
 
 namespace {
@@ -36,7 +37,7 @@ SCENARIO(about_box_pages_to_the_credits_then_closes)
     for (UINT turn : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_KEYDOWN}) {
         HWND about = OpenAbout(program);
         REQUIRE(about != nullptr);
-        CHECK_EQ(ControlText(about, kVersionLine), std::string("Lumora Solitaire 1.12 for Windows 95"));
+        CHECK_EQ(ControlText(about, kVersionLine), std::string(LUMORA_VERSION_TITLE " for Windows 95"));
         CHECK_EQ(ControlText(about, kLoadLine), std::string(""));
         PostMessageA(about, turn, turn == WM_KEYDOWN ? 'A' : 0, MAKELPARAM(20, 20));
         Sleep(200);
