@@ -7,14 +7,12 @@
 #include "modules/module_names.h"
 #include "core/win/app.h"
 #include "core/win/handles.h"
+#include "resources/resource.h"
 
 namespace modules {
 
 namespace {
 
-constexpr int kGameListMenu = 1;
-constexpr int kGameListFirstId = 1000;
-constexpr int kSecondColumnRow = 15;
 
 core::ModuleTable& Table()
 {
@@ -42,9 +40,9 @@ void* LookUpExport(void* library, const char* name)
 
 void AppendGameListItem(HWND mainWindow, int row, const char* name)
 {
-    HMENU gameList = GetSubMenu(GetMenu(mainWindow), kGameListMenu);
-    UINT flags = MF_STRING | (row == kSecondColumnRow ? MF_MENUBARBREAK : 0);
-    AppendMenuA(gameList, flags, kGameListFirstId + row, name);
+    HMENU gameList = GetSubMenu(GetMenu(mainWindow), MENU_POS_GAMELIST);
+    UINT flags = MF_STRING | (row == MENU_GAMELIST_SECOND_COLUMN ? MF_MENUBARBREAK : 0);
+    AppendMenuA(gameList, flags, IDM_GAMELIST_FIRST + row, name);
 }
 
 bool LoadModule(HWND mainWindow, const char* stem)
@@ -81,7 +79,7 @@ static_assert(offsetof(core::ModuleEntry, tableHeight) == offsetof(core::ModuleE
 
 void BuildGameList(HWND mainWindow)
 {
-    HMENU gameList = GetSubMenu(GetMenu(mainWindow), kGameListMenu);
+    HMENU gameList = GetSubMenu(GetMenu(mainWindow), MENU_POS_GAMELIST);
     DeleteMenu(gameList, 0, MF_BYPOSITION);  // the resource's placeholder
     for (const char* stem : kModuleNameList) LoadModule(mainWindow, stem);
     DrawMenuBar(mainWindow);

@@ -4,13 +4,14 @@
 #include "checks.h"
 #include "lumora_version.h"
 #include "program.h"
+#include "resources/resource.h"
 
 namespace {
 
 using e2e::Program;
 
-constexpr int kVersionLine = 1006;
-constexpr int kLoadLine = 1005;
+constexpr int kVersionLine = IDC_SPLASH_VERSION;
+constexpr int kLoadLine = IDC_SPLASH_LOADLINE;
 
 std::string ControlText(HWND dialog, int id)
 {
@@ -22,7 +23,7 @@ std::string ControlText(HWND dialog, int id)
 // Opens the About box (a dialog without a caption) and returns it.
 HWND OpenAbout(Program& program)
 {
-    program.PostCommand(101);
+    program.PostCommand(IDM_ABOUT);
     return program.WaitForDialog("");
 }
 
@@ -45,6 +46,6 @@ SCENARIO(about_box_pages_to_the_credits_then_closes)
         PostMessageA(about, turn, turn == WM_KEYDOWN ? 'A' : 0, MAKELPARAM(20, 20));
         CHECK(e2e::WaitGone(about, 5000));
     }
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }
