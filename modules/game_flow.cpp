@@ -39,24 +39,31 @@ void SwapTexts(char (&a)[N], char (&b)[N])
 bool ChooseGame(core::HostCore& core, int row)
 {
     if (row < 0 || row >= core.modules.count) return false;
-    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
-    const bool otherGame = row != core.flow.currentModule;
-
     BookGame(core);
     interaction::DiscardTable(core);
     ClearTextsAndUndo(core);
     core.state.gameInPlay = 0;
 
-    core.paint.fullRepaint = true;
-    if (otherGame) {
-        core.seam.FitWindowToTable(m.tableWidth, m.tableHeight);
-    } else {
-        core.seam.InvalidateClient(true);
-        core.seam.RepaintNow();
-    }
-
     const uint32_t now = static_cast<uint32_t>(core.seam.CalendarSeconds());
     core.state.seed = now == core.state.seed ? core.seam.TickCount() : now;
+
+    MakeGameCurrent(core, row, {.refit = false, .erase = true});
+    core.seam.PostCommand(kCommandReplay);
+    return true;
+}
+
+void MakeGameCurrent(core::HostCore& core, int row, ShowGame show)
+{
+    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
+    const bool otherGame = row != core.flow.currentModule;
+
+    core.paint.fullRepaint = true;
+    if (otherGame || show.refit) {
+        core.seam.FitWindowToTable(m.tableWidth, m.tableHeight);
+    } else {
+        core.seam.InvalidateClient(show.erase);
+        core.seam.RepaintNow();
+    }
 
     char title[32 + TS_NAME_BYTES];
     std::snprintf(title, sizeof title, "Lumora Solitaire - %s", m.name);
@@ -72,8 +79,6 @@ bool ChooseGame(core::HostCore& core, int row)
     core::CopyText(core.state.moduleName, m.name);
     core.flow.currentModule = static_cast<int16_t>(row);
     core.seam.RedrawMenuBar();
-    core.seam.PostCommand(kCommandReplay);
-    return true;
 }
 
 bool ChooseStartupGame(core::HostCore& core) { return ChooseGame(core, kStartupRow); }

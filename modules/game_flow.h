@@ -24,6 +24,19 @@ constexpr int kCommandFirstOption = IDM_OPTION_FIRST;
 // Makes row the current game and posts Replay, which deals it. False (and
 // nothing changes) when the row is not in the module table.
 bool ChooseGame(core::HostCore& core, int row);
+
+// How the window follows a game made current: fitted to its table when it
+// is another game than before, or when refit says so (the card size
+// changed); else repainted whole, erasing the background first when asked.
+struct ShowGame {
+    bool refit = false;
+    bool erase = true;
+};
+// The one way a row becomes the current game, used by choosing and by
+// loading: the window, the title, the game's Options items, the game
+// commands and the Game List check follow. The table, the texts and the
+// host state are the caller's, already in place.
+void MakeGameCurrent(core::HostCore& core, int row, ShowGame show);
 // A first run, when nothing was resumed or loaded: row 6.
 bool ChooseStartupGame(core::HostCore& core);
 // New Game: the current game chosen again, with a new seed.

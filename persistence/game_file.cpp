@@ -67,34 +67,13 @@ TSMemory ReadModuleData(GameMemory& memory, ByteSource& in, LoadError& error)
     return block;
 }
 
-// The window, the title and the menus follow a game that was loaded.
-void ShowLoadedGame(core::HostCore& core, int row, bool cardSizeChanged)
+// The host options' menu items follow the state a file brought.
+void CheckHostOptions(core::HostCore& core)
 {
-    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
-    core.paint.fullRepaint = true;
-    if (row != core.flow.currentModule || cardSizeChanged) {
-        core.seam.FitWindowToTable(m.tableWidth, m.tableHeight);
-    } else {
-        core.seam.InvalidateClient(false);
-        core.seam.RepaintNow();
-    }
-    if (row != core.flow.currentModule) {
-        modules::RemoveOptionItems(core);
-        if (m.entry.setupOptionsMenu) m.entry.setupOptionsMenu();
-    }
-
-    char title[32 + TS_NAME_BYTES];
-    std::snprintf(title, sizeof title, "Lumora Solitaire - %s", m.name);
-    core.seam.SetTitle(title);
-
-    if (core.flow.currentModule == -1) core.seam.EnableGameCommands();
-    core.seam.CheckGameListRow(row, core.modules.count);
     core.seam.CheckMenuItem(modules::kCommandSmallCards, core.state.cardSize == 0);
     core.seam.CheckMenuItem(modules::kCommandLargeCards, core.state.cardSize == 1);
     core.seam.CheckMenuItem(modules::kCommandAutoPlay, core.state.autoPlay != 0);
     core.seam.CheckMenuItem(modules::kCommandSounds, core.state.sounds != 0);
-    core.flow.currentModule = static_cast<int16_t>(row);
-    core.seam.RedrawMenuBar();
 }
 
 }  // namespace
@@ -222,7 +201,8 @@ LoadError LoadGameFile(core::HostCore& core, GameMemory& memory, ByteSource* in,
     core.flow.undoAvailable = false;
     core.flow.undoArmed = false;
 
-    ShowLoadedGame(core, row, oldCardSize != core.state.cardSize);
+    CheckHostOptions(core);
+    modules::MakeGameCurrent(core, row, {.refit = oldCardSize != core.state.cardSize, .erase = false});
     if (core.state.gameInPlay) core.flow.scorePending = true;
     return LoadError::None;
 }

@@ -30,6 +30,15 @@
 #define IDM_CARDSET_FIRST 4000  // + card set 0..3
 #define IDM_OPTION_FIRST 5000  // + module option number
 
+// Positions in the menu TesselMenu that the program changes at run time
+#define MENU_POS_GAMELIST 1  // the Game List popup: one item per module row
+#define MENU_POS_OPTIONS 2  // the Options popup
+#define MENU_POS_BACKGROUNDS 2  // in Options: Backgrounds, made a picture menu
+#define MENU_POS_CARDSETS 4  // in Options: Card sets, made a picture menu
+#define MENU_POS_CARDSIZES 5  // in Options: Card sizes, removed at start-up
+#define MENU_HOST_OPTION_ITEMS 5  // Options items before a module's own
+#define MENU_GAMELIST_SECOND_COLUMN 15  // the Game List row that starts a second column
+
 // The SPLASH dialog (splash screen and About box)
 #define IDC_SPLASH_PICTURE 1004
 #define IDC_SPLASH_LOADLINE 1005

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 
 namespace core {
 

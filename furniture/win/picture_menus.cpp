@@ -10,9 +10,6 @@ namespace furniture {
 
 namespace {
 
-constexpr int kOptionsMenu = 2;
-constexpr int kBackgroundsItem = 2;
-constexpr int kCardSetsItem = 4;
 constexpr COLORREF kSelectionRed = RGB(255, 0, 0);
 
 // A popup of owner-drawn items whose item data is the thumbnail's bitmap,
@@ -27,7 +24,7 @@ void ReplaceWithPictureMenu(HWND window, int position, const char* title, int fi
         AppendMenuA(popup, MF_OWNERDRAW, static_cast<UINT_PTR>(firstId + static_cast<int>(i)),
                     reinterpret_cast<LPCSTR>(thumbnails[i].bitmap.get()));
     }
-    HMENU options = GetSubMenu(GetMenu(window), kOptionsMenu);
+    HMENU options = GetSubMenu(GetMenu(window), MENU_POS_OPTIONS);
     // The old submenu is destroyed with the item it belonged to.
     if (!ModifyMenuA(options, static_cast<UINT>(position), MF_BYPOSITION | MF_POPUP | MF_STRING,
                      reinterpret_cast<UINT_PTR>(popup), title)) {
@@ -50,8 +47,8 @@ void BuildPictureMenus()
 {
     HWND window = core::TheApp().mainWindow;
     const FurnitureStore& f = TheFurniture();
-    ReplaceWithPictureMenu(window, kBackgroundsItem, "Backgrounds", IDM_BACKGROUND_FIRST, f.backgroundThumbnails);
-    ReplaceWithPictureMenu(window, kCardSetsItem, "Card sets", IDM_CARDSET_FIRST, f.cardSetThumbnails);
+    ReplaceWithPictureMenu(window, MENU_POS_BACKGROUNDS, "Backgrounds", IDM_BACKGROUND_FIRST, f.backgroundThumbnails);
+    ReplaceWithPictureMenu(window, MENU_POS_CARDSETS, "Card sets", IDM_CARDSET_FIRST, f.cardSetThumbnails);
 }
 
 void MeasureThumbnailItem(MEASUREITEMSTRUCT& item)

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 
 namespace furniture {
 

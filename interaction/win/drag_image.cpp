@@ -1,6 +1,6 @@
 #include "interaction/win/drag_image.h"
 
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 #include "table/win/draw_stack.h"
 
 namespace interaction {

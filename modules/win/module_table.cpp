@@ -1,22 +1,31 @@
 #include "modules/win/module_table.h"
 
+#include <array>
 #include <cstdio>
+#include <utility>
 
 #include "modules/module_names.h"
 #include "core/win/app.h"
 #include "core/win/executable_folder.h"
+#include "core/win/handles.h"
+#include "resources/resource.h"
 
 namespace modules {
 
 namespace {
 
-constexpr int kGameListMenu = 1;
-constexpr int kGameListFirstId = 1000;
-constexpr int kSecondColumnRow = 15;
 
 core::ModuleTable& Table()
 {
     return core::TheCore().modules;
+}
+
+// The owners of the rows' libraries, row for row; ModuleEntry::library is
+// the handle they lend the platform-free table.
+std::array<core::Library, core::kMaxModules>& Libraries()
+{
+    static std::array<core::Library, core::kMaxModules> libraries;
+    return libraries;
 }
 
 bool FileExists(const std::string& path)
@@ -32,9 +41,9 @@ void* LookUpExport(void* library, const char* name)
 
 void AppendGameListItem(HWND mainWindow, int row, const char* name)
 {
-    HMENU gameList = GetSubMenu(GetMenu(mainWindow), kGameListMenu);
-    UINT flags = MF_STRING | (row == kSecondColumnRow ? MF_MENUBARBREAK : 0);
-    AppendMenuA(gameList, flags, kGameListFirstId + row, name);
+    HMENU gameList = GetSubMenu(GetMenu(mainWindow), MENU_POS_GAMELIST);
+    UINT flags = MF_STRING | (row == MENU_GAMELIST_SECOND_COLUMN ? MF_MENUBARBREAK : 0);
+    AppendMenuA(gameList, flags, IDM_GAMELIST_FIRST + row, name);
 }
 
 bool LoadModule(HWND mainWindow, const char* stem)
@@ -48,21 +57,21 @@ bool LoadModule(HWND mainWindow, const char* stem)
     const std::string path = core::BesideExecutable(fileName);
     if (path.empty() || !FileExists(path)) return false;
 
-    HMODULE library = LoadLibraryA(path.c_str());
+    core::Library library(LoadLibraryA(path.c_str()));
     if (!library) return false;
 
     core::ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];
     row = core::ModuleEntry{};
-    row.library = library;
-    bool accepted = core::ResolveEntryPoints(row.entry, LookUpExport, library) &&
+    row.library = library.get();
+    bool accepted = core::ResolveEntryPoints(row.entry, LookUpExport, library.get()) &&
                     row.entry.initModule(mainWindow, row.name, &row.tableWidth) != 0;
     if (!accepted) {
-        FreeLibrary(library);
         row = core::ModuleEntry{};
-        return false;
+        return false;  // the library is freed with its owner
     }
     row.name[sizeof row.name - 1] = '\0';  // a module may fill all 64 bytes
     AppendGameListItem(mainWindow, table.count, row.name);
+    Libraries()[static_cast<size_t>(table.count)] = std::move(library);
     ++table.count;
     return true;
 }
@@ -74,7 +83,7 @@ static_assert(offsetof(core::ModuleEntry, tableHeight) == offsetof(core::ModuleE
 
 void BuildGameList(HWND mainWindow)
 {
-    HMENU gameList = GetSubMenu(GetMenu(mainWindow), kGameListMenu);
+    HMENU gameList = GetSubMenu(GetMenu(mainWindow), MENU_POS_GAMELIST);
     DeleteMenu(gameList, 0, MF_BYPOSITION);  // the resource's placeholder
     for (const char* stem : kModuleNameList) LoadModule(mainWindow, stem);
     DrawMenuBar(mainWindow);
@@ -86,7 +95,8 @@ void CloseAllModules()
     for (int i = 0; i < table.count; ++i) {
         core::ModuleEntry& row = table.rows[static_cast<size_t>(i)];
         row.entry.closeModule();
-        FreeLibrary(static_cast<HMODULE>(row.library));
+        Libraries()[static_cast<size_t>(i)].reset();
+        row.library = nullptr;
     }
     table.count = 0;
 }

@@ -1,6 +1,6 @@
 #include "shell/win/dialog_helpers.h"
 
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 #include "shell/window_fit.h"
 
 namespace shell {
@@ -14,16 +14,15 @@ table::Rect FromRect(const RECT& r)
 
 }  // namespace
 
-void DrawRaisedFrame(HWND dialog)
+void DrawRaisedFrame(HWND dialog, HDC dc)
 {
     RECT client;
     GetClientRect(dialog, &client);
-    core::WindowDC dc(dialog);
     HBRUSH light = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     HBRUSH dark = static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH));
     for (const FrameFill& fill : RaisedFrameFills(FromRect(client))) {
         const RECT r{fill.rect.left, fill.rect.top, fill.rect.right, fill.rect.bottom};
-        FillRect(dc.get(), &r, fill.shade == FrameShade::Light ? light : dark);
+        FillRect(dc, &r, fill.shade == FrameShade::Light ? light : dark);
     }
 }
 

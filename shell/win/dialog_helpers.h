@@ -7,8 +7,9 @@
 
 namespace shell {
 
-// The 4-pixel raised bevel around a dialog's client area.
-void DrawRaisedFrame(HWND dialog);
+// The 4-pixel raised bevel around a dialog's client area, drawn with the
+// context BeginPaint gave.
+void DrawRaisedFrame(HWND dialog, HDC dc);
 // Moves a window to the middle of the desktop, keeping its size and z-order.
 void CentreOnDesktop(HWND window);
 // A control's window rectangle in the dialog's client coordinates.

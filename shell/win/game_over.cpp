@@ -11,9 +11,8 @@ namespace {
 void OnPaint(HWND dialog)
 {
     PAINTSTRUCT ps;
-    BeginPaint(dialog, &ps);
+    DrawRaisedFrame(dialog, BeginPaint(dialog, &ps));
     EndPaint(dialog, &ps);
-    DrawRaisedFrame(dialog);
 }
 
 // New and Replay start the next deal once the game-over path has finished.

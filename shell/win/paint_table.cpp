@@ -3,7 +3,7 @@
 #include "table/win/draw_stack.h"
 
 #include "furniture/win/furniture.h"
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 #include "core/win/app.h"
 #include "core/win/surfaces.h"
 

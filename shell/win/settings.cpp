@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/win/app.h"
+#include "core/win/handles.h"
 #include "shell/association.h"
 #include "shell/win/services.h"
 
@@ -39,20 +40,20 @@ void SetDefaultValue(HKEY key, const char* subkey, const char* text)
 // ".tsg" files open with this executable.
 void Associate()
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_CLASSES_ROOT, kExtensionKey, &key) == ERROR_SUCCESS) {
-        SetDefaultValue(key, nullptr, kTypeKey);
-        RegCloseKey(key);
+    {
+        core::RegistryKey extension;
+        if (RegCreateKeyA(HKEY_CLASSES_ROOT, kExtensionKey, extension.out()) == ERROR_SUCCESS)
+            SetDefaultValue(extension.get(), nullptr, kTypeKey);
     }
-    if (RegCreateKeyA(HKEY_CLASSES_ROOT, kTypeKey, &key) != ERROR_SUCCESS) return;
-    SetDefaultValue(key, nullptr, kTypeName);
+    core::RegistryKey type;
+    if (RegCreateKeyA(HKEY_CLASSES_ROOT, kTypeKey, type.out()) != ERROR_SUCCESS) return;
+    SetDefaultValue(type.get(), nullptr, kTypeName);
     std::string program(32768, '\0');
     const DWORD n = GetModuleFileNameA(nullptr, program.data(), static_cast<DWORD>(program.size()));
     if (n > 0 && n < program.size()) {
         program.resize(n);
-        SetDefaultValue(key, kOpenCommandKey, OpenCommand(program).c_str());
+        SetDefaultValue(type.get(), kOpenCommandKey, OpenCommand(program).c_str());
     }
-    RegCloseKey(key);
 }
 
 }  // namespace
@@ -74,13 +75,15 @@ void ReadSettingsAndAssociate(int showCommand)
     const uint32_t start = static_cast<uint32_t>(showCommand);
     s.record = persistence::DefaultCurState(start);
     s.read = false;
-    HKEY key = nullptr;
-    if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, &key) != ERROR_SUCCESS) return;
     unsigned char value[sizeof(persistence::CurStateRecord)] = {};
     DWORD size = sizeof value;
     DWORD type = 0;
-    const LONG result = RegQueryValueExA(key, kValueName, nullptr, &type, value, &size);
-    RegCloseKey(key);
+    LONG result = ERROR_FILE_NOT_FOUND;
+    {
+        core::RegistryKey key;
+        if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, key.out()) != ERROR_SUCCESS) return;
+        result = RegQueryValueExA(key.get(), kValueName, nullptr, &type, value, &size);
+    }
     if (result == ERROR_SUCCESS && type == REG_BINARY)
         s.record = persistence::CurStateFromValue(value, size, start, s.read);
 }
@@ -94,10 +97,9 @@ void WriteSettings()
     const RECT& r = placement.rcNormalPosition;
     s.record = persistence::CurStateAtExit(s.record, core::TheCore().flow.currentModule, placement.showCmd, r.left, r.top,
                                            r.right, r.bottom);
-    HKEY key = nullptr;
-    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, &key) != ERROR_SUCCESS) return;
-    RegSetValueExA(key, kValueName, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&s.record), sizeof s.record);
-    RegCloseKey(key);
+    core::RegistryKey key;
+    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, key.out()) != ERROR_SUCCESS) return;
+    RegSetValueExA(key.get(), kValueName, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&s.record), sizeof s.record);
 }
 
 }  // namespace shell

@@ -7,7 +7,7 @@
 #include "resources/resource.h"
 #include "core/win/app.h"
 #include "shell/win/dialog_helpers.h"
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 #include "shell/win/services.h"
 
 namespace shell {
@@ -19,7 +19,7 @@ struct SplashState {
     HWND picture = nullptr;
     core::MemoryDC surface;
     HGDIOBJ previous = nullptr;  // what the surface held before our bitmap
-    HBITMAP bitmap = nullptr;    // owned; selected into the surface
+    core::Bitmap bitmap;         // selected into the surface
     int width = 0;
     int height = 0;
     bool firstPage = false;
@@ -36,15 +36,14 @@ void ShowPicture(const char* name)
 {
     SplashState& s = State();
     if (s.previous) SelectObject(s.surface.get(), s.previous);
-    if (s.bitmap) DeleteObject(s.bitmap);
     s.previous = nullptr;
-    s.bitmap = LoadBitmapA(core::TheApp().instance, name);
+    s.bitmap.reset(LoadBitmapA(core::TheApp().instance, name));
     s.width = s.height = 0;
     BITMAP info{};
-    if (s.bitmap && GetObjectA(s.bitmap, sizeof info, &info)) {
+    if (s.bitmap && GetObjectA(s.bitmap.get(), sizeof info, &info)) {
         s.width = info.bmWidth;
         s.height = info.bmHeight;
-        s.previous = SelectObject(s.surface.get(), s.bitmap);
+        s.previous = SelectObject(s.surface.get(), s.bitmap.get());
     }
 }
 
@@ -68,7 +67,7 @@ void OnInitDialog(HWND dialog)
     if (core::TheApp().splashUp) LoadStringA(core::TheApp().instance, IDS_LOADING, loading, sizeof loading);
     SetDlgItemTextA(dialog, IDC_SPLASH_LOADLINE, loading);
 
-    const Delta d = FitDialogToBitmap(dialog, IDC_SPLASH_PICTURE, s.bitmap);
+    const Delta d = FitDialogToBitmap(dialog, IDC_SPLASH_PICTURE, s.bitmap.get());
     for (int id : {IDC_SPLASH_SEPARATOR, IDC_SPLASH_VERSION, IDC_SPLASH_LOADLINE}) ShiftControl(dialog, id, d);
     CentreOnDesktop(dialog);
     s.firstPage = true;
@@ -78,8 +77,10 @@ void OnPaint(HWND dialog)
 {
     SplashState& s = State();
     PAINTSTRUCT ps;
-    BeginPaint(dialog, &ps);
+    DrawRaisedFrame(dialog, BeginPaint(dialog, &ps));
     EndPaint(dialog, &ps);
+    // The picture is a child control: it is painted first, then the
+    // bitmap is copied over it.
     InvalidateRect(s.picture, nullptr, TRUE);
     UpdateWindow(s.picture);
     if (s.bitmap) {
@@ -89,7 +90,6 @@ void OnPaint(HWND dialog)
         core::WindowDC dc(s.picture);
         BitBlt(dc.get(), at.x, at.y, s.width, s.height, s.surface.get(), 0, 0, SRCCOPY);
     }
-    DrawRaisedFrame(dialog);
 }
 
 // In the About box the first click or key turns to the credits, the second closes.
@@ -113,8 +113,7 @@ void OnDestroy()
     if (s.previous) SelectObject(s.surface.get(), s.previous);
     s.previous = nullptr;
     s.surface.reset();
-    if (s.bitmap) DeleteObject(s.bitmap);
-    s.bitmap = nullptr;
+    s.bitmap.reset();
 }
 
 INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM)

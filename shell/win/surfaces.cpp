@@ -6,6 +6,7 @@
 #include "core/win/app.h"
 #include "shell/win/placement.h"
 #include "shell/win/window_state.h"
+#include "resources/resource.h"
 
 namespace core {
 
@@ -20,9 +21,6 @@ Surfaces& TheSurfaces()
 namespace shell {
 
 namespace {
-
-constexpr int kOptionsMenu = 2;
-constexpr int kCardSizesItem = 5;
 
 // A logical palette holding the first 256 entries of the system palette.
 HPALETTE MakeHostPalette(HDC screen)
@@ -68,7 +66,7 @@ void CreateSurfaces(HWND window)
     core.paint.fullRepaint = true;
 
     // The card size follows the start-up rule and saved games, not the menu.
-    DeleteMenu(GetSubMenu(GetMenu(window), kOptionsMenu), kCardSizesItem, MF_BYPOSITION);
+    DeleteMenu(GetSubMenu(GetMenu(window), MENU_POS_OPTIONS), MENU_POS_CARDSIZES, MF_BYPOSITION);
 }
 
 void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)

@@ -6,19 +6,17 @@
 #include "interaction/win/drag_image.h"
 #include "shell/win/game_over.h"
 #include "core/win/app.h"
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 #include "shell/win/placement.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
+#include "resources/resource.h"
 
 namespace shell {
 
 namespace {
 
-constexpr int kGameListFirstId = 1000;
-constexpr int kOptionsMenu = 2;
-constexpr int kHostOptionItems = 5;  // Auto Play, Sounds, Backgrounds, separator, Card sets
-constexpr int kGameCommands[] = {102, 113, 107, 104};
+constexpr int kGameCommands[] = {IDM_NEWGAME, IDM_REPLAY, IDM_UNDO, IDM_SAVEGAME};
 
 HWND Main()
 {
@@ -149,20 +147,20 @@ void Win32Seam::CheckMenuItem(int command, bool checked)
 
 void Win32Seam::CheckGameListRow(int row, int rows)
 {
-    for (int i = 0; i < rows; ++i) CheckMenuItem(kGameListFirstId + i, i == row);
+    for (int i = 0; i < rows; ++i) CheckMenuItem(IDM_GAMELIST_FIRST + i, i == row);
 }
 
 void Win32Seam::AppendOptionItem(int command, const char* text, bool separatorFirst)
 {
-    HMENU options = GetSubMenu(GetMenu(Main()), kOptionsMenu);
+    HMENU options = GetSubMenu(GetMenu(Main()), MENU_POS_OPTIONS);
     if (separatorFirst) AppendMenuA(options, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(options, MF_STRING, static_cast<UINT_PTR>(command), text);
 }
 
 void Win32Seam::RemoveOptionItems(int32_t count)
 {
-    HMENU options = GetSubMenu(GetMenu(Main()), kOptionsMenu);
-    for (int32_t i = 0; i <= count; ++i) DeleteMenu(options, kHostOptionItems, MF_BYPOSITION);
+    HMENU options = GetSubMenu(GetMenu(Main()), MENU_POS_OPTIONS);
+    for (int32_t i = 0; i <= count; ++i) DeleteMenu(options, MENU_HOST_OPTION_ITEMS, MF_BYPOSITION);
 }
 
 void Win32Seam::RedrawMenuBar()

@@ -15,8 +15,8 @@ constexpr char kSmallLibrary[] = "DECKMINI.DLL";
 constexpr char kLargeLibrary[] = "DECKMAXI.DLL";
 
 struct CardLibraries {
-    HMODULE small = nullptr;
-    HMODULE large = nullptr;
+    core::Library small;
+    core::Library large;
 };
 
 CardLibraries& Libraries()
@@ -118,8 +118,8 @@ const CardPicture* CardBack()
 bool OpenCardLibraries()
 {
     CardLibraries& l = Libraries();
-    l.small = OpenLibrary(kSmallLibrary);
-    l.large = OpenLibrary(kLargeLibrary);
+    l.small.reset(OpenLibrary(kSmallLibrary));
+    l.large.reset(OpenLibrary(kLargeLibrary));
     if (!l.small) GreyItem(IDM_SMALLCARDS);
     if (!l.large) GreyItem(IDM_LARGECARDS);
     if (l.small || l.large) return true;
@@ -132,7 +132,7 @@ bool OpenCardLibraries()
 
 bool CardSizeAvailable(CardSize size)
 {
-    return (size == CardSize::Large ? Libraries().large : Libraries().small) != nullptr;
+    return static_cast<bool>(size == CardSize::Large ? Libraries().large : Libraries().small);
 }
 
 bool CardPicturesLoaded(CardSize size)
@@ -144,7 +144,7 @@ bool CardPicturesLoaded(CardSize size)
 bool LoadCardPictures(CardSize size)
 {
     if (CardPicturesLoaded(size)) return true;
-    HMODULE library = size == CardSize::Large ? Libraries().large : Libraries().small;
+    HMODULE library = (size == CardSize::Large ? Libraries().large : Libraries().small).get();
     if (!library) return false;
     ReleaseCardImages();
     if (!LoadSize(size, library)) {
@@ -173,9 +173,8 @@ void ReleaseCardImages()
 void CloseCardLibraries()
 {
     CardLibraries& l = Libraries();
-    if (l.small) FreeLibrary(l.small);
-    if (l.large) FreeLibrary(l.large);
-    l = {};
+    l.small.reset();
+    l.large.reset();
 }
 
 }  // namespace table

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "core/win/gdi_owner.h"
+#include "core/win/handles.h"
 #include "table/card_metrics.h"
 #include "table/face_map.h"
 

@@ -2,15 +2,17 @@
 #include <string>
 
 #include "checks.h"
+#include "lumora_version.h"
 #include "probe_client.h"
 #include "program.h"
+#include "resources/resource.h"
 
 namespace {
 
 using e2e::Program;
 
-constexpr int kVersionLine = 1006;
-constexpr int kLoadLine = 1005;
+constexpr int kVersionLine = IDC_SPLASH_VERSION;
+constexpr int kLoadLine = IDC_SPLASH_LOADLINE;
 
 std::string ControlText(HWND dialog, int id)
 {
@@ -22,7 +24,7 @@ std::string ControlText(HWND dialog, int id)
 // Opens the About box (a dialog without a caption) and returns it.
 HWND OpenAbout(Program& program)
 {
-    program.PostCommand(101);
+    program.PostCommand(IDM_ABOUT);
     return program.WaitForDialog("");
 }
 
@@ -37,7 +39,7 @@ SCENARIO(about_box_pages_to_the_credits_then_closes)
     for (UINT turn : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_KEYDOWN}) {
         HWND about = OpenAbout(program);
         REQUIRE(about != nullptr);
-        CHECK_EQ(ControlText(about, kVersionLine), std::string("Lumora Solitaire 1.12 for Windows 95"));
+        CHECK_EQ(ControlText(about, kVersionLine), std::string(LUMORA_VERSION_TITLE " for Windows 95"));
         CHECK_EQ(ControlText(about, kLoadLine), std::string(""));
         // Sent, so the dialog has handled the first turn when it is looked at.
         DWORD_PTR handled = 0;
@@ -47,7 +49,7 @@ SCENARIO(about_box_pages_to_the_credits_then_closes)
         PostMessageA(about, turn, turn == WM_KEYDOWN ? 'A' : 0, MAKELPARAM(20, 20));
         CHECK(e2e::WaitGone(about, 5000));
     }
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }
 
@@ -61,6 +63,6 @@ SCENARIO(splash_is_painted_while_the_modules_load)
     e2e::ProbeClient probe(program.pid());
     REQUIRE(probe.found());
     CHECK_EQ(static_cast<int>(probe.Ask(probe::kSplashAtInit)), static_cast<int>(probe::kSplashPainted));
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }

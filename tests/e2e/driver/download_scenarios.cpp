@@ -13,6 +13,7 @@
 #include "capture.h"
 #include "checks.h"
 #include "program.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ void ReportDialogs(const Program& program)
 
 void Exit(Program& program)
 {
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }
 

@@ -8,6 +8,7 @@
 #include "modules/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ MEASUREMENT(measure_startup_to_dealt_table)
         const LARGE_INTEGER end = Now();
         CHECK(dealt);
         total += Milliseconds(start, end);
-        program.PostCommand(106);
+        program.PostCommand(IDM_EXIT);
         CHECK_EQ(program.WaitForExit(), 0L);
     }
     std::printf("start-up to the first painted deal: %.1f ms (mean of %d starts)\n", total / runs, runs);
@@ -83,7 +84,7 @@ MEASUREMENT(measure_mouse_move_during_drag)
     REQUIRE(main != nullptr);
     e2e::ProbeClient probe(program.pid());
     REQUIRE(probe.found());
-    program.SendCommand(1000);
+    program.SendCommand(IDM_GAMELIST_FIRST);
     for (int i = 0; i < 250 && probe.StackCount(0) != probe::kDealtOnFirstStack; ++i) Sleep(20);
     REQUIRE(probe.StackCount(0) == probe::kDealtOnFirstStack);
     probe.Ask(probe::kSetHitAnswer, TS_HIT_DRAG_RUN);
@@ -108,6 +109,6 @@ MEASUREMENT(measure_mouse_move_during_drag)
 
     std::printf("mouse move: %.3f ms while dragging, %.3f ms idle (message round trip), %.3f ms for the drag\n",
                 dragging, idle, dragging - idle);
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }

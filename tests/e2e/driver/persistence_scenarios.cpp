@@ -17,6 +17,7 @@
 #include "probe_client.h"
 #include "program.h"
 #include "tests/unit/persistence_bytes.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -29,9 +30,10 @@ constexpr char kResumeFile[] = "tslnsave.gam";
 constexpr char kScoreFile[] = "tslnscor.sav";
 constexpr char kProbeGame[] = "Probe FREECELL";
 constexpr char kProbeTitle[] = "Lumora Solitaire - Probe FREECELL";
-constexpr int kChooseProbe = 1000;
-constexpr int kNewGame = 102, kLoadGame = 103, kSaveGame = 104, kExit = 106, kAutoPlay = 108;
-constexpr int kHelpContents = 110, kLarge = 115, kScoreHistory = 120;
+constexpr int kChooseProbe = IDM_GAMELIST_FIRST;
+constexpr int kNewGame = IDM_NEWGAME, kLoadGame = IDM_LOADGAME, kSaveGame = IDM_SAVEGAME, kExit = IDM_EXIT,
+              kAutoPlay = IDM_AUTOPLAY;
+constexpr int kHelpContents = IDM_HELPCONTENTS, kLarge = IDM_LARGECARDS, kScoreHistory = IDM_SCOREHISTORY;
 
 std::vector<uint8_t> ReadBytes(const char* path)
 {
@@ -166,8 +168,8 @@ SCENARIO(saved_game_comes_back_after_exit_and_start)
         program.SendCommand(kAutoPlay);
         program.PostCommand(kLarge);
         DismissDisplayWarning(program);
-        program.SendCommand(4002);  // card set 2
-        program.SendCommand(3003);  // background 3
+        program.SendCommand(IDM_CARDSET_FIRST + 2);  // card set 2
+        program.SendCommand(IDM_BACKGROUND_FIRST + 3);  // background 3
         for (int i = 0; i < probe::kStacks; ++i) cards[i] = probe.StackCards(i);
         Exit(program);
     }
@@ -420,7 +422,7 @@ SCENARIO(score_history_after_a_win_and_a_loss)
         program.Settle();
         CHECK(IsWindowVisible(dialog));
         for (int answer : {IDNO, IDYES}) {
-            e2e::ClickButton(dialog, 1002);
+            e2e::ClickButton(dialog, IDM_GAMELIST_FIRST + 2);
             HWND question = OtherDialog(program, "Score History", dialog);
             REQUIRE(question != nullptr);
             CHECK_EQ(e2e::MessageBoxText(question), std::string("Do you really wish to clear all game scores?"));
@@ -608,7 +610,7 @@ SCENARIO(help_window_lists_topics_and_searches)
     CHECK(e2e::WaitGone(help));
 
     // Search opens the same window with the focus in the search box.
-    program.PostCommand(111);
+    program.PostCommand(IDM_HELPSEARCH);
     help = program.WaitForDialog("Lumora Solitaire Help");
     REQUIRE(help != nullptr);
     program.Settle();
@@ -694,7 +696,7 @@ MEASUREMENT(showcase_scores_and_help)
     REQUIRE(dialog != nullptr);
     Sleep(200);
     e2e::KeepImage(around(dialog), "scores-1-history");
-    e2e::ClickButton(dialog, 1002);
+    e2e::ClickButton(dialog, IDM_GAMELIST_FIRST + 2);
     HWND question = OtherDialog(program, "Score History", dialog);
     REQUIRE(question != nullptr);
     Sleep(200);

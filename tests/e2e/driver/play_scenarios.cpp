@@ -8,6 +8,7 @@
 #include "modules/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ struct Table {
     Table() : main(program.WaitForMainWindow()), probe(program.pid())
     {
         if (!main || !probe.found()) return;
-        program.SendCommand(1000);  // choose the probe; it posts Replay
+        program.SendCommand(IDM_GAMELIST_FIRST);  // choose the probe; it posts Replay
         WaitForDeal();
     }
 
@@ -93,7 +94,7 @@ std::string Show(const std::vector<int>& cards)
 
 void Exit(Table& t)
 {
-    t.program.PostCommand(106);
+    t.program.PostCommand(IDM_EXIT);
     CHECK_EQ(t.program.WaitForExit(), 0L);
 }
 
@@ -205,10 +206,10 @@ SCENARIO(undo_twice_restores_the_move)
     t.Drag(t.OnCard(kFirst, 3), t.OnCard(kSecond, 0));
     const std::string afterMove = Show(t.Cards(kFirst)) + "/" + Show(t.Cards(kSecond));
 
-    t.program.SendCommand(107);
+    t.program.SendCommand(IDM_UNDO);
     CHECK_EQ(Show(t.Cards(kFirst)) + "/" + Show(t.Cards(kSecond)), Show(dealt) + "/");
     CHECK_EQ(t.probe.EntryCount(probe::kUndo), 1);
-    t.program.SendCommand(107);
+    t.program.SendCommand(IDM_UNDO);
     CHECK_EQ(Show(t.Cards(kFirst)) + "/" + Show(t.Cards(kSecond)), afterMove);
     CHECK_EQ(t.probe.EntryCount(probe::kUndo), 2);
     Exit(t);
@@ -223,7 +224,7 @@ SCENARIO(replay_deals_the_same_cards_and_new_games_differ)
     t.Answers(TS_HIT_DRAG_RUN, 1);
     t.Drag(t.OnCard(kFirst, 2), t.OnCard(kSecond, 0));
 
-    t.program.SendCommand(113);
+    t.program.SendCommand(IDM_REPLAY);
     t.WaitForDeal();
     CHECK_EQ(Show(t.Cards(kFirst)) + "/" + Show(t.Cards(kThird)), dealt);
     CHECK_EQ(t.probe.StackCount(kSecond), 0);
@@ -232,7 +233,7 @@ SCENARIO(replay_deals_the_same_cards_and_new_games_differ)
     std::string previous = dealt;
     for (int i = 0; i < 2; ++i) {
         const int deals = t.probe.EntryCount(probe::kNewGame);
-        t.program.SendCommand(102);
+        t.program.SendCommand(IDM_NEWGAME);
         for (int w = 0; w < 250 && t.probe.EntryCount(probe::kNewGame) == deals; ++w) Sleep(20);
         t.WaitForDeal();
         const std::string now = Show(t.Cards(kFirst)) + "/" + Show(t.Cards(kThird));
@@ -286,7 +287,7 @@ SCENARIO(lost_dialog_new_button_deals_again)
     REQUIRE(dialog != nullptr);
     CHECK(e2e::HasControlText(dialog, "You lost."));
     CHECK(e2e::HasControlText(dialog, "Sorry..."));
-    e2e::ClickButton(dialog, 102);  // New
+    e2e::ClickButton(dialog, IDM_NEWGAME);  // New
     CHECK(e2e::WaitGone(dialog));
     for (int w = 0; w < 250 && t.probe.EntryCount(probe::kNewGame) == deals; ++w) Sleep(20);
     CHECK_EQ(t.probe.EntryCount(probe::kNewGame), deals + 1);
@@ -301,28 +302,28 @@ SCENARIO(options_of_one_game_are_replaced_by_anothers)
     REQUIRE(program.WaitForMainWindow() != nullptr);
     ProbeClient probe(program.pid());
     REQUIRE(probe.found());
-    constexpr int kOptions = 2, kHostItems = 5;
+    constexpr int kOptions = MENU_POS_OPTIONS, kHostItems = MENU_HOST_OPTION_ITEMS;
 
-    program.SendCommand(1000);
+    program.SendCommand(IDM_GAMELIST_FIRST);
     program.Settle();
     CHECK_EQ(probe.MenuItemCount(kOptions), kHostItems + 1 + 3);
     CHECK_EQ(probe.MenuItemText(kOptions, kHostItems + 1), std::string("FREECELL option 0"));
-    CHECK_EQ(probe.MenuItemId(kOptions, kHostItems + 3), 5002);
+    CHECK_EQ(probe.MenuItemId(kOptions, kHostItems + 3), IDM_OPTION_FIRST + 2);
 
-    program.SendCommand(1001);
+    program.SendCommand(IDM_GAMELIST_FIRST + 1);
     program.Settle();
     CHECK_EQ(probe.MenuItemCount(kOptions), kHostItems + 1 + 1);
     CHECK_EQ(probe.MenuItemText(kOptions, kHostItems + 1), std::string("SPIDER option 0"));
-    CHECK_EQ(probe.MenuItemId(kOptions, kHostItems + 1), 5000);
+    CHECK_EQ(probe.MenuItemId(kOptions, kHostItems + 1), IDM_OPTION_FIRST);
 
     // The option items reach the current module only.
     ProbeClient second(program.pid(), "SPIDER");
-    program.SendCommand(5000);
+    program.SendCommand(IDM_OPTION_FIRST);
     CHECK_EQ(second.EntryCount(probe::kOptionSelected), 1);
     CHECK_EQ(probe.EntryCount(probe::kOptionSelected), 0);
-    program.SendCommand(5001);  // one past the last option
+    program.SendCommand(IDM_OPTION_FIRST + 1);  // one past the last option
     CHECK_EQ(second.EntryCount(probe::kOptionSelected), 1);
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }
 
@@ -335,13 +336,13 @@ SCENARIO(module_missing_an_export_is_refused)
     REQUIRE(program.WaitForMainWindow() != nullptr);
     ProbeClient probe(program.pid(), "SPIDER");
     REQUIRE(probe.found());
-    constexpr int kGameList = 1;
+    constexpr int kGameList = MENU_POS_GAMELIST;
     CHECK_EQ(probe.MenuItemCount(kGameList), 2);
     CHECK_EQ(probe.MenuItemText(kGameList, 0), std::string("Probe SPIDER"));
-    CHECK_EQ(probe.MenuItemId(kGameList, 0), 1000);
+    CHECK_EQ(probe.MenuItemId(kGameList, 0), IDM_GAMELIST_FIRST);
     CHECK_EQ(probe.MenuItemText(kGameList, 1), std::string("Probe PYRAMID"));
-    CHECK_EQ(probe.MenuItemId(kGameList, 1), 1001);
-    program.PostCommand(106);
+    CHECK_EQ(probe.MenuItemId(kGameList, 1), IDM_GAMELIST_FIRST + 1);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }
 
@@ -352,9 +353,9 @@ SCENARIO(deals_shuffle_with_a_sound_and_the_sounds_option_silences_everything)
     REQUIRE(t.ready());
     CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kShuffleSound), 1);
 
-    t.program.SendCommand(109);  // Sounds off
-    CHECK_EQ(t.probe.MenuState(109) & MF_CHECKED, 0u);
-    t.program.SendCommand(113);
+    t.program.SendCommand(IDM_SOUNDS);  // Sounds off
+    CHECK_EQ(t.probe.MenuState(IDM_SOUNDS) & MF_CHECKED, 0u);
+    t.program.SendCommand(IDM_REPLAY);
     t.WaitForDeal();
     t.probe.Ask(probe::kSlideTopCard, kFirst, kSecond);
     PostMessageA(t.probe.window(), probe::kSendGameLost, 0, 0);
@@ -367,9 +368,9 @@ SCENARIO(deals_shuffle_with_a_sound_and_the_sounds_option_silences_everything)
         CHECK_EQ(t.probe.Ask(probe::kSoundCount, static_cast<WPARAM>(sound)), expected);
     }
 
-    t.program.SendCommand(109);  // on again: the next event plays
-    CHECK_EQ(t.probe.MenuState(109) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
-    t.program.SendCommand(113);
+    t.program.SendCommand(IDM_SOUNDS);  // on again: the next event plays
+    CHECK_EQ(t.probe.MenuState(IDM_SOUNDS) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    t.program.SendCommand(IDM_REPLAY);
     t.WaitForDeal();
     CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kShuffleSound), 2);
     Exit(t);

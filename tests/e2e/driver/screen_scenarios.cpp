@@ -17,6 +17,8 @@
 #include "table/face_map.h"
 #include "table/geometry.h"
 #include "table/stack_table.h"
+#include "furniture/strip_layout.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -29,17 +31,17 @@ constexpr char kSmallDeck[] = "DECKMINI.DLL";
 constexpr char kLargeDeck[] = "DECKMAXI.DLL";
 constexpr char kProgramFile[] = "lumora.exe";
 constexpr char kLayoutModule[] = "games\\e2e_layout.dll";
-constexpr int kStrip = 32;
-constexpr int kScoreLeft = 165;
-constexpr int kMessageLeft = 220;
-constexpr int kMessageTile = 130;
-constexpr int kButtonWidth = 55;
+constexpr int kStrip = furniture::kStripHeight;
+constexpr int kScoreLeft = furniture::kScoreLeft;
+constexpr int kMessageLeft = furniture::kMessageLeft;
+constexpr int kMessageTile = furniture::kMessageTileWidth;
+constexpr int kButtonWidth = furniture::kButtonWidth;
 constexpr uint32_t kRed = Rgb(255, 0, 0);
 constexpr uint32_t kGreen = Rgb(0, 255, 0);
 constexpr uint32_t kWhite = Rgb(255, 255, 255);
 constexpr uint32_t kBlack = 0;
 constexpr uint32_t kMagenta = Rgb(255, 0, 255);
-constexpr int kNewGame = 102, kReplay = 113, kUndo = 107;
+constexpr int kNewGame = IDM_NEWGAME, kReplay = IDM_REPLAY, kUndo = IDM_UNDO;
 
 // ---------------------------------------------------------------------------
 // The layout module inside the program.
@@ -100,7 +102,7 @@ struct LayoutRun {
         if (!main) return false;
         client = std::make_unique<LayoutClient>(program->pid());
         if (!client->found()) return false;
-        program->SendCommand(1000);  // chooses the game and posts Replay, which deals
+        program->SendCommand(IDM_GAMELIST_FIRST);  // chooses the game and posts Replay, which deals
         const ULONGLONG end = GetTickCount64() + 10000;
         while (client->Ask(layout::kNewGameCount) < 1 && GetTickCount64() < end) Sleep(20);
         program->Settle();
@@ -108,7 +110,7 @@ struct LayoutRun {
     }
     void Exit()
     {
-        program->PostCommand(106);
+        program->PostCommand(IDM_EXIT);
         CHECK_EQ(program->WaitForExit(), 0L);
     }
 };
@@ -761,7 +763,7 @@ SCENARIO(a_table_too_large_for_the_display_warns_in_large_cards_only)
     HWND main = program.WaitForMainWindow();
     REQUIRE(main != nullptr);
 
-    program.SendCommand(1000);
+    program.SendCommand(IDM_GAMELIST_FIRST);
     program.Settle();
     CHECK(program.VisibleDialogs().empty());
 
@@ -783,9 +785,9 @@ SCENARIO(a_table_too_large_for_the_display_warns_in_large_cards_only)
     warnsAndFitsTheWorkArea(115, "to large cards");
     warnsAndFitsTheWorkArea(1001, "another game in large cards");
 
-    program.SendCommand(114);
+    program.SendCommand(IDM_SMALLCARDS);
     program.Settle();
     CHECK(program.VisibleDialogs().empty());
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0);
 }

@@ -11,6 +11,7 @@
 #include "modules/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ MEASUREMENT(showcase_probe_game)
     REQUIRE(main != nullptr);
     e2e::ProbeClient probe(program.pid());
     REQUIRE(probe.found());
-    program.SendCommand(1000);
+    program.SendCommand(IDM_GAMELIST_FIRST);
     for (int i = 0; i < 250 && probe.StackCount(0) != probe::kDealtOnFirstStack; ++i) Sleep(20);
     program.Settle();
     e2e::KeepImage(e2e::CaptureClient(main), "1-dealt");
@@ -80,7 +81,7 @@ MEASUREMENT(showcase_probe_game)
     program.Settle();
     e2e::KeepImage(e2e::CaptureClient(main), "6-game-over");
 
-    program.PostCommand(101);
+    program.PostCommand(IDM_ABOUT);
     HWND about = program.WaitForDialog("");
     REQUIRE(about != nullptr);
     Sleep(200);
@@ -90,7 +91,7 @@ MEASUREMENT(showcase_probe_game)
     e2e::KeepImage(CaptureAround(about, 10), "8-credits");
     PostMessageA(about, WM_LBUTTONDOWN, 0, 0);
     CHECK(e2e::WaitGone(about));
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }
 
@@ -109,16 +110,16 @@ MEASUREMENT(showcase_game_table)
     e2e::Program program;
     HWND main = program.WaitForMainWindow();
     REQUIRE(main != nullptr);
-    program.SendCommand(114);
-    program.SendCommand(1000);
+    program.SendCommand(IDM_SMALLCARDS);
+    program.SendCommand(IDM_GAMELIST_FIRST);
     program.Settle();
     e2e::KeepImage(CaptureAround(main, 0), std::string(stem) + "-small");
     // Sent, so the window is refitted before the capture; a warning about
     // the display would hold the send until its wait ends, and show.
-    program.SendCommand(115);
+    program.SendCommand(IDM_LARGECARDS);
     program.Settle();
     CHECK(program.VisibleDialogs().empty());
     e2e::KeepImage(CaptureAround(main, 0), std::string(stem) + "-large");
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     program.WaitForExit();
 }

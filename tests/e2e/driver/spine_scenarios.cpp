@@ -5,6 +5,7 @@
 #include "checks.h"
 #include "probe_client.h"
 #include "program.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void CheckMenu(const ProbeClient& probe, int top, std::initializer_list<MenuItem
 // Ends the program through the menu and expects a clean exit.
 void ExitThroughMenu(Program& program)
 {
-    program.PostCommand(106);
+    program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }
 
@@ -121,16 +122,16 @@ SCENARIO(menu_as_built)
                {"Backgrounds", kSubmenu, false},
                {"", kSeparator, false},
                {"Card sets", kSubmenu, false}});
-    CHECK_EQ(probe.MenuState(114), 0xFFFFFFFFu);
-    CHECK_EQ(probe.MenuState(115), 0xFFFFFFFFu);
+    CHECK_EQ(probe.MenuState(IDM_SMALLCARDS), 0xFFFFFFFFu);
+    CHECK_EQ(probe.MenuState(IDM_LARGECARDS), 0xFFFFFFFFu);
     CheckMenu(probe, kHelp,
               {{"&Contents\tF1", 110, false},
                {"&Search...", 111, false},
                {"", kSeparator, false},
                {"&About Lumora Solitaire", 101, false}});
     // A first run: Auto Play off, Sounds on.
-    CHECK_EQ(probe.MenuState(108) & MF_CHECKED, 0u);
-    CHECK_EQ(probe.MenuState(109) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    CHECK_EQ(probe.MenuState(IDM_AUTOPLAY) & MF_CHECKED, 0u);
+    CHECK_EQ(probe.MenuState(IDM_SOUNDS) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
     ExitThroughMenu(program);
 }
 
@@ -162,7 +163,7 @@ SCENARIO(accelerators_of_grayed_items_do_nothing)
 
     // The accelerators of enabled items do reach the window.
     program.PressKey('O', true);
-    CHECK_EQ(probe.CommandCount(103), 1);
+    CHECK_EQ(probe.CommandCount(IDM_LOADGAME), 1);
     HWND load = program.WaitForDialog("Load Saved Game");
     REQUIRE(load != nullptr);
     e2e::ClickButton(load, IDCANCEL);
@@ -203,9 +204,9 @@ SCENARIO(game_command_without_modules_does_nothing)
     Program program;
     HWND main = program.WaitForMainWindow();
     REQUIRE(main != nullptr);
-    program.SendCommand(1000);
-    program.SendCommand(102);  // New Game with no game chosen
-    program.SendCommand(113);
+    program.SendCommand(IDM_GAMELIST_FIRST);
+    program.SendCommand(IDM_NEWGAME);  // New Game with no game chosen
+    program.SendCommand(IDM_REPLAY);
     CHECK(program.IsRunning());
     CHECK(program.VisibleDialogs().empty());
     CHECK_EQ(e2e::WindowText(main), std::string(kTitle));

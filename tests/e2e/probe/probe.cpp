@@ -370,7 +370,9 @@ void TS_CALL TSSetGameData(void) { Called(probe::kSetGameData); }
 void TS_CALL TSSetupOptionsMenu(void)
 {
     Called(probe::kSetupOptionsMenu);
-    const int options = !g_stem.empty() && g_stem[0] == 'F' ? 3 : 1;
+    // Three options as the first Game List stem, one as any other, so that
+    // a change of game is seen replacing them.
+    const int options = g_stem == "FREECELL" ? 3 : 1;
     for (int i = 0; i < options; ++i) {
         char text[64];
         std::snprintf(text, sizeof text, "%s option %d", g_stem.c_str(), i);

@@ -7,7 +7,7 @@
 //   stack 0 at (10, 10), fanned down: the first five cards of a shuffled deck
 //   stack 1 at (120, 10), fanned down: empty
 //   stack 2 at (230, 10), squared: the sixth card
-// A stem starting with 'F' (the first Game List stem) adds three Options items, any other stem one.
+// The stem FREECELL (the first Game List stem) adds three Options items, any other stem one.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,6 @@
-// Owners for GDI objects and drawing contexts: each handle has exactly one
-// owner, which deletes it.
+// Owners of the Win32 handles the program holds (GDI objects, drawing
+// contexts, loaded libraries, registry keys): each handle has exactly one
+// owner, which releases it.
 #pragma once
 
 #include <windows.h>
@@ -76,6 +77,51 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// Owns a library loaded with LoadLibrary.
+class Library {
+public:
+    Library() = default;
+    explicit Library(HMODULE module) : module_(module) {}
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+    Library(Library&& other) noexcept : module_(std::exchange(other.module_, nullptr)) {}
+    Library& operator=(Library&& other) noexcept
+    {
+        if (this != &other) reset(std::exchange(other.module_, nullptr));
+        return *this;
+    }
+    ~Library() { reset(); }
+
+    void reset(HMODULE module = nullptr)
+    {
+        if (module_) FreeLibrary(module_);
+        module_ = module;
+    }
+    HMODULE get() const { return module_; }
+    explicit operator bool() const { return module_ != nullptr; }
+
+private:
+    HMODULE module_ = nullptr;
+};
+
+// Owns an open registry key; get() is null when none could be opened.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey()
+    {
+        if (key_) RegCloseKey(key_);
+    }
+    // For RegCreateKey and RegOpenKey to fill.
+    HKEY* out() { return &key_; }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
 };
 
 // Selects an object into a context for one scope and puts the old one back.
