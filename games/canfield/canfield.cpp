@@ -15,6 +15,7 @@
 // likes. Score: the cards on the foundations.
 #include <algorithm>
 
+#include "draw_choice.h"
 #include "layout.h"
 #include "patience.h"
 
@@ -52,15 +53,13 @@ private:
         int32_t draw;  // 1 or 3 cards at a time
     } s_{};
 
-    enum Option { kDrawOne, kDrawThree };
-
-    void resetState() override { s_.draw = drawPreference_; }
-    void stateFromTable() override { s_.draw = drawPreference_; }
+    void resetState() override { s_.draw = draw_.preferred(); }
+    void stateFromTable() override { s_.draw = draw_.preferred(); }
     // A saved game goes on with its own draw; the player's setting stays.
     void loaded() override
     {
         if (s_.draw != 1) s_.draw = 3;
-        checkDrawOptions();
+        draw_.check(host());
     }
 
     void deal() override
@@ -131,28 +130,14 @@ private:
         return std::string(s_.draw == 3 ? "Draw 3" : "Draw 1") + " - reserve " + std::to_string(count(reserve_));
     }
 
-    void addOptions() override
-    {
-        host().addOption(kDrawOne, "Draw One");
-        host().addOption(kDrawThree, "Draw Three");
-        checkDrawOptions();
-    }
+    void addOptions() override { draw_.addOptions(host()); }
     void optionChosen(int option) override
     {
-        if (option != kDrawOne && option != kDrawThree) return;
-        drawPreference_ = option == kDrawThree ? 3 : 1;
-        checkDrawOptions();
-        if (playing() && drawPreference_ != s_.draw)
-            showMessage(std::string(drawPreference_ == 3 ? "Draw Three" : "Draw One") + " next deal");
-    }
-    void checkDrawOptions()
-    {
-        host().checkOption(kDrawOne, drawPreference_ == 1);
-        host().checkOption(kDrawThree, drawPreference_ == 3);
+        if (draw_.choose(host(), option) && playing() && draw_.preferred() != s_.draw) showMessage(draw_.nextDealNote());
     }
 
     int stock_, waste_, reserve_;
-    int drawPreference_ = 3;  // a setting of the player, kept for the next deals
+    DrawChoice draw_{3};  // the player's setting, taken up by the next deal
 };
 
 }  // namespace

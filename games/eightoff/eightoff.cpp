@@ -34,6 +34,7 @@ PatienceRules EightOffRules()
     r.tableau = r.runs = Build::DownSameSuit;
     r.emptyTableau = Empty::KingOnly;
     r.runsNeedSpace = true;
+    r.doubleClickToCell = true;
     r.lossWhenStuck = true;
     r.safety = Build::DownSameSuit;
     return r;
@@ -65,18 +66,6 @@ private:
         for (size_t i = 0; next < cards.size(); ++i) dealCard(cells[i], cards[next++]);
     }
 
-    // A card that cannot go home goes to a free cell.
-    void doubleClicked(int p, int index) override
-    {
-        if (role(p) != Role::Tableau) return Patience::doubleClicked(p, index);
-        if (index < 0 || index != count(p) - 1 || sendHome(p)) return;
-        for (int cell : piles(Role::Cell)) {
-            if (empty(cell)) {
-                moveTop(p, cell);
-                return;
-            }
-        }
-    }
 
     std::string messageText() const override
     {

@@ -26,6 +26,7 @@ PatienceRules FreeCellRules()
     r.tableau = r.runs = Build::DownAlternate;
     r.emptyTableau = Empty::AnyCard;
     r.runsNeedSpace = true;
+    r.doubleClickToCell = true;
     r.lossWhenStuck = true;
     return r;
 }
@@ -51,19 +52,6 @@ private:
     std::string messageText() const override
     {
         return "Runs of " + std::to_string(longestRun(-1, -1)) + " can move";
-    }
-
-    // A card that cannot go home goes to a free cell.
-    void doubleClicked(int p, int index) override
-    {
-        if (role(p) != Role::Tableau) return Patience::doubleClicked(p, index);
-        if (index < 0 || index != count(p) - 1 || sendHome(p)) return;
-        for (int cell : piles(Role::Cell)) {
-            if (empty(cell)) {
-                moveTop(p, cell);
-                return;
-            }
-        }
     }
 };
 

@@ -136,7 +136,14 @@ void Patience::doubleClicked(int p, int index)
         stockClicked();
         return;
     }
-    if (IsPlayPile(role(p)) && !covered(p) && index == count(p) - 1 && topFaceUp(p)) sendHome(p);
+    if (!IsPlayPile(role(p)) || covered(p) || index != count(p) - 1 || !topFaceUp(p)) return;
+    if (sendHome(p) || !rules_.doubleClickToCell || role(p) != Role::Tableau) return;
+    for (int cell : piles(Role::Cell)) {
+        if (empty(cell)) {
+            moveTop(p, cell);
+            return;
+        }
+    }
 }
 
 bool Patience::autoStep()

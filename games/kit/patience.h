@@ -37,6 +37,7 @@ struct PatienceRules {
     Build safety = Build::DownAlternate;    // how auto-play judges a card no longer needed (None: never)
     FoundationRule foundation;              // what every foundation takes (setFoundationRule for one)
     bool lossWhenStuck = false;             // lost when no legal move is left, the stock's included
+    bool doubleClickToCell = false;         // a column's top card that cannot go home goes to a free cell
     int decks = 1;
 };
 

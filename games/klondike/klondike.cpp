@@ -13,6 +13,7 @@
 // (draw one) or, from the fourth pass on, -20 (draw three); never below 0.
 #include <algorithm>
 
+#include "draw_choice.h"
 #include "layout.h"
 #include "patience.h"
 
@@ -54,12 +55,10 @@ private:
         int32_t passes;  // times the waste went back to the stock
     } s_{};
 
-    enum Option { kDrawOne, kDrawThree };
-
-    void resetState() override { s_.draw = drawPreference_; }
+    void resetState() override { s_.draw = draw_.preferred(); }
     void stateFromTable() override { s_.score = 10 * cardsIn(Role::Foundation); }
     // A saved game goes on with its own draw; the player's setting stays for the next deals.
-    void loaded() override { checkDrawOptions(); }
+    void loaded() override { draw_.check(host()); }
 
     void deal() override
     {
@@ -101,28 +100,14 @@ private:
         return std::string(s_.draw == 3 ? "Draw 3" : "Draw 1") + " - stock " + std::to_string(count(stock_));
     }
 
-    void addOptions() override
-    {
-        host().addOption(kDrawOne, "Draw One");
-        host().addOption(kDrawThree, "Draw Three");
-        checkDrawOptions();
-    }
+    void addOptions() override { draw_.addOptions(host()); }
     void optionChosen(int option) override
     {
-        if (option != kDrawOne && option != kDrawThree) return;
-        drawPreference_ = option == kDrawThree ? 3 : 1;
-        checkDrawOptions();
-        if (playing() && drawPreference_ != s_.draw)
-            showMessage(std::string(drawPreference_ == 3 ? "Draw Three" : "Draw One") + " next deal");
-    }
-    void checkDrawOptions()
-    {
-        host().checkOption(kDrawOne, drawPreference_ == 1);
-        host().checkOption(kDrawThree, drawPreference_ == 3);
+        if (draw_.choose(host(), option) && playing() && draw_.preferred() != s_.draw) showMessage(draw_.nextDealNote());
     }
 
     int stock_, waste_, turned_;
-    int drawPreference_ = 1;  // a setting of the player, kept for the next deals
+    DrawChoice draw_{1};  // the player's setting, taken up by the next deal
 };
 
 }  // namespace
