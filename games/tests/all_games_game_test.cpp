@@ -10,6 +10,7 @@
 #include "built_games.h"
 #include "game_session.h"
 #include "persistence/host_state.h"
+#include "shell/window_fit.h"
 
 namespace {
 
@@ -112,6 +113,25 @@ TEST_P(EveryGame, IsAcceptedAndDealsAFullTable)
         EXPECT_LE(g->Stack(i).x + 45, g->Module(0).tableWidth) << "stack " << i;
         EXPECT_LE(g->Stack(i).y + 63, g->Module(0).tableHeight) << "stack " << i;
     }
+}
+
+// A 1024 x 768 screen with a 40-pixel taskbar, and the frame, caption and
+// menu bar of the main window around the client area: with large cards the
+// program must not warn that the display is too small for the table.
+TEST_P(EveryGame, FitsA1024By768ScreenWithLargeCards)
+{
+    Session g(GetParam().path);
+    ASSERT_TRUE(g.loaded()) << g.loadError();
+    const table::Rect workArea{0, 0, 1024, 728};
+    constexpr int32_t kFrameWidth = 20, kFrameHeight = 70;
+    const shell::Extent large =
+        shell::TableExtent(g->Module(0).tableWidth, g->Module(0).tableHeight, table::CardSize::Large);
+    const table::Rect client = shell::ClientRectForTable(large.width, large.height);
+    const table::Rect window{client.left, client.top, client.right + kFrameWidth, client.bottom + kFrameHeight};
+    const shell::WindowFit fit = shell::WindowRectForTable(workArea, window);
+    EXPECT_FALSE(shell::WarnTableTooLarge(fit, table::CardSize::Large, false))
+        << "a large-card table of " << large.width << " x " << large.height;
+    EXPECT_LE(window.right - window.left, workArea.right) << "the width is never cut";
 }
 
 TEST_P(EveryGame, ReplayDealsTheSameCardsAndAnotherSeedOthers)
