@@ -260,23 +260,26 @@ void AddCard(CardStack* stack, uint8_t image)
 
 extern "C" {
 
+struct SplashSearch {
+    HWND owner, found;
+};
+
+BOOL CALLBACK TakeSplash(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<SplashSearch*>(context);
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != search->owner)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 // A visible dialog of the host's, shown while the modules load: the splash.
 HWND FindSplash()
 {
-    struct Search {
-        HWND owner, found;
-    } search{g_host, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM l) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(l);
-            char cls[16] = "";
-            GetClassNameA(w, cls, sizeof cls);
-            if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w) || GetWindow(w, GW_OWNER) != s->owner) return TRUE;
-            s->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    SplashSearch search{g_host, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), TakeSplash, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
