@@ -20,6 +20,9 @@ using namespace kit;
 
 constexpr Grid kGrid;
 constexpr int kTableauY = 87, kDecks = 2;
+// The table shows columns of up to 29 cards: one more and large cards would
+// not fit a 1024 x 768 screen.
+constexpr int kShownColumnCards = 29;
 constexpr int kX(int column) { return kGrid.x(column); }
 
 PatienceRules SpiderRules()
@@ -35,7 +38,7 @@ PatienceRules SpiderRules()
 
 class Spider : public Patience {
 public:
-    Spider() : Patience("Spider", {kGrid.width(10), kGrid.below(kTableauY, 30)}, SpiderRules())
+    Spider() : Patience("Spider", {kGrid.width(10), kGrid.below(kTableauY, kShownColumnCards)}, SpiderRules())
     {
         stock_ = addPile(Role::Stock, kX(0), kGrid.margin, TS_FAN_COUNTED, TS_BASE_STOCK_DONE, 50);
         for (int f = 0; f < 8; ++f) addPile(Role::Foundation, kX(2 + f), kGrid.margin, TS_FAN_SQUARED, TS_BASE_DISCARD, 13);
