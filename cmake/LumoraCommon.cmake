@@ -7,8 +7,22 @@ if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
+# make test and CI build with LUMORA_WARNINGS_AS_ERRORS on (the presets set it).
+option(LUMORA_WARNINGS_AS_ERRORS "Fail the build on any warning" OFF)
+
+# Every target of ours: games, tools and the host.
 function(lumora_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+  if(LUMORA_WARNINGS_AS_ERRORS)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# The host and its tests also hear of shadowed names, conversions that may
+# lose a value, and what ISO C++ does not allow.
+function(lumora_host_warnings target)
+  lumora_warnings(${target})
+  target_compile_options(${target} PRIVATE -Wshadow -Wconversion -Wpedantic)
 endfunction()
 
 # Native test builds run under AddressSanitizer and UndefinedBehaviorSanitizer.

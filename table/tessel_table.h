@@ -19,6 +19,13 @@
 extern "C" {
 #endif
 
+/* A flexible array member is standard C; GNU C++ takes it as an extension. */
+#if defined(__cplusplus) && defined(__GNUC__)
+#define TS_FLEXIBLE_ARRAY __extension__
+#else
+#define TS_FLEXIBLE_ARRAY
+#endif
+
 /* One card. */
 typedef struct CardEntry {
     uint32_t faceDown;  /* nonzero: drawn as the back of the current card set */
@@ -38,7 +45,7 @@ typedef struct CardStack {
     int16_t reserved;     /* copied from the StackSpec; never read by the host */
     int16_t count;        /* cards on the stack; cards[0] is the bottom card */
     int16_t padding;
-    CardEntry cards[];    /* capacity entries */
+    TS_FLEXIBLE_ARRAY CardEntry cards[]; /* capacity entries */
 } CardStack;
 
 /* Bytes a stack of the given capacity occupies. */
