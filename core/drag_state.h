@@ -12,7 +12,7 @@ struct DragState {
     bool armed = false;     // the module allowed a drag from the last press
     bool dragging = false;  // cards are lifted and carried
     bool singleCard = false;
-    bool viewing = false;   // a right-button card view is showing
+    bool viewing = false;  // a right-button card view is showing
     CardStack* grabbedStack = nullptr;
     int16_t grabbedIndex = 0;  // -1: the press hit an empty stack
     int32_t lastX = 0;

@@ -58,10 +58,7 @@ struct HostCore {
     HostRandom random;
     table::FaceMap faceMap = table::BuildFaceMap(1);
 
-    table::CardSize cardSize() const
-    {
-        return state.cardSize == 1 ? table::CardSize::Large : table::CardSize::Small;
-    }
+    table::CardSize cardSize() const { return state.cardSize == 1 ? table::CardSize::Large : table::CardSize::Small; }
     bool hasModule() const { return flow.currentModule >= 0 && flow.currentModule < modules.count; }
     ModuleEntry* currentModule()
     {

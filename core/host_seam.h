@@ -32,8 +32,7 @@ public:
     // Moving pictures, drawn straight onto the window, never into the back
     // buffer. MakeDragImage draws the drag stack once into an off-screen
     // picture of the given size; false when none could be made.
-    virtual bool MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width,
-                               int32_t height) = 0;
+    virtual bool MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width, int32_t height) = 0;
     virtual void DrawDragImage(table::Point topLeft) = 0;
     virtual void ReleaseDragImage() = 0;
     virtual void DrawStackOnWindow(const CardStack& stack, const table::TableView& view) = 0;

@@ -1,6 +1,5 @@
 #include "core/module_calls.h"
 
-
 namespace core {
 
 int16_t CallMouseHit(HostCore& core, CardStack* stack, int16_t card)

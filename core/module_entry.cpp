@@ -22,12 +22,11 @@ bool ResolveEntryPoints(ModuleEntryPoints& e, EntryPointLookup lookup, void* con
     return Resolve(e.initModule, i++, lookup, context) && Resolve(e.closeModule, i++, lookup, context) &&
            Resolve(e.newGame, i++, lookup, context) && Resolve(e.loadGame, i++, lookup, context) &&
            Resolve(e.getGameData, i++, lookup, context) && Resolve(e.setGameData, i++, lookup, context) &&
-           Resolve(e.setupOptionsMenu, i++, lookup, context) &&
-           Resolve(e.optionSelected, i++, lookup, context) && Resolve(e.autoPlay, i++, lookup, context) &&
-           Resolve(e.mouseHit, i++, lookup, context) && Resolve(e.doubleClick, i++, lookup, context) &&
-           Resolve(e.okToDropCards, i++, lookup, context) && Resolve(e.stackChanged, i++, lookup, context) &&
-           Resolve(e.prepareForUndo, i++, lookup, context) && Resolve(e.undo, i++, lookup, context) &&
-           Resolve(e.getScore, i++, lookup, context);
+           Resolve(e.setupOptionsMenu, i++, lookup, context) && Resolve(e.optionSelected, i++, lookup, context) &&
+           Resolve(e.autoPlay, i++, lookup, context) && Resolve(e.mouseHit, i++, lookup, context) &&
+           Resolve(e.doubleClick, i++, lookup, context) && Resolve(e.okToDropCards, i++, lookup, context) &&
+           Resolve(e.stackChanged, i++, lookup, context) && Resolve(e.prepareForUndo, i++, lookup, context) &&
+           Resolve(e.undo, i++, lookup, context) && Resolve(e.getScore, i++, lookup, context);
 }
 
 }  // namespace core

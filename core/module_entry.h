@@ -41,10 +41,9 @@ struct ModuleEntryPoints {
 
 constexpr int kEntryPoints = 16;
 constexpr std::array<const char*, kEntryPoints> kEntryPointNames = {
-    "TSInitModule", "TSCloseModule", "TSNewGame", "TSLoadGame",
-    "TSGetGameData", "TSSetGameData", "TSSetupOptionsMenu", "TSOptionSelected",
-    "TSAutoPlay", "TSMouseHit", "TSDoubleClick", "TSOkToDropCards",
-    "TSStackChanged", "TSPrepareForUndo", "TSUndo", "TSGetScore",
+    "TSInitModule",       "TSCloseModule",    "TSNewGame",  "TSLoadGame", "TSGetGameData", "TSSetGameData",
+    "TSSetupOptionsMenu", "TSOptionSelected", "TSAutoPlay", "TSMouseHit", "TSDoubleClick", "TSOkToDropCards",
+    "TSStackChanged",     "TSPrepareForUndo", "TSUndo",     "TSGetScore",
 };
 
 // Looks the entry points up in order with lookup(context, name) and stops

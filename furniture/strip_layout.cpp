@@ -14,15 +14,12 @@ bool OnButton(int index, int32_t x, int32_t y)
     return y >= 0 && y < kStripHeight && x >= kButtonWidth * index && x < kButtonWidth * (index + 1);
 }
 
-table::Rect ButtonRect(int index)
-{
-    return {kButtonWidth * index, 0, kButtonWidth * (index + 1), kStripHeight};
-}
+table::Rect ButtonRect(int index) { return {kButtonWidth * index, 0, kButtonWidth * (index + 1), kStripHeight}; }
 
 StripParts StripPartsIn(const table::Rect& area)
 {
     if (area.top >= kStripHeight) return {};
-    return {area.left < kScoreLeft, area.right > kScoreLeft, area.right > kMessageLeft};
+    return {area.left<kScoreLeft, area.right> kScoreLeft, area.right > kMessageLeft};
 }
 
 table::Rect ScoreTextRect() { return {kScoreLeft, 0, kMessageLeft, kStripHeight}; }

@@ -11,8 +11,8 @@ namespace furniture {
 constexpr int32_t kStripHeight = 32;
 constexpr int32_t kButtonWidth = 55;
 constexpr int kButtons = 3;
-constexpr int32_t kScoreLeft = 165;       // the score box: columns 165..219
-constexpr int32_t kMessageLeft = 220;     // the message area: from 220 to the right edge
+constexpr int32_t kScoreLeft = 165;    // the score box: columns 165..219
+constexpr int32_t kMessageLeft = 220;  // the message area: from 220 to the right edge
 constexpr int32_t kMessageTileWidth = 130;
 constexpr int32_t kThumbnailWidth = 100;
 constexpr int32_t kThumbnailItemWidth = 86;

@@ -30,8 +30,8 @@ table::Rect TopCardPlace(const CardStack& stack, const table::TableView& view, i
     return table::CardRect(header, view, below);
 }
 
-void SlideCardImage(core::HostCore& core, const CardStack& source, const CardStack& destination,
-                    int16_t image, bool faceDown)
+void SlideCardImage(core::HostCore& core, const CardStack& source, const CardStack& destination, int16_t image,
+                    bool faceDown)
 {
     const table::Rect start = TopCardPlace(source, core.view, source.count);
     const table::Rect end = TopCardPlace(destination, core.view, destination.count);

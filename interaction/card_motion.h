@@ -25,8 +25,8 @@ table::Rect TopCardPlace(const CardStack& stack, const table::TableView& view, i
 
 // Slides a card's picture from the top of source (it has just left) to the
 // top of destination (it is about to arrive), frame by frame.
-void SlideCardImage(core::HostCore& core, const CardStack& source, const CardStack& destination,
-                    int16_t image, bool faceDown);
+void SlideCardImage(core::HostCore& core, const CardStack& source, const CardStack& destination, int16_t image,
+                    bool faceDown);
 
 // Releases every stack and shadow, and the drag stack and drag image if a
 // drag or card view left them. The mouse flags stay as they are.

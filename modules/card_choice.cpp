@@ -9,7 +9,8 @@ void SelectCardSet(core::HostCore& core, int16_t set, bool redraw)
     core.state.cardSet = set;
     core.faceMap = table::BuildFaceMap(set >= 0 && set < table::kCardSets ? set : 0);
     if (!redraw) return;
-    for (int i = 0; i < core.table.count(); ++i) core::InvalidateTable(core, table::StackRect(*core.table[i], core.view));
+    for (int i = 0; i < core.table.count(); ++i)
+        core::InvalidateTable(core, table::StackRect(*core.table[i], core.view));
     core.seam.RepaintNow();
 }
 

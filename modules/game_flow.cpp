@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <utility>
 
-#include "interaction/card_motion.h"
-#include "interaction/dragging.h"
 #include "core/module_calls.h"
 #include "furniture/strip_layout.h"
+#include "interaction/card_motion.h"
+#include "interaction/dragging.h"
 
 namespace modules {
 
@@ -142,8 +142,7 @@ void GameOver(core::HostCore& core, bool won)
 {
     if (!core.state.gameInPlay) return;
     core.state.gameInPlay = 0;
-    core::PlayTableSound(core, won ? core::Sound::Win : core::Sound::Lose,
-                   core::SoundMode::Async);
+    core::PlayTableSound(core, won ? core::Sound::Win : core::Sound::Lose, core::SoundMode::Async);
     if (won) {
         if (core::ModuleEntry* m = core.currentModule()) ++m->score.wins;
     }

@@ -14,7 +14,10 @@ using core::SoundMode;
 CardStack* Ours(core::HostCore& core, CardStack* stack) { return core.table.IndexOf(stack) >= 0 ? stack : nullptr; }
 
 template <typename T>
-T* Record(intptr_t lParam) { return reinterpret_cast<T*>(lParam); }
+T* Record(intptr_t lParam)
+{
+    return reinterpret_cast<T*>(lParam);
+}
 
 CardEntry& TopCard(CardStack& s) { return s.cards[s.count - 1]; }
 
@@ -131,22 +134,16 @@ intptr_t HandleServiceMessage(core::HostCore& core, uint32_t message, uintptr_t 
     switch (message) {
     case HM_ADDCARD: AddCard(core, Record<const CardPlacement>(lParam)); return 0;
     case HM_MOVECARD: MoveCard(core, Record<const CardMove>(lParam)); return 0;
-    case HM_CREATESTACK:
-        return reinterpret_cast<intptr_t>(CreateStack(core, Record<const StackSpec>(lParam)));
-    case HM_SHUFFLE:
-        return ShuffleValues(core, static_cast<int16_t>(wParam), Record<uint8_t>(lParam));
+    case HM_CREATESTACK: return reinterpret_cast<intptr_t>(CreateStack(core, Record<const StackSpec>(lParam)));
+    case HM_SHUFFLE: return ShuffleValues(core, static_cast<int16_t>(wParam), Record<uint8_t>(lParam));
     case HM_QUERYHOST: return 1;
     case HM_NOOP: return 0;
     case HM_SETSCORE: SetScoreText(core, Record<const char>(lParam)); return 0;
     case HM_SETMESSAGE: SetMessageText(core, Record<const char>(lParam)); return 0;
     case HM_GAMELOST: GameOver(core, false); return 0;
     case HM_GAMEWON: GameOver(core, true); return 0;
-    case HM_REMOVECARD:
-        RemoveCard(core, static_cast<int16_t>(wParam), Record<CardStack>(lParam));
-        return 0;
-    case HM_ADDOPTION:
-        AddOptionItem(core, static_cast<uint16_t>(wParam), Record<const char>(lParam));
-        return 0;
+    case HM_REMOVECARD: RemoveCard(core, static_cast<int16_t>(wParam), Record<CardStack>(lParam)); return 0;
+    case HM_ADDOPTION: AddOptionItem(core, static_cast<uint16_t>(wParam), Record<const char>(lParam)); return 0;
     case HM_CHECKOPTION:
         CheckOptionItem(core, static_cast<uint16_t>(lParam & 0xFFFF), ((lParam >> 16) & 0xFFFF) != 0);
         return 0;

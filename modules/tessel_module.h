@@ -65,8 +65,8 @@ typedef struct CardPlacement {
 typedef struct CardMove {
     CardStack* source;
     CardStack* destination;
-    uint32_t faceDown;  /* the face-down word the moved card gets */
-    uint32_t slide;     /* low 16 bits == TS_SLIDE: the card slides */
+    uint32_t faceDown; /* the face-down word the moved card gets */
+    uint32_t slide;    /* low 16 bits == TS_SLIDE: the card slides */
     uint32_t redrawNow;
 } CardMove;
 
@@ -86,10 +86,10 @@ typedef struct StackSpec {
 
 /* Answers of TSMouseHit. */
 enum {
-    TS_HIT_DRAG_RUN = 0,  /* drag the hit card and every card above it */
-    TS_HIT_MARK = 1,      /* the host marks the hit card */
-    TS_HIT_NOTHING = 2,   /* nothing happens */
-    TS_HIT_DRAG_CARD = 3  /* drag the hit card alone */
+    TS_HIT_DRAG_RUN = 0, /* drag the hit card and every card above it */
+    TS_HIT_MARK = 1,     /* the host marks the hit card */
+    TS_HIT_NOTHING = 2,  /* nothing happens */
+    TS_HIT_DRAG_CARD = 3 /* drag the hit card alone */
 };
 
 enum { TS_NAME_BYTES = 64 };
@@ -133,7 +133,7 @@ void TS_CALL TSUndo(void);
 int16_t TS_CALL TSGetScore(void);
 
 #ifdef __cplusplus
-}  /* extern "C" */
+} /* extern "C" */
 #endif
 
 TS_STATIC_ASSERT(sizeof(StackSpec) == 20, "StackSpec is 20 bytes");

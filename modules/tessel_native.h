@@ -16,6 +16,7 @@
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
+
 #include "tessel_module.h"
 
 #ifdef __cplusplus

@@ -27,8 +27,8 @@ CurStateRecord CurStateFromValue(const void* bytes, size_t size, uint32_t startS
     return r;
 }
 
-CurStateRecord CurStateAtExit(const CurStateRecord& old, int16_t currentModule, uint32_t showCmd,
-                              int32_t left, int32_t top, int32_t right, int32_t bottom)
+CurStateRecord CurStateAtExit(const CurStateRecord& old, int16_t currentModule, uint32_t showCmd, int32_t left,
+                              int32_t top, int32_t right, int32_t bottom)
 {
     CurStateRecord r = old;
     r.magic = kCurStateMagic;

@@ -35,8 +35,8 @@ CurStateRecord DefaultCurState(uint32_t startShowCmd);
 CurStateRecord CurStateFromValue(const void* bytes, size_t size, uint32_t startShowCmd, bool& read);
 
 // The record written at exit: the reserved field stays as it was.
-CurStateRecord CurStateAtExit(const CurStateRecord& old, int16_t currentModule, uint32_t showCmd,
-                              int32_t left, int32_t top, int32_t right, int32_t bottom);
+CurStateRecord CurStateAtExit(const CurStateRecord& old, int16_t currentModule, uint32_t showCmd, int32_t left,
+                              int32_t top, int32_t right, int32_t bottom);
 
 // The end of start-up puts the window back where it was left only when
 // a record was read and the same game came back.

@@ -102,8 +102,7 @@ bool ReadTableBlock(table::CardTable& table, ByteSource& in)
     std::vector<uint8_t> record;
     for (int i = 0; ok && i < n; ++i) {
         uint32_t size = 0;
-        ok = ReadRecord(in, size) && size >= sizeof(CardStack) && size <= kLargestStackRecord &&
-             size <= in.Remaining();
+        ok = ReadRecord(in, size) && size >= sizeof(CardStack) && size <= kLargestStackRecord && size <= in.Remaining();
         if (!ok) break;
         record.resize(size);
         ok = in.Read(record.data(), size) == size && table.AddRecord(record.data(), size) != nullptr;
@@ -192,7 +191,8 @@ LoadError LoadGameFile(core::HostCore& core, GameMemory& memory, ByteSource* in,
     // A game saved in a card size whose library is missing comes up in the
     // other size, its stacks converted.
     const modules::LoadedCardSize size = modules::CardSizeForLoadedGame(state.cardSize, smallAvailable, largeAvailable);
-    if (size.rescale) core.table.Rescale(state.cardSize == 1 ? table::CardSize::Large : table::CardSize::Small, size.size);
+    if (size.rescale)
+        core.table.Rescale(state.cardSize == 1 ? table::CardSize::Large : table::CardSize::Small, size.size);
     core.state.cardSize = static_cast<int16_t>(size.size);
     core.seam.LoadCardPictures(size.size);
     core::SwitchCardSize(core, size.size, false);

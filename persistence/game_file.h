@@ -61,8 +61,8 @@ enum class LoadError {
     CannotOpen = 1,  // "Couldn't open game file: %s"
     TooShort = 2,    // "Invalid saved game file"
     NotSavedGame = 3,
-    NoModule = 4,    // "Couldn't find game module: %s"
-    NoMemory = 5,    // "Error loading file"
+    NoModule = 4,  // "Couldn't find game module: %s"
+    NoMemory = 5,  // "Error loading file"
     BadData = 6,
 };
 

@@ -6,10 +6,7 @@ namespace persistence {
 
 namespace {
 
-char Folded(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char Folded(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool SameName(const char* a, const char* b)
 {

@@ -50,10 +50,7 @@ constexpr char kSavedGames[] =
     "won, the best score and the average score. Clear Scores sets them "
     "all to zero.";
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool Contains(std::string_view text, std::string_view word)
 {
@@ -71,18 +68,15 @@ std::string_view Trimmed(std::string_view s, char also = ' ')
     return s;
 }
 
-bool StartsItem(std::string_view line)
-{
-    return line.starts_with("- ") || line.starts_with("* ");
-}
+bool StartsItem(std::string_view line) { return line.starts_with("- ") || line.starts_with("* "); }
 
 }  // namespace
 
 std::string Reflow(std::string_view text)
 {
     std::string out;
-    bool joinable = false;    // the last line out may take the next one
-    bool paragraph = false;   // a blank line came since the last text
+    bool joinable = false;   // the last line out may take the next one
+    bool paragraph = false;  // a blank line came since the last text
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);

@@ -27,21 +27,12 @@ constexpr int32_t kLargeOutlineWidth = 71, kLargeOutlineHeight = 98;
 // Card rectangles of a framed stack grow by this much on every side.
 constexpr int32_t kFrameMargin = 3;
 
-constexpr const CardGeometry& GeometryFor(CardSize size)
-{
-    return size == CardSize::Large ? kLargeCards : kSmallCards;
-}
+constexpr const CardGeometry& GeometryFor(CardSize size) { return size == CardSize::Large ? kLargeCards : kSmallCards; }
 
 // Modules speak small-card pixels. Signed, rounding toward zero; the
 // intermediate product is 64-bit so no position can overflow.
-constexpr int32_t SmallToLarge(int32_t v)
-{
-    return static_cast<int32_t>(static_cast<int64_t>(v) * 3 / 2);
-}
-constexpr int32_t LargeToSmall(int32_t v)
-{
-    return static_cast<int32_t>(static_cast<int64_t>(v) * 2 / 3);
-}
+constexpr int32_t SmallToLarge(int32_t v) { return static_cast<int32_t>(static_cast<int64_t>(v) * 3 / 2); }
+constexpr int32_t LargeToSmall(int32_t v) { return static_cast<int32_t>(static_cast<int64_t>(v) * 2 / 3); }
 constexpr int32_t ToCardSize(int32_t smallPixels, CardSize size)
 {
     return size == CardSize::Large ? SmallToLarge(smallPixels) : smallPixels;

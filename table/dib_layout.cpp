@@ -26,8 +26,8 @@ bool RleStreamEnds(const uint8_t* p, size_t n, bool fourBit)
     while (n - i >= 2) {
         const uint8_t count = p[i], code = p[i + 1];
         i += 2;
-        if (count != 0) continue;  // a run of one value: the two bytes hold it all
-        if (code == 0) continue;   // end of a row
+        if (count != 0) continue;    // a run of one value: the two bytes hold it all
+        if (code == 0) continue;     // end of a row
         if (code == 1) return true;  // end of the bitmap
         if (code == 2) {             // a jump: two more bytes
             if (n - i < 2) return false;

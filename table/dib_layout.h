@@ -19,10 +19,10 @@ uint32_t ColourTableLength(uint16_t bitsPerPixel, uint32_t coloursUsed);
 struct DibLayout {
     bool valid = false;
     int32_t width = 0;
-    int32_t height = 0;       // as the header gives it (negative: top-down rows)
+    int32_t height = 0;  // as the header gives it (negative: top-down rows)
     uint16_t bitsPerPixel = 0;
-    uint32_t colours = 0;     // entries of the colour table
-    size_t bitsOffset = 0;    // from the start of the resource
+    uint32_t colours = 0;   // entries of the colour table
+    size_t bitsOffset = 0;  // from the start of the resource
 };
 
 // Reads the header of a packed bitmap of `size` bytes. Valid when the

@@ -10,8 +10,8 @@
 
 namespace table {
 
-constexpr int kPips = 39;      // faces shared by every card set
-constexpr int kCourts = 48;    // jack, queen, king of four suits, for four card sets
+constexpr int kPips = 39;    // faces shared by every card set
+constexpr int kCourts = 48;  // jack, queen, king of four suits, for four card sets
 constexpr int kCardSets = 4;
 constexpr int kBaseImages = 18;
 constexpr int kPicturesPerSize = kPips + kCourts + kCardSets + kCardSets + kBaseImages + 1;

@@ -30,8 +30,8 @@ constexpr bool Contains(const Rect& r, Point p)
 // The common part of two rectangles; its width or height may be zero or less.
 constexpr Rect Intersection(const Rect& a, const Rect& b)
 {
-    return Rect{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
-                a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+    return Rect{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top, a.right < b.right ? a.right : b.right,
+                a.bottom < b.bottom ? a.bottom : b.bottom};
 }
 
 // Two rectangles meet when their intersection has a positive width and height.
@@ -47,9 +47,6 @@ constexpr Rect Offset(const Rect& r, int32_t dx, int32_t dy)
 }
 
 // Grows by d on every side (shrinks for a negative d).
-constexpr Rect Inflate(const Rect& r, int32_t d)
-{
-    return Rect{r.left - d, r.top - d, r.right + d, r.bottom + d};
-}
+constexpr Rect Inflate(const Rect& r, int32_t d) { return Rect{r.left - d, r.top - d, r.right + d, r.bottom + d}; }
 
 }  // namespace table

@@ -140,8 +140,7 @@ void ReturnDraggedCards(CardStack& source, int16_t picked, DragMode mode, const 
         return;
     }
     if (n >= source.capacity || drag.count < 1) return;
-    std::memmove(&source.cards[picked + 1], &source.cards[picked],
-                 sizeof(CardEntry) * static_cast<size_t>(n - picked));
+    std::memmove(&source.cards[picked + 1], &source.cards[picked], sizeof(CardEntry) * static_cast<size_t>(n - picked));
     source.cards[picked] = drag.cards[0];
     source.count = static_cast<int16_t>(n + 1);
 }

@@ -12,8 +12,8 @@
 #ifndef TESSEL_TABLE_H
 #define TESSEL_TABLE_H
 
-#include <stdint.h>
 #include <stddef.h>
+#include <stdint.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -36,8 +36,8 @@ typedef struct CardEntry {
 
 /* One stack: a 24-byte header followed by `capacity` cards. */
 typedef struct CardStack {
-    uint32_t framed;      /* nonzero: drawn on the outline image, card rects grow 3 px */
-    int32_t x;            /* anchor, table coordinates, pixels of the card size in use */
+    uint32_t framed; /* nonzero: drawn on the outline image, card rects grow 3 px */
+    int32_t x;       /* anchor, table coordinates, pixels of the card size in use */
     int32_t y;
     int16_t baseImage;    /* negative: none; 0..17: TS_BASE_... drawn under the cards */
     int16_t fanDirection; /* TS_FAN_... */
@@ -53,31 +53,26 @@ typedef struct CardStack {
 
 /* How a stack spreads its cards. */
 enum {
-    TS_FAN_LEFT = 0,       /* bottom card at the anchor, top card leftmost */
-    TS_FAN_RIGHT = 1,      /* bottom card at the anchor, top card rightmost */
-    TS_FAN_UP = 2,         /* bottom card at the anchor, top card highest */
-    TS_FAN_DOWN = 3,       /* bottom card at the anchor, top card lowest */
-    TS_FAN_LEFT_TOP = 4,   /* top card at the anchor, the rest to its left */
-    TS_FAN_RIGHT_TOP = 5,  /* top card at the anchor, the rest to its right */
-    TS_FAN_UP_TOP = 6,     /* top card at the anchor, the rest above it */
-    TS_FAN_DOWN_TOP = 7,   /* top card at the anchor, the rest below it */
-    TS_FAN_SQUARED = 8,    /* all cards at the anchor */
-    TS_FAN_COUNTED = 9,    /* squared, with the number of cards printed on it */
+    TS_FAN_LEFT = 0,      /* bottom card at the anchor, top card leftmost */
+    TS_FAN_RIGHT = 1,     /* bottom card at the anchor, top card rightmost */
+    TS_FAN_UP = 2,        /* bottom card at the anchor, top card highest */
+    TS_FAN_DOWN = 3,      /* bottom card at the anchor, top card lowest */
+    TS_FAN_LEFT_TOP = 4,  /* top card at the anchor, the rest to its left */
+    TS_FAN_RIGHT_TOP = 5, /* top card at the anchor, the rest to its right */
+    TS_FAN_UP_TOP = 6,    /* top card at the anchor, the rest above it */
+    TS_FAN_DOWN_TOP = 7,  /* top card at the anchor, the rest below it */
+    TS_FAN_SQUARED = 8,   /* all cards at the anchor */
+    TS_FAN_COUNTED = 9,   /* squared, with the number of cards printed on it */
     TS_FAN_DIRECTIONS = 10
 };
 
 /* Card image index: suit * 13 + rank. Rank 0 is the ace, 1..9 the two to
  * the ten, 10 the jack, 11 the queen, 12 the king. Suits 1 and 2 are red. */
-enum {
-    TS_SUIT_CLUBS = 0,
-    TS_SUIT_DIAMONDS = 1,
-    TS_SUIT_HEARTS = 2,
-    TS_SUIT_SPADES = 3
-};
+enum { TS_SUIT_CLUBS = 0, TS_SUIT_DIAMONDS = 1, TS_SUIT_HEARTS = 2, TS_SUIT_SPADES = 3 };
 enum { TS_RANK_ACE = 0, TS_RANK_TEN = 9, TS_RANK_JACK = 10, TS_RANK_QUEEN = 11, TS_RANK_KING = 12 };
 enum { TS_SUITS = 4, TS_RANKS = 13, TS_CARDS = 52 };
 
-#define TS_CARD_INDEX(suit, rank) ((int16_t)((suit) * 13 + (rank)))
+#define TS_CARD_INDEX(suit, rank) ((int16_t)((suit)*13 + (rank)))
 #define TS_CARD_SUIT(image) ((image) / 13)
 #define TS_CARD_RANK(image) ((image) % 13)
 #define TS_CARD_IS_RED(image) (TS_CARD_SUIT(image) == TS_SUIT_DIAMONDS || TS_CARD_SUIT(image) == TS_SUIT_HEARTS)
@@ -86,29 +81,29 @@ enum { TS_SUITS = 4, TS_RANKS = 13, TS_CARDS = 52 };
  * with a light rounded outline and a mark that tells what belongs there. */
 enum {
     TS_BASE_NONE = -1,
-    TS_BASE_EMPTY = 0,             /* a plain empty place (the outline only) */
-    TS_BASE_FOUNDATION_CLUBS = 1,  /* foundation marks, the suit's sign: TS_BASE_FOUNDATION_CLUBS + suit */
+    TS_BASE_EMPTY = 0,            /* a plain empty place (the outline only) */
+    TS_BASE_FOUNDATION_CLUBS = 1, /* foundation marks, the suit's sign: TS_BASE_FOUNDATION_CLUBS + suit */
     TS_BASE_FOUNDATION_DIAMONDS = 2,
     TS_BASE_FOUNDATION_HEARTS = 3,
     TS_BASE_FOUNDATION_SPADES = 4,
-    TS_BASE_STOCK_REDEAL = 5,      /* a stock that can be turned again (a circle) */
-    TS_BASE_STOCK_DONE = 6,        /* a stock that cannot be turned again (a cross) */
-    TS_BASE_FREE_CELL = 7,         /* a free cell (a second outline inside, a small square) */
-    TS_BASE_FOUNDATION_ANY = 8,    /* a foundation for any suit (an "A") */
-    TS_BASE_KING_ONLY = 9,         /* only a king may go here (a "K") */
-    TS_BASE_WASTE = 10,            /* a waste pile (three cards fanned) */
-    TS_BASE_RESERVE = 11,          /* a reserve (a squared pile) */
-    TS_BASE_DISCARD = 12,          /* where finished runs or pairs are put away (an arrow into a tray) */
-    TS_BASE_BUILD_UP = 13,         /* builds upward (an arrow up) */
-    TS_BASE_BUILD_DOWN = 14,       /* builds downward (an arrow down) */
-    TS_BASE_ANY_CARD = 15,         /* any card may go here (a star) */
-    TS_BASE_DOTTED = 16,           /* a dotted outline, for a place that stays empty */
-    TS_BASE_DARK = 17,             /* a dark, shaded place */
+    TS_BASE_STOCK_REDEAL = 5,   /* a stock that can be turned again (a circle) */
+    TS_BASE_STOCK_DONE = 6,     /* a stock that cannot be turned again (a cross) */
+    TS_BASE_FREE_CELL = 7,      /* a free cell (a second outline inside, a small square) */
+    TS_BASE_FOUNDATION_ANY = 8, /* a foundation for any suit (an "A") */
+    TS_BASE_KING_ONLY = 9,      /* only a king may go here (a "K") */
+    TS_BASE_WASTE = 10,         /* a waste pile (three cards fanned) */
+    TS_BASE_RESERVE = 11,       /* a reserve (a squared pile) */
+    TS_BASE_DISCARD = 12,       /* where finished runs or pairs are put away (an arrow into a tray) */
+    TS_BASE_BUILD_UP = 13,      /* builds upward (an arrow up) */
+    TS_BASE_BUILD_DOWN = 14,    /* builds downward (an arrow down) */
+    TS_BASE_ANY_CARD = 15,      /* any card may go here (a star) */
+    TS_BASE_DOTTED = 16,        /* a dotted outline, for a place that stays empty */
+    TS_BASE_DARK = 17,          /* a dark, shaded place */
     TS_BASE_IMAGES = 18
 };
 
 #ifdef __cplusplus
-}  /* extern "C" */
+} /* extern "C" */
 #endif
 
 /* The layout never changes: these hold in every build. */

@@ -11,15 +11,15 @@
 #include <cstdio>
 #include <vector>
 
-#include "furniture/win/furniture.h"
 #include "core/win/app.h"
-#include "shell/win/main_window.h"
 #include "core/win/surfaces.h"
-#include "table/win/card_images.h"
-#include "table/win/draw_stack.h"
+#include "furniture/win/furniture.h"
 #include "modules/card_choice.h"
+#include "shell/win/main_window.h"
 #include "shell/win/paint_table.h"
 #include "shell/win/window_state.h"
+#include "table/win/card_images.h"
+#include "table/win/draw_stack.h"
 
 namespace {
 
@@ -141,8 +141,8 @@ int main()
         return 2;
     }
     if (!shell::RegisterMainWindowClass(app.instance)) return 1;
-    app.mainWindow = CreateWindowExA(kMainExStyle, core::kMainClassName, "paint bench", WS_OVERLAPPEDWINDOW, 0, 0,
-                                     640, 480, nullptr, nullptr, app.instance, nullptr);
+    app.mainWindow = CreateWindowExA(kMainExStyle, core::kMainClassName, "paint bench", WS_OVERLAPPEDWINDOW, 0, 0, 640,
+                                     480, nullptr, nullptr, app.instance, nullptr);
     HWND window = app.mainWindow;
     if (!window) return 1;
     furniture::LoadFurniture();

@@ -1,9 +1,9 @@
 // The tiled background below the strip, fixed to the window.
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 #include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
-#include "core/win/app.h"
-#include "core/win/surfaces.h"
 
 namespace furniture {
 

@@ -1,12 +1,13 @@
 // The host's pictures and sounds, and the palette.
 #include <windows.h>
+
 #include <mmsystem.h>
 
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
 #include "table/win/dib_bitmap.h"
-#include "core/win/app.h"
-#include "core/win/surfaces.h"
 
 namespace furniture {
 
@@ -32,9 +33,8 @@ std::array<HostSound, kSounds>& Sounds()
 }
 
 // The load order of the sounds: win, lose, shuffle, flip, slide.
-constexpr core::Sound kSoundLoadOrder[] = {core::Sound::Win, core::Sound::Lose,
-                                                  core::Sound::Shuffle, core::Sound::Flip,
-                                                  core::Sound::Slide};
+constexpr core::Sound kSoundLoadOrder[] = {core::Sound::Win, core::Sound::Lose, core::Sound::Shuffle, core::Sound::Flip,
+                                           core::Sound::Slide};
 
 void LoadPicture(Picture& p, LPCSTR name)
 {
@@ -42,10 +42,7 @@ void LoadPicture(Picture& p, LPCSTR name)
     p.reset(table::LoadDibBitmap(nullptr, name, core::TheApp().mainWindow, s.palette.get()));
 }
 
-LPCSTR Numbered(int n)
-{
-    return MAKEINTRESOURCEA(n);
-}
+LPCSTR Numbered(int n) { return MAKEINTRESOURCEA(n); }
 
 }  // namespace
 
@@ -81,7 +78,8 @@ bool LoadFurniture()
         LoadPicture(f.tiles[i], Numbered(kTileFirst + i));
         LoadPicture(f.backgroundThumbnails[i], Numbered(kBackgroundThumbnailFirst + i));
     }
-    for (int i = 0; i < kCardSetThumbnails; ++i) LoadPicture(f.cardSetThumbnails[i], Numbered(kCardSetThumbnailFirst + i));
+    for (int i = 0; i < kCardSetThumbnails; ++i)
+        LoadPicture(f.cardSetThumbnails[i], Numbered(kCardSetThumbnailFirst + i));
     LoadPicture(f.upButtons, "UPBUTTONS");
     LoadPicture(f.downButtons, "DOWNBUTTONS");
     LoadPicture(f.messageArea, "MSGAREA");

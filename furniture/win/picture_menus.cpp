@@ -1,10 +1,10 @@
 // The Backgrounds and Card sets menus: owner-drawn items showing thumbnails.
+#include "core/win/app.h"
+#include "core/win/surfaces.h"
 #include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
 #include "resources/resource.h"
-#include "core/win/app.h"
-#include "core/win/surfaces.h"
 
 namespace furniture {
 

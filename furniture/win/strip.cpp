@@ -1,9 +1,9 @@
 // The strip above the table: three buttons, the score box and the message
 // area, and the buttons' mouse handling.
+#include "core/win/app.h"
 #include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
-#include "core/win/app.h"
 
 namespace furniture {
 
@@ -57,7 +57,8 @@ void DrawStrip(HDC dc, const RECT& area)
         DrawStripText(dc, state.scoreText, ScoreTextRect());
     }
     if (parts.message) {
-        ForEachMessageTile(a, [&](int32_t x) { CopyPicture(dc, f.messageArea, x, 0, kMessageTileWidth, kStripHeight); });
+        ForEachMessageTile(a,
+                           [&](int32_t x) { CopyPicture(dc, f.messageArea, x, 0, kMessageTileWidth, kStripHeight); });
         DrawStripText(dc, state.messageText, MessageTextRect(core::TheCore().clientWidth));
     }
     SetTextColor(dc, oldColour);

@@ -4,21 +4,17 @@
 #include <cstdio>
 #include <utility>
 
-#include "modules/module_names.h"
 #include "core/win/app.h"
 #include "core/win/executable_folder.h"
 #include "core/win/handles.h"
+#include "modules/module_names.h"
 #include "resources/resource.h"
 
 namespace modules {
 
 namespace {
 
-
-core::ModuleTable& Table()
-{
-    return core::TheCore().modules;
-}
+core::ModuleTable& Table() { return core::TheCore().modules; }
 
 // The owners of the rows' libraries, row for row; ModuleEntry::library is
 // the handle they lend the platform-free table.
@@ -100,6 +96,5 @@ void CloseAllModules()
     }
     table.count = 0;
 }
-
 
 }  // namespace modules

@@ -38,10 +38,7 @@ FileSink::FileSink(const char* path)
 {
 }
 
-FileSink::~FileSink()
-{
-    Close();
-}
+FileSink::~FileSink() { Close(); }
 
 void FileSink::Write(const void* src, size_t n)
 {
@@ -58,30 +55,15 @@ bool FileSink::Close()
     return good_;
 }
 
-TSMemory GlobalGameMemory::Allocate(size_t bytes)
-{
-    return GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-}
+TSMemory GlobalGameMemory::Allocate(size_t bytes) { return GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes); }
 
-size_t GlobalGameMemory::Size(TSMemory block)
-{
-    return GlobalSize(static_cast<HGLOBAL>(block));
-}
+size_t GlobalGameMemory::Size(TSMemory block) { return GlobalSize(static_cast<HGLOBAL>(block)); }
 
-void* GlobalGameMemory::Lock(TSMemory block)
-{
-    return GlobalLock(static_cast<HGLOBAL>(block));
-}
+void* GlobalGameMemory::Lock(TSMemory block) { return GlobalLock(static_cast<HGLOBAL>(block)); }
 
-void GlobalGameMemory::Unlock(TSMemory block)
-{
-    GlobalUnlock(static_cast<HGLOBAL>(block));
-}
+void GlobalGameMemory::Unlock(TSMemory block) { GlobalUnlock(static_cast<HGLOBAL>(block)); }
 
-void GlobalGameMemory::Free(TSMemory block)
-{
-    GlobalFree(static_cast<HGLOBAL>(block));
-}
+void GlobalGameMemory::Free(TSMemory block) { GlobalFree(static_cast<HGLOBAL>(block)); }
 
 GlobalGameMemory& TheGameMemory()
 {

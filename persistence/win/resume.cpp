@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
+#include "core/win/app.h"
+#include "core/win/executable_folder.h"
 #include "modules/card_choice.h"
 #include "persistence/game_file.h"
 #include "persistence/score_file.h"
-#include "core/win/executable_folder.h"
 #include "persistence/win/file_io.h"
 #include "persistence/win/saved_game.h"
-#include "core/win/app.h"
 
 namespace persistence {
 

@@ -10,5 +10,4 @@ bool ReadScoresAndResume();
 // Exit: the score file, then the resume file.
 void WriteScoresAndResume();
 
-
 }  // namespace persistence

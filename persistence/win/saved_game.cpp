@@ -1,11 +1,12 @@
 #include "persistence/win/saved_game.h"
 
 #include <windows.h>
+
 #include <commdlg.h>
 
+#include "core/win/app.h"
 #include "persistence/game_file.h"
 #include "persistence/win/file_io.h"
-#include "core/win/app.h"
 
 namespace persistence {
 

@@ -32,10 +32,8 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_HELPCONTENTS, [](HWND, core::HostCore&) { ShowHelpContents(); }},
     {IDM_HELPSEARCH, [](HWND, core::HostCore&) { ShowHelpSearch(); }},
     {IDM_REPLAY, [](HWND, core::HostCore& core) { modules::Deal(core); }},
-    {IDM_SMALLCARDS,
-     [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Small, true); }},
-    {IDM_LARGECARDS,
-     [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Large, true); }},
+    {IDM_SMALLCARDS, [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Small, true); }},
+    {IDM_LARGECARDS, [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Large, true); }},
     {IDM_SCOREHISTORY, [](HWND, core::HostCore&) { ShowScoreHistory(); }},
 };
 

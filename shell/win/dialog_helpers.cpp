@@ -7,10 +7,7 @@ namespace shell {
 
 namespace {
 
-table::Rect FromRect(const RECT& r)
-{
-    return {r.left, r.top, r.right, r.bottom};
-}
+table::Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The process entry and the message loop.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "core/win/app.h"

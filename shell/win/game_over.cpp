@@ -1,7 +1,7 @@
 #include "shell/win/game_over.h"
 
-#include "resources/resource.h"
 #include "core/win/app.h"
+#include "resources/resource.h"
 #include "shell/win/dialog_helpers.h"
 
 namespace shell {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/win/app.h"
 #include "resources/resource.h"
 #include "shell/help_topics.h"
-#include "core/win/app.h"
 #include "shell/win/dialog_helpers.h"
 #include "shell/win/services.h"
 
@@ -95,29 +95,24 @@ BOOL OnInitDialog(HWND dialog)
 INT_PTR CALLBACK HelpProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog(dialog);
+    case WM_INITDIALOG: return OnInitDialog(dialog);
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-        case IDCANCEL:
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
+        case IDCANCEL: EndDialog(dialog, LOWORD(wParam)); return TRUE;
         case IDC_HELP_SEARCH:
             if (HIWORD(wParam) == EN_CHANGE) FillTopics(dialog);
             return TRUE;
         case IDC_HELP_TOPICS:
             if (HIWORD(wParam) == LBN_SELCHANGE) ShowTopicText(dialog);
             return TRUE;
-        default:
-            return FALSE;
+        default: return FALSE;
         }
     case WM_DESTROY:
         TheHelp().dialog = nullptr;
         TheHelp().topics.clear();
         return FALSE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -131,15 +126,9 @@ void OpenHelp(bool inSearch)
 
 }  // namespace
 
-void ShowHelpContents()
-{
-    OpenHelp(false);
-}
+void ShowHelpContents() { OpenHelp(false); }
 
-void ShowHelpSearch()
-{
-    OpenHelp(true);
-}
+void ShowHelpSearch() { OpenHelp(true); }
 
 void CloseHelp()
 {

@@ -3,14 +3,14 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include "core/win/app.h"
 #include "furniture/win/furniture.h"
-#include "modules/tessel_module.h"
 #include "modules/service_messages.h"
+#include "modules/tessel_module.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
-#include "core/win/app.h"
-#include "shell/win/window_state.h"
 #include "shell/win/paint_table.h"
+#include "shell/win/window_state.h"
 
 namespace shell {
 
@@ -24,15 +24,9 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT)
     return TRUE;  // start-up checks the back buffer afterwards
 }
 
-void OnSize(HWND window, UINT, int width, int height)
-{
-    ResizeBackBuffer(window, width, height);
-}
+void OnSize(HWND window, UINT, int width, int height) { ResizeBackBuffer(window, width, height); }
 
-void OnPaint(HWND window)
-{
-    PaintTable(window);
-}
+void OnPaint(HWND window) { PaintTable(window); }
 
 BOOL OnEraseBackground(HWND window, HDC dc)
 {
@@ -120,8 +114,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     default:
-        if (message >= HM_FIRST && message <= HM_LAST)
-            return OnServiceMessage(window, message, wParam, lParam);
+        if (message >= HM_FIRST && message <= HM_LAST) return OnServiceMessage(window, message, wParam, lParam);
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -1,22 +1,19 @@
 // Mouse messages: the strip's buttons first, then the table.
 #include <windows.h>
 
+#include "core/win/app.h"
 #include "furniture/win/furniture.h"
 #include "interaction/dragging.h"
-#include "core/win/app.h"
 #include "shell/win/main_window.h"
-#include "shell/win/window_state.h"
 #include "shell/win/win32_seam.h"
+#include "shell/win/window_state.h"
 
 namespace shell {
 
 namespace {
 
 // The mouse plays cards only while a deal is in play.
-bool GameInPlay()
-{
-    return core::TheCore().state.gameInPlay != 0;
-}
+bool GameInPlay() { return core::TheCore().state.gameInPlay != 0; }
 
 }  // namespace
 
@@ -65,14 +62,8 @@ void OnCaptureChanged(HWND window, HWND newOwner)
     if (newOwner != window && !Win32Seam::ReleasingCapture()) interaction::MouseCaptureLost(core::TheCore());
 }
 
-void OnRightButtonDown(HWND, BOOL, int x, int y, UINT)
-{
-    interaction::ShowCard(core::TheCore(), x, y);
-}
+void OnRightButtonDown(HWND, BOOL, int x, int y, UINT) { interaction::ShowCard(core::TheCore(), x, y); }
 
-void OnRightButtonUp(HWND, int x, int y, UINT)
-{
-    interaction::HideCard(core::TheCore(), x, y);
-}
+void OnRightButtonUp(HWND, int x, int y, UINT) { interaction::HideCard(core::TheCore(), x, y); }
 
 }  // namespace shell

@@ -1,11 +1,10 @@
 #include "shell/win/paint_table.h"
 
-#include "table/win/draw_stack.h"
-
-#include "furniture/win/furniture.h"
-#include "core/win/handles.h"
 #include "core/win/app.h"
+#include "core/win/handles.h"
 #include "core/win/surfaces.h"
+#include "furniture/win/furniture.h"
+#include "table/win/draw_stack.h"
 
 namespace shell {
 

@@ -12,10 +12,7 @@ constexpr DWORD kMainExStyle = 0x40310;  // app window, raised edge, sunken clie
 constexpr int kLargeDesktopWidth = 960;
 constexpr int kLargeDesktopHeight = 720;
 
-table::Rect FromRect(const RECT& r)
-{
-    return {r.left, r.top, r.right, r.bottom};
-}
+table::Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 

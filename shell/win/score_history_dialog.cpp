@@ -2,11 +2,11 @@
 // with tab stops, and Clear Scores behind a question.
 #include <windows.h>
 
-#include "persistence/score_history.h"
-#include "shell/win/services.h"
-#include "resources/resource.h"
 #include "core/win/app.h"
+#include "persistence/score_history.h"
+#include "resources/resource.h"
 #include "shell/win/dialog_helpers.h"
+#include "shell/win/services.h"
 
 namespace shell {
 
@@ -43,16 +43,16 @@ void OnClearScores(HWND dialog)
 INT_PTR CALLBACK ScoreHistoryProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog(dialog);
+    case WM_INITDIALOG: return OnInitDialog(dialog);
     case WM_COMMAND:
         // Escape (IDCANCEL) and every other command are ignored: OK is the
         // only way out.
-        if (LOWORD(wParam) == IDOK) EndDialog(dialog, IDOK);
-        else if (LOWORD(wParam) == IDC_SCOREHIST_CLEAR) OnClearScores(dialog);
+        if (LOWORD(wParam) == IDOK)
+            EndDialog(dialog, IDOK);
+        else if (LOWORD(wParam) == IDC_SCOREHIST_CLEAR)
+            OnClearScores(dialog);
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 

@@ -58,15 +58,9 @@ void Associate()
 
 }  // namespace
 
-const persistence::CurStateRecord& TheCurState()
-{
-    return TheSettings().record;
-}
+const persistence::CurStateRecord& TheCurState() { return TheSettings().record; }
 
-bool CurStateWasRead()
-{
-    return TheSettings().read;
-}
+bool CurStateWasRead() { return TheSettings().read; }
 
 void ReadSettingsAndAssociate(int showCommand)
 {
@@ -95,8 +89,8 @@ void WriteSettings()
     placement.length = sizeof placement;
     GetWindowPlacement(core::TheApp().mainWindow, &placement);
     const RECT& r = placement.rcNormalPosition;
-    s.record = persistence::CurStateAtExit(s.record, core::TheCore().flow.currentModule, placement.showCmd, r.left, r.top,
-                                           r.right, r.bottom);
+    s.record = persistence::CurStateAtExit(s.record, core::TheCore().flow.currentModule, placement.showCmd, r.left,
+                                           r.top, r.right, r.bottom);
     core::RegistryKey key;
     if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, key.out()) != ERROR_SUCCESS) return;
     RegSetValueExA(key.get(), kValueName, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&s.record), sizeof s.record);

@@ -1,11 +1,11 @@
 // The main window's destruction: everything is saved, then released.
 #include <windows.h>
 
+#include "core/win/app.h"
 #include "furniture/win/furniture.h"
 #include "interaction/card_motion.h"
 #include "modules/win/module_table.h"
 #include "persistence/win/resume.h"
-#include "core/win/app.h"
 #include "shell/win/main_window.h"
 #include "shell/win/services.h"
 #include "shell/win/window_state.h"

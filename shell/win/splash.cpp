@@ -1,13 +1,14 @@
 // The SPLASH dialog: the splash screen during start-up and the About box.
 #include <windows.h>
+
 #include <mmsystem.h>
 
 #include <cstdio>
 
-#include "resources/resource.h"
 #include "core/win/app.h"
-#include "shell/win/dialog_helpers.h"
 #include "core/win/handles.h"
+#include "resources/resource.h"
+#include "shell/win/dialog_helpers.h"
 #include "shell/win/services.h"
 
 namespace shell {

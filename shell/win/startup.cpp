@@ -4,18 +4,18 @@
 
 #include <cstring>
 
+#include "core/win/app.h"
+#include "core/win/executable_folder.h"
+#include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "modules/game_flow.h"
 #include "modules/win/module_table.h"
-#include "core/win/executable_folder.h"
 #include "persistence/win/resume.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/command_tail.h"
-#include "core/win/app.h"
 #include "shell/win/placement.h"
 #include "shell/win/services.h"
-#include "core/win/surfaces.h"
 #include "table/win/card_images.h"
 
 namespace shell {
@@ -28,9 +28,8 @@ constexpr int kStartTableSize = 400;
 HWND CreateMainWindow(HINSTANCE instance)
 {
     const table::Rect r = WindowRectForTable(kStartTableSize, kStartTableSize).window;
-    return CreateWindowExA(kMainExStyle, core::kMainClassName, core::kProgramTitle, WS_OVERLAPPEDWINDOW,
-                           r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
-                           instance, nullptr);
+    return CreateWindowExA(kMainExStyle, core::kMainClassName, core::kProgramTitle, WS_OVERLAPPEDWINDOW, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
 }
 
 void CheckOptionItems(HWND window)

@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "core/win/app.h"
+#include "resources/resource.h"
 #include "shell/win/placement.h"
 #include "shell/win/window_state.h"
-#include "resources/resource.h"
 
 namespace core {
 
@@ -26,8 +26,7 @@ namespace {
 HPALETTE MakeHostPalette(HDC screen)
 {
     constexpr int kEntries = 256;
-    auto* block = static_cast<LOGPALETTE*>(
-        std::calloc(1, sizeof(LOGPALETTE) + (kEntries - 1) * sizeof(PALETTEENTRY)));
+    auto* block = static_cast<LOGPALETTE*>(std::calloc(1, sizeof(LOGPALETTE) + (kEntries - 1) * sizeof(PALETTEENTRY)));
     if (!block) return nullptr;
     block->palVersion = 0x300;
     block->palNumEntries = kEntries;

@@ -2,15 +2,15 @@
 
 #include <ctime>
 
-#include "furniture/win/furniture.h"
-#include "interaction/win/drag_image.h"
-#include "shell/win/game_over.h"
 #include "core/win/app.h"
 #include "core/win/handles.h"
+#include "furniture/win/furniture.h"
+#include "interaction/win/drag_image.h"
+#include "resources/resource.h"
+#include "shell/win/game_over.h"
 #include "shell/win/placement.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
-#include "resources/resource.h"
 
 namespace shell {
 
@@ -18,15 +18,9 @@ namespace {
 
 constexpr int kGameCommands[] = {IDM_NEWGAME, IDM_REPLAY, IDM_UNDO, IDM_SAVEGAME};
 
-HWND Main()
-{
-    return core::TheApp().mainWindow;
-}
+HWND Main() { return core::TheApp().mainWindow; }
 
-RECT ToRect(const table::Rect& r)
-{
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
+RECT ToRect(const table::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -36,10 +30,7 @@ void Win32Seam::Invalidate(const table::Rect& area, bool erase)
     InvalidateRect(Main(), &r, erase);
 }
 
-void Win32Seam::InvalidateClient(bool erase)
-{
-    InvalidateRect(Main(), nullptr, erase);
-}
+void Win32Seam::InvalidateClient(bool erase) { InvalidateRect(Main(), nullptr, erase); }
 
 void Win32Seam::ValidateRect(const table::Rect& area)
 {
@@ -47,25 +38,16 @@ void Win32Seam::ValidateRect(const table::Rect& area)
     ::ValidateRect(Main(), &r);
 }
 
-void Win32Seam::RepaintNow()
-{
-    UpdateWindow(Main());
-}
+void Win32Seam::RepaintNow() { UpdateWindow(Main()); }
 
 bool Win32Seam::MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width, int32_t height)
 {
     return interaction::MakeDragImage(Main(), drag, view, width, height);
 }
 
-void Win32Seam::DrawDragImage(table::Point topLeft)
-{
-    interaction::DrawDragImage(Main(), topLeft);
-}
+void Win32Seam::DrawDragImage(table::Point topLeft) { interaction::DrawDragImage(Main(), topLeft); }
 
-void Win32Seam::ReleaseDragImage()
-{
-    interaction::ReleaseDragImage();
-}
+void Win32Seam::ReleaseDragImage() { interaction::ReleaseDragImage(); }
 
 void Win32Seam::DrawStackOnWindow(const CardStack& stack, const table::TableView& view)
 {
@@ -79,24 +61,15 @@ void Win32Seam::DrawCardOnWindow(int16_t image, bool faceDown, table::Point topL
     table::DrawCardPicture(dc.get(), image, faceDown, topLeft);
 }
 
-void Win32Seam::PlaySound(core::Sound sound, core::SoundMode mode)
-{
-    furniture::PlayHostSound(sound, mode);
-}
+void Win32Seam::PlaySound(core::Sound sound, core::SoundMode mode) { furniture::PlayHostSound(sound, mode); }
 
-void Win32Seam::CaptureMouse()
-{
-    SetCapture(Main());
-}
+void Win32Seam::CaptureMouse() { SetCapture(Main()); }
 
 namespace {
 bool g_releasingCapture = false;
 }
 
-bool Win32Seam::ReleasingCapture()
-{
-    return g_releasingCapture;
-}
+bool Win32Seam::ReleasingCapture() { return g_releasingCapture; }
 
 void Win32Seam::ReleaseMouse()
 {
@@ -105,10 +78,7 @@ void Win32Seam::ReleaseMouse()
     g_releasingCapture = false;
 }
 
-uint32_t Win32Seam::TickCount()
-{
-    return GetTickCount();
-}
+uint32_t Win32Seam::TickCount() { return GetTickCount(); }
 
 // The slide's frames are paced by sleeping, not by spinning on the counter.
 uint32_t Win32Seam::WaitForTick(uint32_t since, uint32_t interval)
@@ -120,20 +90,11 @@ uint32_t Win32Seam::WaitForTick(uint32_t since, uint32_t interval)
     }
 }
 
-int64_t Win32Seam::CalendarSeconds()
-{
-    return static_cast<int64_t>(std::time(nullptr));
-}
+int64_t Win32Seam::CalendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 
-void Win32Seam::SetTitle(const char* title)
-{
-    SetWindowTextA(Main(), title);
-}
+void Win32Seam::SetTitle(const char* title) { SetWindowTextA(Main(), title); }
 
-void Win32Seam::FitWindowToTable(int32_t width, int32_t height)
-{
-    shell::FitWindowToTable(width, height);
-}
+void Win32Seam::FitWindowToTable(int32_t width, int32_t height) { shell::FitWindowToTable(width, height); }
 
 void Win32Seam::EnableGameCommands()
 {
@@ -163,35 +124,17 @@ void Win32Seam::RemoveOptionItems(int32_t count)
     for (int32_t i = 0; i <= count; ++i) DeleteMenu(options, MENU_HOST_OPTION_ITEMS, MF_BYPOSITION);
 }
 
-void Win32Seam::RedrawMenuBar()
-{
-    DrawMenuBar(Main());
-}
+void Win32Seam::RedrawMenuBar() { DrawMenuBar(Main()); }
 
-void Win32Seam::ShowGameOver(bool won)
-{
-    ShowGameOverDialog(Main(), won);
-}
+void Win32Seam::ShowGameOver(bool won) { ShowGameOverDialog(Main(), won); }
 
-void Win32Seam::PostCommand(int command)
-{
-    PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
-}
+void Win32Seam::PostCommand(int command) { PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
-void Win32Seam::ShowMessage(const char* text, const char* caption)
-{
-    MessageBoxA(Main(), text, caption, MB_OK);
-}
+void Win32Seam::ShowMessage(const char* text, const char* caption) { MessageBoxA(Main(), text, caption, MB_OK); }
 
-bool Win32Seam::CardSizeAvailable(table::CardSize size)
-{
-    return table::CardSizeAvailable(size);
-}
+bool Win32Seam::CardSizeAvailable(table::CardSize size) { return table::CardSizeAvailable(size); }
 
-bool Win32Seam::CardPicturesLoaded(table::CardSize size)
-{
-    return table::CardPicturesLoaded(size);
-}
+bool Win32Seam::CardPicturesLoaded(table::CardSize size) { return table::CardPicturesLoaded(size); }
 
 // Large cards on a small display: the player is warned before they come.
 bool Win32Seam::LoadCardPictures(table::CardSize size)

@@ -47,8 +47,8 @@ void GreyItem(int command)
 
 bool LoadPicture(CardPicture& p, HMODULE library, int number, int32_t w, int32_t h, int32_t fanX, int32_t fanY)
 {
-    p.bitmap.reset(LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow,
-                                            core::TheSurfaces().palette.get()));
+    p.bitmap.reset(
+        LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow, core::TheSurfaces().palette.get()));
     p.width = w;
     p.height = h;
     p.fanX = fanX;
@@ -64,7 +64,9 @@ bool LoadSize(CardSize size, HMODULE library)
     const bool large = size == CardSize::Large;
     const int32_t ow = large ? kLargeOutlineWidth : kSmallOutlineWidth;
     const int32_t oh = large ? kLargeOutlineHeight : kSmallOutlineHeight;
-    auto card = [&](CardPicture& p, int number) { return LoadPicture(p, library, number, g.width, g.height, g.fanX, g.fanY); };
+    auto card = [&](CardPicture& p, int number) {
+        return LoadPicture(p, library, number, g.width, g.height, g.fanX, g.fanY);
+    };
     for (int i = 0; i < kPips; ++i)
         if (!card(s.pips[i], PipPicture(size, i))) return false;
     for (int i = 0; i < kCourts; ++i)
@@ -90,10 +92,7 @@ int DrawnCardSet()
 
 }  // namespace
 
-const CardImageStore& TheCardImages()
-{
-    return Store();
-}
+const CardImageStore& TheCardImages() { return Store(); }
 
 const CardPicture* CardFace(int16_t image)
 {

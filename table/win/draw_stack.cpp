@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "table/drawable.h"
 #include "core/win/app.h"
 #include "core/win/surfaces.h"
+#include "table/drawable.h"
 #include "table/win/card_images.h"
 
 namespace table {
@@ -37,10 +37,7 @@ bool Visible(const RECT& clip, int32_t x, int32_t y, const CardPicture& p)
     return x < clip.right && y < clip.bottom && x + p.width > clip.left && y + p.height > clip.top;
 }
 
-const CardPicture* PictureFor(const CardEntry& card)
-{
-    return card.faceDown ? CardBack() : CardFace(card.image);
-}
+const CardPicture* PictureFor(const CardEntry& card) { return card.faceDown ? CardBack() : CardFace(card.image); }
 
 }  // namespace
 

@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Install(again, 0, "Fuzz Game");
     Install(again, 1, "Other Game");
     persistence::SpanSource back(first.bytes);
-    if (persistence::LoadGameFile(again, g_memory, &back, "again.tsg") != persistence::LoadError::None) __builtin_trap();
+    if (persistence::LoadGameFile(again, g_memory, &back, "again.tsg") != persistence::LoadError::None)
+        __builtin_trap();
     persistence::VectorSink second;
     persistence::WriteGameFile(again, g_memory, second);
     if (second.bytes != first.bytes) __builtin_trap();

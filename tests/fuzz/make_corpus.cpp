@@ -48,10 +48,16 @@ std::vector<uint8_t> SavedGame(size_t dataBytes, int stacks, int16_t cardSize)
     core::CopyText(core.state.messageText, "Message");
     core::CopyText(core.state.scoreText, "Score: 10");
     for (int i = 0; i < stacks; ++i) {
-        const StackSpec spec{static_cast<uint32_t>(i & 1), 10 + 60 * i, 10, 0, static_cast<int16_t>(i % 10),
-                             static_cast<int16_t>(i == 0 ? 52 : 13), 0};
+        const StackSpec spec{static_cast<uint32_t>(i & 1),
+                             10 + 60 * i,
+                             10,
+                             0,
+                             static_cast<int16_t>(i % 10),
+                             static_cast<int16_t>(i == 0 ? 52 : 13),
+                             0};
         CardStack* s = core.table.Create(spec, table::CardSize::Small);
-        for (int c = 0; c < (i == 0 ? 24 : i); ++c) s->cards[s->count++] = CardEntry{c % 2u, 0, static_cast<int16_t>((c * 7 + i) % 52), 0};
+        for (int c = 0; c < (i == 0 ? 24 : i); ++c)
+            s->cards[s->count++] = CardEntry{c % 2u, 0, static_cast<int16_t>((c * 7 + i) % 52), 0};
     }
     g_dataBytes = dataBytes;
     persistence::NativeGameMemory memory;
@@ -87,7 +93,8 @@ int main(int argc, char** argv)
     ok = ok && Put(scores + "/none.sav", emptyScores.bytes);
 
     for (uint32_t show : {1u, 3u}) {
-        const persistence::CurStateRecord r = persistence::CurStateAtExit(persistence::DefaultCurState(1), 6, show, 100, 80, 740, 600);
+        const persistence::CurStateRecord r =
+            persistence::CurStateAtExit(persistence::DefaultCurState(1), 6, show, 100, 80, 740, 600);
         std::vector<uint8_t> bytes(sizeof r);
         std::memcpy(bytes.data(), &r, sizeof r);
         ok = ok && Put(states + "/show" + std::to_string(show) + ".bin", bytes);

@@ -42,10 +42,16 @@ void ShowScore()
     char text[32];
     std::strcpy(text, "Score: ");
     int v = score, n = 7;
-    if (v < 0) { text[n++] = '-'; v = -v; }
+    if (v < 0) {
+        text[n++] = '-';
+        v = -v;
+    }
     char digits[8];
     int d = 0;
-    do { digits[d++] = static_cast<char>('0' + v % 10); v /= 10; } while (v);
+    do {
+        digits[d++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v);
     while (d) text[n++] = digits[--d];
     text[n] = 0;
     Send(HM_SETSCORE, 0, text);

@@ -120,10 +120,7 @@ bool HeadlessHost::LoadModule(const std::string& path)
     return true;
 }
 
-const core::ModuleEntry& HeadlessHost::Module(int row) const
-{
-    return core_.modules.rows[static_cast<size_t>(row)];
-}
+const core::ModuleEntry& HeadlessHost::Module(int row) const { return core_.modules.rows[static_cast<size_t>(row)]; }
 
 // --- Game flow ------------------------------------------------------------
 

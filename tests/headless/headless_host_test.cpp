@@ -1,9 +1,9 @@
+#include "headless_host.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
-
-#include "headless_host.h"
 
 using headless::HeadlessHost;
 using headless::SeamCall;
@@ -185,8 +185,8 @@ TEST_F(FixtureGame, LoadRefusesWhatIsNoSavedGameOfALoadedModule)
         LoadError error;  // the table is discarded only once the table block is reached (error 6)
     };
     std::vector<Case> cases;
-    cases.push_back({"too short for the header", std::vector<uint8_t>(good.begin(), good.begin() + 351),
-                     LoadError::TooShort});
+    cases.push_back(
+        {"too short for the header", std::vector<uint8_t>(good.begin(), good.begin() + 351), LoadError::TooShort});
     std::vector<uint8_t> magic = good;
     magic[0] ^= 1;
     cases.push_back({"wrong magic", magic, LoadError::NotSavedGame});

@@ -8,31 +8,49 @@
 #include <string>
 #include <vector>
 
-#include "core/host_seam.h"
 #include "core/host_core.h"
+#include "core/host_seam.h"
 
 namespace headless {
 
 enum class SeamCall {
-    Invalidate, InvalidateClient, ValidateRect, RepaintNow,
-    MakeDragImage, DrawDragImage, ReleaseDragImage, DrawStackOnWindow, DrawCardOnWindow,
-    PlaySound, CaptureMouse, ReleaseMouse,
-    SetTitle, FitWindowToTable, EnableGameCommands, CheckMenuItem, CheckGameListRow,
-    AppendOptionItem, RemoveOptionItems, RedrawMenuBar, ShowGameOver, PostCommand,
-    ShowMessage, LoadCardPictures,
+    Invalidate,
+    InvalidateClient,
+    ValidateRect,
+    RepaintNow,
+    MakeDragImage,
+    DrawDragImage,
+    ReleaseDragImage,
+    DrawStackOnWindow,
+    DrawCardOnWindow,
+    PlaySound,
+    CaptureMouse,
+    ReleaseMouse,
+    SetTitle,
+    FitWindowToTable,
+    EnableGameCommands,
+    CheckMenuItem,
+    CheckGameListRow,
+    AppendOptionItem,
+    RemoveOptionItems,
+    RedrawMenuBar,
+    ShowGameOver,
+    PostCommand,
+    ShowMessage,
+    LoadCardPictures,
 };
 
 struct SeamEvent {
     SeamCall call{};
-    table::Rect rect{};       // Invalidate, ValidateRect
-    bool flag = false;        // erase; tableDirty at a repaint; checked; won; separator first
-    table::Point point{};     // drawing position
+    table::Rect rect{};    // Invalidate, ValidateRect
+    bool flag = false;     // erase; tableDirty at a repaint; checked; won; separator first
+    table::Point point{};  // drawing position
     core::Sound sound{};
     core::SoundMode mode{};
-    int number = 0;           // command, row, option count, card image
-    int number2 = 0;          // table height, picture kind
+    int number = 0;   // command, row, option count, card image
+    int number2 = 0;  // table height, picture kind
     std::string text;
-    std::string text2;        // ShowMessage: the caption
+    std::string text2;  // ShowMessage: the caption
 };
 
 inline SeamEvent Ev(SeamCall call, table::Rect rect = {}, bool flag = false)
@@ -68,10 +86,7 @@ public:
     }
     int Count(SeamCall call) const { return static_cast<int>(Calls(call).size()); }
 
-    void Invalidate(const table::Rect& area, bool erase) override
-    {
-        Add(Ev(SeamCall::Invalidate, area, erase));
-    }
+    void Invalidate(const table::Rect& area, bool erase) override { Add(Ev(SeamCall::Invalidate, area, erase)); }
     void InvalidateClient(bool erase) override { Add(Ev(SeamCall::InvalidateClient, {}, erase)); }
     void ValidateRect(const table::Rect& area) override { Add(Ev(SeamCall::ValidateRect, area)); }
     void RepaintNow() override

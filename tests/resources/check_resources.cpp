@@ -22,7 +22,8 @@ namespace {
 int g_checks = 0;
 int g_faults = 0;
 
-void check(bool ok, const std::string& what) {
+void check(bool ok, const std::string& what)
+{
     ++g_checks;
     if (!ok) {
         ++g_faults;
@@ -30,12 +31,14 @@ void check(bool ok, const std::string& what) {
     }
 }
 
-std::string name_of(LPCSTR name) {
+std::string name_of(LPCSTR name)
+{
     return IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<uintptr_t>(name)) : std::string(name);
 }
 
 // The bytes of one resource, or empty when it is missing.
-std::vector<uint8_t> resource(HMODULE module, LPCSTR name, LPCSTR type) {
+std::vector<uint8_t> resource(HMODULE module, LPCSTR name, LPCSTR type)
+{
     HRSRC found = FindResourceA(module, name, type);
     if (!found) return {};
     DWORD size = SizeofResource(module, found);
@@ -46,12 +49,14 @@ std::vector<uint8_t> resource(HMODULE module, LPCSTR name, LPCSTR type) {
     return std::vector<uint8_t>(bytes, bytes + size);
 }
 
-uint32_t u32(const std::vector<uint8_t>& b, size_t at) {
+uint32_t u32(const std::vector<uint8_t>& b, size_t at)
+{
     uint32_t v;
     std::memcpy(&v, b.data() + at, 4);
     return v;
 }
-uint16_t u16(const std::vector<uint8_t>& b, size_t at) {
+uint16_t u16(const std::vector<uint8_t>& b, size_t at)
+{
     uint16_t v;
     std::memcpy(&v, b.data() + at, 2);
     return v;
@@ -66,7 +71,8 @@ struct Dib {
 // table of the used-colour count (or 2, 16, 256 entries for 1, 4, 8 bits when
 // that count is 0), then the bits, which must all be there. An icon image
 // gives twice its height: its colour bits, then a one-bit mask.
-Dib read_dib(const std::vector<uint8_t>& data, const std::string& what, bool icon = false) {
+Dib read_dib(const std::vector<uint8_t>& data, const std::string& what, bool icon = false)
+{
     Dib d;
     if (data.size() < sizeof(BITMAPINFOHEADER)) {
         check(false, what + ": no bitmap header");
@@ -92,13 +98,15 @@ Dib read_dib(const std::vector<uint8_t>& data, const std::string& what, bool ico
     return d;
 }
 
-BOOL CALLBACK collect(HMODULE, LPCSTR, LPSTR name, LONG_PTR param) {
-    reinterpret_cast<std::vector<std::string>*>(param)->push_back(
-        IS_INTRESOURCE(name) ? "#" + name_of(name) : std::string(name));
+BOOL CALLBACK collect(HMODULE, LPCSTR, LPSTR name, LONG_PTR param)
+{
+    reinterpret_cast<std::vector<std::string>*>(param)->push_back(IS_INTRESOURCE(name) ? "#" + name_of(name)
+                                                                                       : std::string(name));
     return TRUE;
 }
 
-HMODULE open_as_data(const char* path) {
+HMODULE open_as_data(const char* path)
+{
     HMODULE m = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!m) std::printf("FAULT: cannot open %s (error %lu)\n", path, GetLastError());
     return m;
@@ -106,7 +114,8 @@ HMODULE open_as_data(const char* path) {
 
 // Turns a packed DIB into a device bitmap as the program does and counts the
 // dark pixels in a rectangle of it.
-int dark_pixels(const std::vector<uint8_t>& dib, int x0, int y0, int x1, int y1) {
+int dark_pixels(const std::vector<uint8_t>& dib, int x0, int y0, int x1, int y1)
+{
     const auto* info = reinterpret_cast<const BITMAPINFO*>(dib.data());
     size_t colours = info->bmiHeader.biClrUsed;
     if (colours == 0 && info->bmiHeader.biBitCount <= 8) colours = size_t(1) << info->bmiHeader.biBitCount;
@@ -130,7 +139,8 @@ int dark_pixels(const std::vector<uint8_t>& dib, int x0, int y0, int x1, int y1)
 
 // ---------------------------------------------------------------------------
 
-int check_library(const char* path, int base) {
+int check_library(const char* path, int base)
+{
     HMODULE m = open_as_data(path);
     if (!m) return 1;
     const bool small = base == 3000;
@@ -162,9 +172,9 @@ int check_library(const char* path, int base) {
         Dib d = read_dib(data, "bitmap " + std::to_string(id));
         int min_w = id == base + 500 ? outline_w : card_w;
         int min_h = id == base + 500 ? outline_h : card_h;
-        check(d.width >= min_w && d.height >= min_h,
-              "bitmap " + std::to_string(id) + " is " + std::to_string(d.width) + " x " + std::to_string(d.height) +
-                  ", smaller than " + std::to_string(min_w) + " x " + std::to_string(min_h));
+        check(d.width >= min_w && d.height >= min_h, "bitmap " + std::to_string(id) + " is " + std::to_string(d.width) +
+                                                         " x " + std::to_string(d.height) + ", smaller than " +
+                                                         std::to_string(min_w) + " x " + std::to_string(min_h));
     }
     check(!resource(m, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */).empty(), "no version information");
 
@@ -175,9 +185,9 @@ int check_library(const char* path, int base) {
         int corner = small ? 10 : 15;
         int top = dark_pixels(two, 2, 2, corner, corner);
         int bottom = dark_pixels(two, 4, card_h - corner, corner, card_h - 4);  // clear of the rounded edge
-        check(top > 10 && bottom == 0, "bitmap " + std::to_string(base + 1) + " upside down or blank: " +
-                                           std::to_string(top) + " dark pixels at the top-left corner, " +
-                                           std::to_string(bottom) + " at the bottom-left");
+        check(top > 10 && bottom == 0,
+              "bitmap " + std::to_string(base + 1) + " upside down or blank: " + std::to_string(top) +
+                  " dark pixels at the top-left corner, " + std::to_string(bottom) + " at the bottom-left");
     }
     FreeLibrary(m);
     return 0;
@@ -185,7 +195,8 @@ int check_library(const char* path, int base) {
 
 // ---------------------------------------------------------------------------
 
-void check_icon(HMODULE m, int id) {
+void check_icon(HMODULE m, int id)
+{
     std::string what = "icon " + std::to_string(id);
     auto group = resource(m, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */);
     if (group.size() < 6) {
@@ -210,7 +221,8 @@ void check_icon(HMODULE m, int id) {
     check(has_32, what + ": no 32 x 32 image in 16 colours");
 }
 
-void check_sound(HMODULE m, const char* name) {
+void check_sound(HMODULE m, const char* name)
+{
     std::string what = std::string("sound ") + name;
     auto w = resource(m, name, "SOUND");
     if (w.size() < 44) {
@@ -239,7 +251,8 @@ void check_sound(HMODULE m, const char* name) {
     check(fmt && data, what + ": no fmt or data chunk");
 }
 
-int check_program(const char* path) {
+int check_program(const char* path)
+{
     HMODULE m = open_as_data(path);
     if (!m) return 1;
     struct Bitmap {
@@ -266,9 +279,9 @@ int check_program(const char* path) {
         check(!data.empty(), what + ": missing");
         if (data.empty()) continue;
         Dib d = read_dib(data, what);
-        check(d.width == b.width && d.height == b.height, what + ": " + std::to_string(d.width) + " x " +
-                                                             std::to_string(d.height) + ", not " +
-                                                             std::to_string(b.width) + " x " + std::to_string(b.height));
+        check(d.width == b.width && d.height == b.height,
+              what + ": " + std::to_string(d.width) + " x " + std::to_string(d.height) + ", not " +
+                  std::to_string(b.width) + " x " + std::to_string(b.height));
         check(d.bits == 4, what + ": " + std::to_string(d.bits) + " bits per pixel, not 4");
     }
     for (int id = 141; id <= 149; ++id) check_icon(m, id);
@@ -281,7 +294,8 @@ int check_program(const char* path) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     int rc;
     if (argc == 4 && std::strcmp(argv[1], "library") == 0)
         rc = check_library(argv[2], std::atoi(argv[3]));

@@ -32,8 +32,7 @@ struct FakeModule {
     ~FakeModule() { current = nullptr; }
 
     // Fills row `row` of the core's module table with this module.
-    void Install(core::HostCore& core, int row = 0, const char* name = "Fake Game", int32_t w = 400,
-                 int32_t h = 300)
+    void Install(core::HostCore& core, int row = 0, const char* name = "Fake Game", int32_t w = 400, int32_t h = 300)
     {
         core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
         m = core::ModuleEntry{};

@@ -1,8 +1,8 @@
-#include "core/program_folder.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "core/program_folder.h"
 
 namespace {
 

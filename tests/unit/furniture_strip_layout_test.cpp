@@ -14,8 +14,8 @@ TEST(StripLayout, PressesLandOnTheThreeButtonsOnly)
         int button;
     };
     const Case cases[] = {
-        {0, 0, 0}, {54, 31, 0}, {55, 0, 1}, {109, 10, 1}, {110, 10, 2}, {164, 31, 2},
-        {165, 10, -1},  // the score box is no button
+        {0, 0, 0},     {54, 31, 0},  {55, 0, 1},    {109, 10, 1},
+        {110, 10, 2},  {164, 31, 2}, {165, 10, -1},  // the score box is no button
         {300, 10, -1}, {10, 32, -1},
     };
     for (const Case& c : cases) EXPECT_EQ(furniture::ButtonAt(c.x, c.y), c.button) << c.x << "," << c.y;
@@ -40,8 +40,7 @@ TEST(StripLayout, ARepaintRedrawsOnlyThePartsOfTheStripItReaches)
     const Case cases[] = {
         {{0, 32, 640, 480}, false, false, false},  // entirely below row 31
         {{0, 31, 640, 480}, true, true, true},     // touches row 31
-        {{165, 0, 166, 10}, false, true, false},
-        {{0, 0, 165, 32}, true, false, false},
+        {{165, 0, 166, 10}, false, true, false},  {{0, 0, 165, 32}, true, false, false},
         {{200, 0, 221, 5}, false, true, true},
     };
     for (const Case& c : cases) {
@@ -58,7 +57,7 @@ TEST(StripLayout, TilesStartBelowTheStripAndCoverOnlyTheArea)
 {
     std::vector<std::pair<int32_t, int32_t>> tiles;
     furniture::ForEachBackgroundTile(Rect{70, 100, 130, 150}, 64, 48,
-                                      [&](int32_t x, int32_t y) { tiles.emplace_back(x, y); });
+                                     [&](int32_t x, int32_t y) { tiles.emplace_back(x, y); });
     // Columns 64 and 128 meet x 70..129; rows 80 and 128 meet y 100..149.
     const std::vector<std::pair<int32_t, int32_t>> expected = {{64, 80}, {128, 80}, {64, 128}, {128, 128}};
     EXPECT_EQ(tiles, expected);
@@ -79,9 +78,9 @@ TEST(StripLayout, ThumbnailsAreCentredInWideItemsAndCutInNarrowOnes)
         furniture::ThumbnailCopy copy;
     };
     const Case cases[] = {
-        {{10, 20, 96, 91}, {10, 20, 86, 71}},     // the measured 86 x 71 item: cut to its width
-        {{10, 20, 110, 91}, {10, 20, 100, 71}},   // exactly 100 wide
-        {{10, 20, 131, 91}, {20, 20, 100, 71}},   // 121 wide: (121 - 100) / 2 = 10 to the right
+        {{10, 20, 96, 91}, {10, 20, 86, 71}},    // the measured 86 x 71 item: cut to its width
+        {{10, 20, 110, 91}, {10, 20, 100, 71}},  // exactly 100 wide
+        {{10, 20, 131, 91}, {20, 20, 100, 71}},  // 121 wide: (121 - 100) / 2 = 10 to the right
     };
     for (const Case& c : cases) {
         const furniture::ThumbnailCopy t = furniture::ThumbnailCopyFor(c.item);

@@ -9,10 +9,10 @@
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
 
-using headless::SeamCall;
-using headless::SeamEvent;
 using core::Sound;
 using core::SoundMode;
+using headless::SeamCall;
+using headless::SeamEvent;
 using table::Point;
 using table::Rect;
 using testing_core::CoreFixture;
@@ -315,7 +315,7 @@ TEST_F(Dragging, TheRightButtonShowsACoveredCardWhole)
     EXPECT_EQ(core.drag.dragStack, nullptr);
 
     seam.Clear();
-    interaction::ShowCard(core, 270, 60);  // an empty stack
+    interaction::ShowCard(core, 270, 60);   // an empty stack
     interaction::ShowCard(core, 600, 400);  // the background
     EXPECT_TRUE(seam.events.empty());
     EXPECT_FALSE(core.drag.viewing);

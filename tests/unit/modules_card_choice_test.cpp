@@ -56,8 +56,10 @@ TEST(CardChoice, ASavedGameFallsBackToTheLibraryThatIsThere)
         bool rescale;
     };
     const Case cases[] = {
-        {0, true, true, CardSize::Small, false}, {1, true, true, CardSize::Large, false},
-        {0, false, true, CardSize::Large, true}, {1, true, false, CardSize::Small, true},
+        {0, true, true, CardSize::Small, false},
+        {1, true, true, CardSize::Large, false},
+        {0, false, true, CardSize::Large, true},
+        {1, true, false, CardSize::Small, true},
     };
     for (const Case& c : cases) {
         const modules::LoadedCardSize r = modules::CardSizeForLoadedGame(c.saved, c.small, c.large);
@@ -74,7 +76,7 @@ TEST(CardChoice, TheCardSizeCommandLoadsThePicturesThenTheMenusAndTheWindowFollo
         bool largeThere;
         bool game;
         bool accepted;
-        int32_t x;        // of a stack at 100 small pixels
+        int32_t x;  // of a stack at 100 small pixels
         int loads, fits, checks, clientRepaints;
     };
     const Case cases[] = {

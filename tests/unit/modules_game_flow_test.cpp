@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "core/module_calls.h"
 #include "core_fixture.h"
 #include "modules/game_flow.h"
-#include "core/module_calls.h"
 #include "modules/service_messages.h"
 
+using core::Sound;
 using headless::SeamCall;
 using headless::SeamEvent;
-using core::Sound;
 using testing_core::CoreFixture;
 using testing_core::FakeModule;
 
@@ -58,8 +58,8 @@ TEST_F(GameFlow, ChoosingAGameFitsTheWindowDrawsASeedAndPostsTheDeal)
     core.state.seed = 5;
     ASSERT_TRUE(modules::ChooseGame(core, 1));
     using C = SeamCall;
-    EXPECT_EQ(Sequence(), (std::vector<C>{C::FitWindowToTable, C::SetTitle, C::EnableGameCommands,
-                                         C::CheckGameListRow, C::RedrawMenuBar, C::PostCommand}));
+    EXPECT_EQ(Sequence(), (std::vector<C>{C::FitWindowToTable, C::SetTitle, C::EnableGameCommands, C::CheckGameListRow,
+                                          C::RedrawMenuBar, C::PostCommand}));
     const SeamEvent fit = seam.Calls(C::FitWindowToTable).at(0);
     EXPECT_EQ(fit.number, 500);
     EXPECT_EQ(fit.number2, 350);
@@ -274,8 +274,7 @@ TEST_F(GameFlow, AutoplayRunsOnlyWithAModuleAutoPlayAndAGameInPlay)
         core.state.autoPlay = c.autoPlay;
         core.state.gameInPlay = c.inPlay;
         core::AutoPlayStep(core);
-        EXPECT_EQ(fake.Calls("AutoPlay"), c.runs ? 1 : 0)
-            << c.module << " " << c.autoPlay << " " << c.inPlay;
+        EXPECT_EQ(fake.Calls("AutoPlay"), c.runs ? 1 : 0) << c.module << " " << c.autoPlay << " " << c.inPlay;
     }
 }
 

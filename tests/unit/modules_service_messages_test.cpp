@@ -7,10 +7,10 @@
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
 
-using headless::SeamCall;
-using headless::SeamEvent;
 using core::Sound;
 using core::SoundMode;
+using headless::SeamCall;
+using headless::SeamEvent;
 using table::Rect;
 using testing_core::Card;
 using testing_core::CoreFixture;
@@ -223,14 +223,13 @@ TEST_F(ServiceMessages, SlideFrameCounts)
         int frames;
     };
     const Case cases[] = {
-        {40, 0, table::CardSize::Small, 2},    {400, 0, table::CardSize::Small, 5},
+        {40, 0, table::CardSize::Small, 2},       {400, 0, table::CardSize::Small, 5},
         {-1000, 1000, table::CardSize::Small, 8}, {0, 0, table::CardSize::Small, 2},
-        {400, 0, table::CardSize::Large, 3},   {-239, 0, table::CardSize::Small, 2},
-        {240, 0, table::CardSize::Small, 3},   {719, 0, table::CardSize::Small, 8},
+        {400, 0, table::CardSize::Large, 3},      {-239, 0, table::CardSize::Small, 2},
+        {240, 0, table::CardSize::Small, 3},      {719, 0, table::CardSize::Small, 8},
         {959, 0, table::CardSize::Large, 7},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(SlideFrameCount(c.dx, c.dy, c.size), c.frames) << c.dx << "," << c.dy;
+    for (const Case& c : cases) EXPECT_EQ(SlideFrameCount(c.dx, c.dy, c.size), c.frames) << c.dx << "," << c.dy;
     // Coinciding places still show two frames there; a negative step truncates toward zero.
     EXPECT_EQ(interaction::SlideFramePos({5, 5}, 0, 0, 1, 2), (table::Point{5, 5}));
     EXPECT_EQ(interaction::SlideFramePos({0, 0}, -7, 7, 1, 2), (table::Point{-3, 3}));

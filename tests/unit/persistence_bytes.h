@@ -77,7 +77,10 @@ inline Bytes StackRecord(int32_t x, int32_t y, int16_t fan, int16_t capacity, co
     out.i16(static_cast<int16_t>(count == kCountOfCards ? static_cast<int>(cards.size()) : count)).i16(0);
     for (int16_t i = 0; i < capacity; ++i) {
         if (static_cast<size_t>(i) < cards.size())
-            out.u32(cards[static_cast<size_t>(i)].faceDown).u32(cards[static_cast<size_t>(i)].mark).i16(cards[static_cast<size_t>(i)].image).i16(0);
+            out.u32(cards[static_cast<size_t>(i)].faceDown)
+                .u32(cards[static_cast<size_t>(i)].mark)
+                .i16(cards[static_cast<size_t>(i)].image)
+                .i16(0);
         else
             out.fill(0, 12);
     }

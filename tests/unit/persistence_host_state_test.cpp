@@ -14,8 +14,7 @@ TEST(HostState, ValuesFromAFileAreBroughtIntoRange)
         int16_t wantSize, wantSet, wantBackground;
     };
     const Case cases[] = {
-        {0, 0, 0, 0, 0, 0},   {1, 3, 5, 1, 3, 5},     {2, 4, 6, 1, 1, 0},
-        {-1, -1, -1, 1, 1, 0}, {0, 2, 3, 0, 2, 3},
+        {0, 0, 0, 0, 0, 0}, {1, 3, 5, 1, 3, 5}, {2, 4, 6, 1, 1, 0}, {-1, -1, -1, 1, 1, 0}, {0, 2, 3, 0, 2, 3},
     };
     for (const Case& c : cases) {
         HostState s;

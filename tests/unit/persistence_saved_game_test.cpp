@@ -100,10 +100,7 @@ protected:
 };
 
 // One stack of three slots, two cards on it, at (10, 20), framed.
-Bytes OneStack()
-{
-    return StackRecord(10, 20, TS_FAN_DOWN, 3, {{1, 0, 51}, {0, 1, 12}}, 1, TS_BASE_FOUNDATION_ANY);
-}
+Bytes OneStack() { return StackRecord(10, 20, TS_FAN_DOWN, 3, {{1, 0, 51}, {0, 1, 12}}, 1, TS_BASE_FOUNDATION_ANY); }
 
 StateFields Fields()
 {
@@ -212,7 +209,7 @@ TEST_F(SavedGame, SavingDuringADragWritesTheLiftedCardsBackInPlace)
     fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
     interaction::PickUpCards(core, 20, 40);  // the only card of stack 0 at (1, 2)
     interaction::DragCards(core, 40, 60);
-    ASSERT_EQ(core.table[0]->count, 0);     // lifted
+    ASSERT_EQ(core.table[0]->count, 0);  // lifted
 
     const std::vector<uint8_t> bytes = Save();
     ASSERT_GE(bytes.size(), 358u + 4u + 24u);
@@ -378,7 +375,7 @@ TEST_F(SavedGame, LoadingAnotherGameSwitchesModuleWindowAndMenus)
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].number, 1);
     EXPECT_EQ(core.flow.currentModule, 1);
-    EXPECT_FALSE(core.flow.scorePending);  // the saved deal had ended
+    EXPECT_FALSE(core.flow.scorePending);               // the saved deal had ended
     EXPECT_EQ(seam.Count(SeamCall::RedrawMenuBar), 2);  // options removed, then the load's own
 }
 
@@ -410,8 +407,8 @@ TEST_F(SavedGame, AMissingCardLibraryConvertsTheStacksToTheOtherSize)
         int16_t wantSize;
     };
     const Case cases[] = {
-        {0, false, true, 11, -7, 16, -10, 1},   // small saved, only large: * 3 / 2 toward zero
-        {1, true, false, 16, -10, 10, -6, 0},   // large saved, only small: * 2 / 3 toward zero
+        {0, false, true, 11, -7, 16, -10, 1},  // small saved, only large: * 3 / 2 toward zero
+        {1, true, false, 16, -10, 10, -6, 0},  // large saved, only small: * 2 / 3 toward zero
         {0, true, false, 11, -7, 11, -7, 0},
         {1, true, true, 11, -7, 11, -7, 1},
     };

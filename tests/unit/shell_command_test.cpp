@@ -16,13 +16,13 @@ TEST(CommandTail, NamesTheWholeTailAsOnePath)
     };
     const Case cases[] = {
         {"", nullptr},
-        {"x", nullptr},                   // one character
-        {"\"\"", nullptr},                // two double quotes
-        {"\"", nullptr},                  // a lone quote names no file
-        {"\"a\"", "a"},                   // the copy "a\"" is two characters long
+        {"x", nullptr},     // one character
+        {"\"\"", nullptr},  // two double quotes
+        {"\"", nullptr},    // a lone quote names no file
+        {"\"a\"", "a"},     // the copy "a\"" is two characters long
         {"C:\\games\\a b.tsg", "C:\\games\\a b.tsg"},
         {"\"C:\\games\\a b.tsg\"", "C:\\games\\a b.tsg"},
-        {"C:\\x.tsg\"", "C:\\x.tsg"},     // a closing quote alone is cut too
+        {"C:\\x.tsg\"", "C:\\x.tsg"},  // a closing quote alone is cut too
         {"ab", "ab"},
     };
     for (const Case& c : cases) {
@@ -71,25 +71,16 @@ TEST(CommandRanges, RangesAreTestedInOrder)
         int index;
     };
     const Case cases[] = {
-        {5000, 1, 0, CommandKind::ModuleOption, 0},
-        {5002, 3, 0, CommandKind::ModuleOption, 2},
+        {5000, 1, 0, CommandKind::ModuleOption, 0}, {5002, 3, 0, CommandKind::ModuleOption, 2},
         {5003, 3, 0, CommandKind::None, 0},  // one past the last option
-        {5000, 0, 0, CommandKind::None, 0},
-        {4000, 0, 0, CommandKind::CardSet, 0},
-        {4003, 0, 0, CommandKind::CardSet, 3},
-        {4004, 0, 0, CommandKind::None, 0},
-        {3000, 0, 0, CommandKind::Background, 0},
-        {3005, 0, 0, CommandKind::Background, 5},
-        {3006, 0, 0, CommandKind::None, 0},
-        {1000, 0, 0, CommandKind::None, 0},  // no modules: no rows
-        {1000, 0, 1, CommandKind::GameRow, 0},
-        {1029, 0, 30, CommandKind::GameRow, 29},
-        {1030, 0, 30, CommandKind::None, 0},
-        {101, 0, 0, CommandKind::Fixed, 101},
-        {120, 0, 0, CommandKind::Fixed, 120},
-        {100, 0, 0, CommandKind::None, 0},
-        {121, 0, 0, CommandKind::None, 0},
-        {0, 0, 0, CommandKind::None, 0},
+        {5000, 0, 0, CommandKind::None, 0},         {4000, 0, 0, CommandKind::CardSet, 0},
+        {4003, 0, 0, CommandKind::CardSet, 3},      {4004, 0, 0, CommandKind::None, 0},
+        {3000, 0, 0, CommandKind::Background, 0},   {3005, 0, 0, CommandKind::Background, 5},
+        {3006, 0, 0, CommandKind::None, 0},         {1000, 0, 0, CommandKind::None, 0},  // no modules: no rows
+        {1000, 0, 1, CommandKind::GameRow, 0},      {1029, 0, 30, CommandKind::GameRow, 29},
+        {1030, 0, 30, CommandKind::None, 0},        {101, 0, 0, CommandKind::Fixed, 101},
+        {120, 0, 0, CommandKind::Fixed, 120},       {100, 0, 0, CommandKind::None, 0},
+        {121, 0, 0, CommandKind::None, 0},          {0, 0, 0, CommandKind::None, 0},
     };
     for (const Case& c : cases) {
         auto got = ClassifyCommand(c.id, c.options, c.rows);
@@ -115,7 +106,8 @@ TEST(ModuleNameList, ThirtyDistinctStemsWithKlondikeSeventhOfTheShippedGames)
         EXPECT_GE(n, 1u);
         EXPECT_LE(n, 8u) << stem;
         for (const char* c = stem; *c; ++c)
-            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(*c)) || std::isdigit(static_cast<unsigned char>(*c))) << stem;
+            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(*c)) || std::isdigit(static_cast<unsigned char>(*c)))
+                << stem;
         EXPECT_TRUE(seen.insert(stem).second) << "repeated stem " << stem;
     }
     // The games we ship (the rows of games/game_list.txt with a folder);

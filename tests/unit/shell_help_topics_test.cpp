@@ -56,8 +56,8 @@ TEST(HelpTopics, SearchKeepsTopicsHoldingTheWordInTitleOrTextWithoutRegardToCase
         std::vector<size_t> want;
     };
     const Case cases[] = {
-        {"", {0, 1, 2}},       {"   ", {0, 1, 2}}, {"DOWN", {0, 1}}, {"golf", {1}},
-        {" score ", {2}},      {"queen", {}},      {"kings wrap", {1}},
+        {"", {0, 1, 2}},  {"   ", {0, 1, 2}}, {"DOWN", {0, 1}},    {"golf", {1}},
+        {" score ", {2}}, {"queen", {}},      {"kings wrap", {1}},
     };
     for (const Case& c : cases) EXPECT_EQ(shell::MatchingTopics(topics, c.word), c.want) << c.word;
 }
@@ -86,7 +86,10 @@ TEST(HelpTopics, RulesWrappedForAnEditorAreJoinedIntoParagraphsAndItems)
 
 TEST(HelpTopics, TextForTheEditControlDropsControlCharactersButTabs)
 {
-    EXPECT_EQ(shell::ForEditControl(std::string("a\tb\x01\x7f" "c\n", 7)), "a\tbc\r\n");
+    EXPECT_EQ(shell::ForEditControl(std::string("a\tb\x01\x7f"
+                                                "c\n",
+                                                7)),
+              "a\tbc\r\n");
 }
 
 }  // namespace

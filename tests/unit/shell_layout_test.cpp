@@ -104,9 +104,9 @@ TEST(DialogLayout, ShiftedControlsKeepFourPixelsOnBothSides)
         Rect shifted;
     };
     const Case cases[] = {
-        {{10, 10, 110, 20}, {0, 0}, 50, {10, 10, 110, 20}},     // no fit: nothing moves
-        {{3, 10, 103, 20}, {-4, 0}, 200, {4, 10, 101, 20}},     // left 1 becomes 4, width 100 - 3
-        {{100, 10, 200, 20}, {10, 5}, 150, {105, 15, 146, 25}}, // cut 4 pixels before the right edge
+        {{10, 10, 110, 20}, {0, 0}, 50, {10, 10, 110, 20}},      // no fit: nothing moves
+        {{3, 10, 103, 20}, {-4, 0}, 200, {4, 10, 101, 20}},      // left 1 becomes 4, width 100 - 3
+        {{100, 10, 200, 20}, {10, 5}, 150, {105, 15, 146, 25}},  // cut 4 pixels before the right edge
         {{0, 0, 10, 10}, {-2, -2}, 100, {4, -2, 9, 8}},
     };
     for (const Case& c : cases)
@@ -120,10 +120,10 @@ TEST(DialogLayout, PictureIsCentredAndTheRaisedFrameIsFourRings)
     EXPECT_EQ(shell::CentredIn(300, 300, 320, 329), (Point{-10, -14}));
 
     const auto fills = shell::RaisedFrameFills({0, 0, 100, 50});
-    EXPECT_EQ(fills[0].rect, (Rect{0, 0, 100, 1}));   // top, light
-    EXPECT_EQ(fills[1].rect, (Rect{0, 0, 1, 50}));    // left, light
-    EXPECT_EQ(fills[2].rect, (Rect{99, 1, 100, 50})); // right, dark
-    EXPECT_EQ(fills[3].rect, (Rect{1, 49, 100, 50})); // bottom, dark
+    EXPECT_EQ(fills[0].rect, (Rect{0, 0, 100, 1}));    // top, light
+    EXPECT_EQ(fills[1].rect, (Rect{0, 0, 1, 50}));     // left, light
+    EXPECT_EQ(fills[2].rect, (Rect{99, 1, 100, 50}));  // right, dark
+    EXPECT_EQ(fills[3].rect, (Rect{1, 49, 100, 50}));  // bottom, dark
     EXPECT_EQ(fills[2].shade, shell::FrameShade::Dark);
     EXPECT_EQ(fills[1].shade, shell::FrameShade::Light);
     EXPECT_EQ(fills[15].rect, (Rect{4, 46, 97, 47}));  // fourth ring's bottom

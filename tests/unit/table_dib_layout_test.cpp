@@ -1,9 +1,9 @@
-#include "table/dib_layout.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
+
+#include "table/dib_layout.h"
 
 namespace {
 
@@ -37,8 +37,8 @@ TEST(DibLayout, ColourTableLengthFollowsTheUsedCountOrTheDepth)
         uint32_t used;
         uint32_t expected;
     };
-    for (Case c : {Case{1, 0, 2}, Case{4, 0, 16}, Case{8, 0, 256}, Case{24, 0, 0}, Case{16, 0, 0},
-                   Case{32, 0, 0}, Case{4, 5, 5}, Case{8, 16, 16}, Case{24, 3, 3}}) {
+    for (Case c : {Case{1, 0, 2}, Case{4, 0, 16}, Case{8, 0, 256}, Case{24, 0, 0}, Case{16, 0, 0}, Case{32, 0, 0},
+                   Case{4, 5, 5}, Case{8, 16, 16}, Case{24, 3, 3}}) {
         EXPECT_EQ(ColourTableLength(c.bpp, c.used), c.expected) << c.bpp << " bpp, " << c.used << " used";
     }
 }

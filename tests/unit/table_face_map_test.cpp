@@ -22,11 +22,11 @@ TEST(FaceMap, CourtsAndTheAceOfSuitOneBelongToTheCardSet)
         {2, 14, {PictureGroup::Pip, 10}},    // rank 1 of suit 1: after suit 0's ten pips
         {0, 0, {PictureGroup::Pip, 0}},
         {0, 9, {PictureGroup::Pip, 9}},
-        {0, 22, {PictureGroup::Pip, 18}},    // rank 9 of suit 1
-        {0, 26, {PictureGroup::Pip, 19}},    // ace of suit 2
-        {0, 39, {PictureGroup::Pip, 29}},    // ace of suit 3
-        {0, 48, {PictureGroup::Pip, 38}},    // rank 9 of suit 3, the last pip
-        {3, 51, {PictureGroup::Court, 47}},  // king of suit 3 in set 3: 36 + 9 + 2
+        {0, 22, {PictureGroup::Pip, 18}},            // rank 9 of suit 1
+        {0, 26, {PictureGroup::Pip, 19}},            // ace of suit 2
+        {0, 39, {PictureGroup::Pip, 29}},            // ace of suit 3
+        {0, 48, {PictureGroup::Pip, 38}},            // rank 9 of suit 3, the last pip
+        {3, 51, {PictureGroup::Court, 47}},          // king of suit 3 in set 3: 36 + 9 + 2
         {1, 24, {PictureGroup::Court, 12 + 3 + 1}},  // queen of suit 1 in set 1
     };
     for (const Case& c : cases)

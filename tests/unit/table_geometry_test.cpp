@@ -168,7 +168,8 @@ TEST(Geometry, DropTargetsRankByOverlapThenByTableOrder)
         table::DropTargets out;
         const int16_t n = table::RankDropTargets(t.live(), kSmall, c.r, out);
         ASSERT_EQ(n, static_cast<int16_t>(c.order.size())) << c.what;
-        for (int16_t i = 0; i < n; ++i) EXPECT_EQ(out.stack[static_cast<size_t>(i)], c.order[static_cast<size_t>(i)]) << c.what;
+        for (int16_t i = 0; i < n; ++i)
+            EXPECT_EQ(out.stack[static_cast<size_t>(i)], c.order[static_cast<size_t>(i)]) << c.what;
     }
 }
 

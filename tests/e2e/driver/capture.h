@@ -39,10 +39,7 @@ Image CaptureSettled(HWND window);
 // A bitmap resource of a program or library file (1, 4, 8 or 24 bits per
 // pixel), decoded without the help of the graphics system. Empty when absent.
 Image ResourcePicture(const char* file, LPCSTR name);
-inline Image ResourcePicture(const char* file, int number)
-{
-    return ResourcePicture(file, MAKEINTRESOURCEA(number));
-}
+inline Image ResourcePicture(const char* file, int number) { return ResourcePicture(file, MAKEINTRESOURCEA(number)); }
 
 // A 24-bit BMP file, for looking at a failure.
 bool WriteBmp(const Image& image, const std::string& path);

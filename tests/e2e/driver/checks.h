@@ -10,8 +10,8 @@ void Fail(const std::string& what, const char* file, int line);
 int FailureCount();
 
 template <typename A, typename B>
-void CheckEqual(const A& actual, const B& expected, const char* actualText, const char* expectedText,
-                const char* file, int line)
+void CheckEqual(const A& actual, const B& expected, const char* actualText, const char* expectedText, const char* file,
+                int line)
 {
     if (actual == expected) return;
     std::ostringstream out;
@@ -31,34 +31,32 @@ struct ScenarioRegistrar {
 
 }  // namespace e2e
 
-#define CHECK(condition) \
-    ((condition) ? (void)0 : e2e::Fail("CHECK(" #condition ")", __FILE__, __LINE__))
-#define CHECK_EQ(actual, expected) \
-    e2e::CheckEqual((actual), (expected), #actual, #expected, __FILE__, __LINE__)
+#define CHECK(condition) ((condition) ? (void)0 : e2e::Fail("CHECK(" #condition ")", __FILE__, __LINE__))
+#define CHECK_EQ(actual, expected) e2e::CheckEqual((actual), (expected), #actual, #expected, __FILE__, __LINE__)
 // Stops the scenario when a precondition for the rest of it fails.
-#define REQUIRE(condition)                                                      \
-    do {                                                                        \
-        if (!(condition)) {                                                     \
-            e2e::Fail("REQUIRE(" #condition ")", __FILE__, __LINE__);           \
-            return;                                                             \
-        }                                                                       \
+#define REQUIRE(condition)                                            \
+    do {                                                              \
+        if (!(condition)) {                                           \
+            e2e::Fail("REQUIRE(" #condition ")", __FILE__, __LINE__); \
+            return;                                                   \
+        }                                                             \
     } while (0)
 
-#define SCENARIO(name)                                                   \
-    static void scenario_##name();                                       \
+#define SCENARIO(name)                                                      \
+    static void scenario_##name();                                          \
     static e2e::ScenarioRegistrar registrar_##name(#name, scenario_##name); \
     static void scenario_##name()
 
 // A scenario of the download: run by run-download-scenario on the unzipped
 // download instead of the build's own files.
-#define DOWNLOAD_SCENARIO(name)                                                \
-    static void download_##name();                                             \
-    static e2e::ScenarioRegistrar dregistrar_##name(#name, download_##name);   \
+#define DOWNLOAD_SCENARIO(name)                                              \
+    static void download_##name();                                           \
+    static e2e::ScenarioRegistrar dregistrar_##name(#name, download_##name); \
     static void download_##name()
 
 // A measurement: run by name like a scenario, never as a test; it prints
 // figures and checks only that the measured path worked.
-#define MEASUREMENT(name)                                                \
-    static void measurement_##name();                                    \
+#define MEASUREMENT(name)                                                       \
+    static void measurement_##name();                                           \
     static e2e::ScenarioRegistrar mregistrar_##name(#name, measurement_##name); \
     static void measurement_##name()

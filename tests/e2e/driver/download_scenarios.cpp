@@ -4,6 +4,7 @@
 // association the program registered. run-download-scenario prepares the
 // folders and names them in the environment.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <cstdio>

@@ -22,10 +22,7 @@ int g_failures = 0;
 
 }  // namespace
 
-ScenarioRegistrar::ScenarioRegistrar(const char* name, void (*run)())
-{
-    Scenarios().push_back({name, run});
-}
+ScenarioRegistrar::ScenarioRegistrar(const char* name, void (*run)()) { Scenarios().push_back({name, run}); }
 
 void Fail(const std::string& what, const char* file, int line)
 {
@@ -35,10 +32,7 @@ void Fail(const std::string& what, const char* file, int line)
     std::fflush(stdout);
 }
 
-int FailureCount()
-{
-    return g_failures;
-}
+int FailureCount() { return g_failures; }
 
 }  // namespace e2e
 

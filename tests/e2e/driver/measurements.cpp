@@ -61,8 +61,7 @@ MEASUREMENT(measure_startup_to_dealt_table)
             // The strip's score box and a white card face below the strip.
             const e2e::Image shot = e2e::CaptureClient(main);
             for (int y = 100; y < shot.height && !dealt; y += 4)
-                for (int x = 0; x < shot.width && !dealt; x += 4)
-                    dealt = shot.At(x, y) == e2e::Rgb(255, 255, 255);
+                for (int x = 0; x < shot.width && !dealt; x += 4) dealt = shot.At(x, y) == e2e::Rgb(255, 255, 255);
             if (!dealt) Sleep(1);
         }
         const LARGE_INTEGER end = Now();

@@ -3,6 +3,7 @@
 // are built here byte by byte from the format; files it wrote are read back
 // the same way.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <cstring>
@@ -16,13 +17,13 @@
 #include "modules/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
-#include "tests/unit/persistence_bytes.h"
 #include "resources/resource.h"
+#include "tests/unit/persistence_bytes.h"
 
 namespace {
 
-using e2e::Program;
 using e2e::ProbeClient;
+using e2e::Program;
 using persistence_bytes::Bytes;
 using persistence_bytes::StateFields;
 
@@ -48,10 +49,7 @@ bool WriteBytes(const char* path, const Bytes& bytes)
     return static_cast<bool>(out);
 }
 
-bool FileExists(const char* path)
-{
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 uint32_t U32(const std::vector<uint8_t>& b, size_t at)
 {
@@ -168,7 +166,7 @@ SCENARIO(saved_game_comes_back_after_exit_and_start)
         program.SendCommand(kAutoPlay);
         program.PostCommand(kLarge);
         DismissDisplayWarning(program);
-        program.SendCommand(IDM_CARDSET_FIRST + 2);  // card set 2
+        program.SendCommand(IDM_CARDSET_FIRST + 2);     // card set 2
         program.SendCommand(IDM_BACKGROUND_FIRST + 3);  // background 3
         for (int i = 0; i < probe::kStacks; ++i) cards[i] = probe.StackCards(i);
         Exit(program);
@@ -185,9 +183,9 @@ SCENARIO(saved_game_comes_back_after_exit_and_start)
     CHECK_EQ(Text(first, 32, 64), std::string(kProbeGame));
     CHECK_EQ(Text(first, 96, 128), std::string("Probe message"));
     CHECK_EQ(Text(first, 224, 128), std::string("Score: 42"));
-    CHECK_EQ(U32(first, 352), 4u);     // the probe's data block
+    CHECK_EQ(U32(first, 352), 4u);  // the probe's data block
     CHECK_EQ(U32(first, 356), 1234u);
-    CHECK_EQ(I16(first, 360), 3);      // stacks
+    CHECK_EQ(I16(first, 360), 3);  // stacks
     CHECK(!FileExists("tslnsave.gam.new"));
     CHECK(!FileExists("tslnscor.sav.new"));
 

@@ -12,8 +12,8 @@
 
 namespace {
 
-using e2e::Program;
 using e2e::ProbeClient;
+using e2e::Program;
 
 constexpr int kCardWidth = 45;  // small cards
 constexpr int kFan = 10;
@@ -256,7 +256,7 @@ SCENARIO(win_is_booked_after_the_dialog_closes)
     CHECK(e2e::HasControlText(dialog, "Congratulations!!"));
     CHECK_EQ(t.probe.EntryCount(probe::kGetScore), scores);  // not booked while it is open
     CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kWinSound), 1);
-    e2e::ClickButton(dialog, IDCANCEL);                      // End
+    e2e::ClickButton(dialog, IDCANCEL);  // End
     CHECK(e2e::WaitGone(dialog));
     t.program.Settle();
     CHECK_EQ(t.probe.EntryCount(probe::kGetScore), scores + 1);
@@ -421,7 +421,8 @@ SCENARIO(long_play_loses_no_gdi_objects_or_memory)
     const LRESULT gdiAfter = t.probe.Ask(probe::kGdiObjects);
     const LRESULT heapAfter = t.probe.Ask(probe::kHeapBytes);
     std::printf("GDI objects %lld -> %lld, heap bytes %lld -> %lld\n", static_cast<long long>(gdiBefore),
-                static_cast<long long>(gdiAfter), static_cast<long long>(heapBefore), static_cast<long long>(heapAfter));
+                static_cast<long long>(gdiAfter), static_cast<long long>(heapBefore),
+                static_cast<long long>(heapAfter));
     CHECK_EQ(gdiAfter, gdiBefore);
     CHECK(heapAfter - heapBefore < 1000);  // less than a few bytes a round
     Exit(t);

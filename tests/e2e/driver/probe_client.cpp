@@ -26,10 +26,7 @@ BOOL CALLBACK FindProbeWindow(HWND window, LPARAM context)
 
 }  // namespace
 
-bool InstallProbe(const char* stem)
-{
-    return CopyFileA(kProbeFile, (std::string(stem) + ".dll").c_str(), FALSE) != 0;
-}
+bool InstallProbe(const char* stem) { return CopyFileA(kProbeFile, (std::string(stem) + ".dll").c_str(), FALSE) != 0; }
 
 ProbeClient::ProbeClient(DWORD pid, const char* stem, int timeoutMs)
 {
@@ -49,10 +46,7 @@ LRESULT ProbeClient::Ask(probe::Request request, WPARAM wParam, LPARAM lParam) c
     return static_cast<LRESULT>(result);
 }
 
-UINT ProbeClient::MenuState(int commandId) const
-{
-    return static_cast<UINT>(Ask(probe::kMenuStateById, commandId));
-}
+UINT ProbeClient::MenuState(int commandId) const { return static_cast<UINT>(Ask(probe::kMenuStateById, commandId)); }
 
 int ProbeClient::MenuItemCount(int top) const
 {
@@ -77,15 +71,9 @@ std::string ProbeClient::MenuItemText(int top, int position) const
     return text;
 }
 
-int ProbeClient::CommandCount(int commandId) const
-{
-    return static_cast<int>(Ask(probe::kCommandCount, commandId));
-}
+int ProbeClient::CommandCount(int commandId) const { return static_cast<int>(Ask(probe::kCommandCount, commandId)); }
 
-int ProbeClient::EntryCount(probe::Entry entry) const
-{
-    return static_cast<int>(Ask(probe::kEntryCount, entry));
-}
+int ProbeClient::EntryCount(probe::Entry entry) const { return static_cast<int>(Ask(probe::kEntryCount, entry)); }
 
 }  // namespace e2e
 

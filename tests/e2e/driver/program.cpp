@@ -49,8 +49,8 @@ Program::Program(const std::string& commandTail)
     if (!commandTail.empty()) commandLine += " " + commandTail;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(kProgram, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process_)) {
+    if (!CreateProcessA(kProgram, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_)) {
         process_ = {};
     }
 }
@@ -101,8 +101,7 @@ HWND Program::WaitForMainWindow(int timeoutMs)
         if (IsRunning())
             std::fprintf(stderr, "note: no visible main window after %d ms\n", timeoutMs);
         else
-            std::fprintf(stderr, "note: the program ended with code %ld before showing its window\n",
-                         WaitForExit(0));
+            std::fprintf(stderr, "note: the program ended with code %ld before showing its window\n", WaitForExit(0));
     }
     return main_;
 }
@@ -143,10 +142,7 @@ bool Program::IsRunning() const
     return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-void Program::PostCommand(int id) const
-{
-    PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
+void Program::PostCommand(int id) const { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 void Program::SendCommand(int id) const
 {
@@ -215,19 +211,13 @@ bool HasControlText(HWND dialog, const std::string& text)
     return false;
 }
 
-void ClickButton(HWND dialog, int id)
-{
-    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
+void ClickButton(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 bool WaitGone(HWND window, int timeoutMs)
 {
     return WaitFor(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
-bool InstallFile(const char* from, const char* to)
-{
-    return CopyFileA(from, to, FALSE) != 0;
-}
+bool InstallFile(const char* from, const char* to) { return CopyFileA(from, to, FALSE) != 0; }
 
 }  // namespace e2e

@@ -11,14 +11,14 @@
 #include "../layout/layout_protocol.h"
 #include "capture.h"
 #include "checks.h"
+#include "furniture/strip_layout.h"
 #include "probe_client.h"
 #include "program.h"
+#include "resources/resource.h"
 #include "shell/window_fit.h"
 #include "table/face_map.h"
 #include "table/geometry.h"
 #include "table/stack_table.h"
-#include "furniture/strip_layout.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -414,7 +414,8 @@ int ButtonDifferences(const Image& shot, const Image& picture, int button)
 {
     int n = 0;
     for (int y = 0; y < kStrip; ++y)
-        for (int x = button * kButtonWidth; x < (button + 1) * kButtonWidth; ++x) n += shot.At(x, y) != picture.At(x, y);
+        for (int x = button * kButtonWidth; x < (button + 1) * kButtonWidth; ++x)
+            n += shot.At(x, y) != picture.At(x, y);
     return n;
 }
 
@@ -588,7 +589,8 @@ SCENARIO(strip_texts_green_in_their_boxes)
         for (int y = 0; y < kStrip; ++y) {
             for (int x = b.left; x < b.right; ++x) {
                 if (shot.At(x, y) != kGreen) continue;
-                const bool inText = x >= textLeft - 1 && x <= textLeft + s.cx && y >= textTop - 1 && y <= textTop + s.cy;
+                const bool inText =
+                    x >= textLeft - 1 && x <= textLeft + s.cx && y >= textTop - 1 && y <= textTop + s.cy;
                 (inText ? green : greenOutside) += 1;
             }
         }
@@ -638,25 +640,26 @@ SCENARIO(repaints_and_choices_lose_no_gdi_objects_or_memory)
     const LRESULT gdiAfter = client.Ask(layout::kGdiObjects);
     const LRESULT heapAfter = client.Ask(layout::kHeapBytes);
     std::printf("GDI objects %lld -> %lld, heap bytes %lld -> %lld\n", static_cast<long long>(gdiBefore),
-                static_cast<long long>(gdiAfter), static_cast<long long>(heapBefore), static_cast<long long>(heapAfter));
+                static_cast<long long>(gdiAfter), static_cast<long long>(heapBefore),
+                static_cast<long long>(heapAfter));
     CHECK_EQ(gdiAfter, gdiBefore);
     // Less than one byte a round: nothing is lost per repaint or choice.
     CHECK(heapAfter - heapBefore < 1000);
     run.Exit();
 }
 
-
 namespace {
 
 // One picture-menu item as the main window draws it into the module's picture.
 bool DrawnMenuItem(const LayoutRun& run, int menu, int item, bool selected, int width, layout::MenuItemPicture& out)
 {
-    const LRESULT address = run.client->Ask(layout::kDrawMenuItem,
-                                            static_cast<WPARAM>(menu | item << 8 | (selected ? 1 : 0) << 16), width);
+    const LRESULT address =
+        run.client->Ask(layout::kDrawMenuItem, static_cast<WPARAM>(menu | item << 8 | (selected ? 1 : 0) << 16), width);
     if (address == 0 || address == -2) return false;
     HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, run.program->pid());
     SIZE_T read = 0;
-    const bool ok = process && ReadProcessMemory(process, reinterpret_cast<LPCVOID>(address), &out, sizeof out, &read) &&
+    const bool ok = process &&
+                    ReadProcessMemory(process, reinterpret_cast<LPCVOID>(address), &out, sizeof out, &read) &&
                     read == sizeof out;
     if (process) CloseHandle(process);
     return ok;
@@ -740,9 +743,10 @@ SCENARIO(card_size_switch_rescales_and_refits_the_table)
         RECT client{};
         GetClientRect(run.main, &client);
         const shell::Extent table = shell::TableExtent(layout::kTableWidth, layout::kTableHeight, step.deck.size);
-        CHECK_EQ(std::string(step.name) + " client " + std::to_string(client.right) + "x" + std::to_string(client.bottom),
-                 std::string(step.name) + " client " + std::to_string(table.width) + "x" +
-                     std::to_string(table.height + kStrip));
+        CHECK_EQ(
+            std::string(step.name) + " client " + std::to_string(client.right) + "x" + std::to_string(client.bottom),
+            std::string(step.name) + " client " + std::to_string(table.width) + "x" +
+                std::to_string(table.height + kStrip));
         CheckTable(run, step.deck, f, 1, 0, step.name, step.backFromLarge);
     }
     CHECK(run.program->VisibleDialogs().empty());  // a large display: no warning
@@ -772,8 +776,9 @@ SCENARIO(a_table_too_large_for_the_display_warns_in_large_cards_only)
         HWND box = program.WaitForDialog("Lumora Solitaire");
         REQUIRE(box != nullptr);
         CHECK_EQ(std::string(step) + ": " + e2e::MessageBoxText(box),
-                 std::string(step) + ": Warning!  Your display is too small to fit this game entirely on the "
-                                     "screen.  Choose the SMALL card size for better viewing");
+                 std::string(step) +
+                     ": Warning!  Your display is too small to fit this game entirely on the "
+                     "screen.  Choose the SMALL card size for better viewing");
         e2e::ClickButton(box, IDOK);
         CHECK(e2e::WaitGone(box));
         program.Settle();

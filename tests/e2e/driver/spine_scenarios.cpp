@@ -9,8 +9,8 @@
 
 namespace {
 
-using e2e::Program;
 using e2e::ProbeClient;
+using e2e::Program;
 
 enum Menu { kGame = 0, kGameList = 1, kOptions = 2, kHelp = 3 };
 constexpr int kSeparator = 0;
@@ -19,10 +19,7 @@ constexpr char kTitle[] = "Lumora Solitaire";
 
 using e2e::InstallProbe;
 
-bool Grayed(UINT state)
-{
-    return state != 0xFFFFFFFF && (state & MF_GRAYED) != 0;
-}
+bool Grayed(UINT state) { return state != 0xFFFFFFFF && (state & MF_GRAYED) != 0; }
 
 struct MenuItem {
     const char* text;
@@ -101,8 +98,10 @@ SCENARIO(menu_as_built)
     REQUIRE(probe.found());
 
     CheckMenu(probe, probe::kMenuBar,
-              {{"Game", kSubmenu, false}, {"Game List", kSubmenu, false},
-               {"Options", kSubmenu, false}, {"Help", kSubmenu, false}});
+              {{"Game", kSubmenu, false},
+               {"Game List", kSubmenu, false},
+               {"Options", kSubmenu, false},
+               {"Help", kSubmenu, false}});
     CheckMenu(probe, kGame,
               {{"&New Game\tctrl+N", 102, true},
                {"&Replay Game\tctrl+R", 113, true},

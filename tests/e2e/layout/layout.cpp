@@ -46,7 +46,8 @@ void DealLayoutTable()
     for (const layout::StackPlan& plan : layout::kStacks) {
         CardStack* s = CreateStack(plan.fan, plan.x, plan.y, plan.framed, plan.base, layout::kMaxCards);
         g_stacks[g_stackCount++] = s;
-        for (int i = 0; i < plan.count; ++i) AddCard(s, plan.cards[i].image, plan.cards[i].faceDown, plan.cards[i].marked);
+        for (int i = 0; i < plan.count; ++i)
+            AddCard(s, plan.cards[i].image, plan.cards[i].faceDown, plan.cards[i].marked);
     }
 }
 
@@ -230,8 +231,8 @@ int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
     extent[0] = layout::kTableWidth;
     extent[1] = layout::kTableHeight;
     OpenWindow();
-    g_hostProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSpy)));
+    g_hostProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSpy)));
     return 1;
 }
 

@@ -48,14 +48,29 @@ constexpr StackPlan kStacks[] = {
     // Squared on a frame and a base image, the top card face down.
     {8, 20, 130, true, 1, 3, {{20, false, false}, {21, false, false}, {22, true, false}}},
     // Counted: seven face-down cards, and an empty one on a base image.
-    {9, 90, 130, false, kNoBase, 7,
-     {{23, true, false}, {24, true, false}, {25, true, false}, {29, true, false}, {30, true, false},
-      {31, true, false}, {32, true, false}}},
+    {9,
+     90,
+     130,
+     false,
+     kNoBase,
+     7,
+     {{23, true, false},
+      {24, true, false},
+      {25, true, false},
+      {29, true, false},
+      {30, true, false},
+      {31, true, false},
+      {32, true, false}}},
     {9, 160, 130, false, 5, 0, {}},
     // An empty framed stack on a base image.
     {8, 230, 130, true, 7, 0, {}},
     // Face-down cards fanned right, overlapped by the next stack.
-    {1, 300, 130, false, kNoBase, 5,
+    {1,
+     300,
+     130,
+     false,
+     kNoBase,
+     5,
      {{33, true, false}, {34, true, false}, {35, true, false}, {36, true, false}, {37, true, false}}},
     {8, 380, 150, false, kNoBase, 1, {{50, false, false}}},
     // A covered marked card shows its band only in its visible strip.
@@ -98,7 +113,7 @@ struct MenuItemPicture {
     int32_t id;          // the item's command
     int32_t ownerDrawn;  // nonzero when the item is owner-drawn
     int32_t measuredWidth, measuredHeight;
-    int32_t width, height;  // of the pixels below
+    int32_t width, height;      // of the pixels below
     uint32_t pixels[160 * 80];  // 0x00RRGGBB, rows from the top
 };
 constexpr int kMenuItemHeight = 71;
@@ -109,10 +124,10 @@ constexpr uint32_t kUnpainted = 0xFF00FF;  // the item's picture before drawing
 constexpr int kBenchStacks = 13;
 
 enum Bench : LPARAM {
-    kBenchCopy,        // the window uncovered: a copy of the back buffer
-    kBenchEraseCopy,   // the same with the background erased first
-    kBenchFull,        // a background choice: erase, the whole back buffer redrawn, copy
-    kBenchOneCard,     // a card marked: its area redrawn, copy
+    kBenchCopy,       // the window uncovered: a copy of the back buffer
+    kBenchEraseCopy,  // the same with the background erased first
+    kBenchFull,       // a background choice: erase, the whole back buffer redrawn, copy
+    kBenchOneCard,    // a card marked: its area redrawn, copy
 };
 
 }  // namespace layout

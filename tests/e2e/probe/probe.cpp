@@ -71,10 +71,7 @@ void WatchSounds()
     }
 }
 
-void Called(probe::Entry e)
-{
-    ++g_entries[e];
-}
+void Called(probe::Entry e) { ++g_entries[e]; }
 
 LRESULT SendHost(UINT message, WPARAM wParam, const void* lParam)
 {
@@ -124,15 +121,9 @@ POINT OnCard(int stack, int card)
     return {(x < 0 ? 0 : x) + probe::kStackX[stack] + 22, (y < 0 ? 0 : y) + probe::kStackY + card * 10 + 5};
 }
 
-void Mouse(UINT message, POINT p, WPARAM keys)
-{
-    SendMessageA(g_host, message, keys, MAKELPARAM(p.x, p.y));
-}
+void Mouse(UINT message, POINT p, WPARAM keys) { SendMessageA(g_host, message, keys, MAKELPARAM(p.x, p.y)); }
 
-void Command(int id)
-{
-    SendMessageA(g_host, WM_COMMAND, static_cast<WPARAM>(id), 0);
-}
+void Command(int id) { SendMessageA(g_host, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
 LRESULT PlayRounds(WPARAM rounds)
 {
@@ -189,7 +180,10 @@ LRESULT Answer(UINT request, WPARAM wParam, LPARAM lParam)
     case probe::kSendGameWon: return SendHost(HM_GAMEWON, 0, nullptr);
     case probe::kSendGameLost: return SendHost(HM_GAMELOST, 0, nullptr);
     case probe::kSoundCount: return wParam < probe::kSounds ? g_sounds[wParam] : -1;
-    case probe::kTakeCapture: SetCapture(g_probe); ReleaseCapture(); return 0;
+    case probe::kTakeCapture:
+        SetCapture(g_probe);
+        ReleaseCapture();
+        return 0;
     case probe::kGdiObjects: return e2e::CountGdiObjects();
     case probe::kHeapBytes: return e2e::HeapBytes();
     case probe::kPlayRounds: return PlayRounds(wParam);
@@ -314,8 +308,8 @@ int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
     }
     OpenProbeWindow(self);
     WatchSounds();
-    g_hostProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSpy)));
+    g_hostProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSpy)));
     return 1;
 }
 

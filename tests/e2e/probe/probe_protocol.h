@@ -103,9 +103,23 @@ constexpr const char* kSoundNames[kSounds] = {"FLIPSOUND", "SLIDESOUND", "SHUFFL
 
 // Entry points in the order the host looks them up.
 enum Entry {
-    kInitModule, kCloseModule, kNewGame, kLoadGame, kGetGameData, kSetGameData,
-    kSetupOptionsMenu, kOptionSelected, kAutoPlay, kMouseHit, kDoubleClick,
-    kOkToDropCards, kStackChanged, kPrepareForUndo, kUndo, kGetScore, kEntryPoints
+    kInitModule,
+    kCloseModule,
+    kNewGame,
+    kLoadGame,
+    kGetGameData,
+    kSetGameData,
+    kSetupOptionsMenu,
+    kOptionSelected,
+    kAutoPlay,
+    kMouseHit,
+    kDoubleClick,
+    kOkToDropCards,
+    kStackChanged,
+    kPrepareForUndo,
+    kUndo,
+    kGetScore,
+    kEntryPoints
 };
 
 }  // namespace probe
