@@ -17,12 +17,9 @@ inline LRESULT CountGdiObjects()
 {
     struct HandleEntry {
         UINT64 object;
-        union {
-            struct {
-                USHORT processId;
-                USHORT count;
-            };
-            ULONG value;
+        struct {
+            USHORT processId;
+            USHORT count;
         } owner;
         USHORT unique;
         UCHAR type;

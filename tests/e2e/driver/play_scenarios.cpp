@@ -108,8 +108,8 @@ SCENARIO(drag_refused_returns_the_cards_and_accepted_moves_them)
     const std::vector<int> dealt = t.Cards(kFirst);
 
     t.Answers(TS_HIT_DRAG_RUN, 0);
-    const int flips = t.probe.Ask(probe::kSoundCount, probe::kFlipSound);
-    const int slides = t.probe.Ask(probe::kSoundCount, probe::kSlideSound);
+    const int flips = static_cast<int>(t.probe.Ask(probe::kSoundCount, probe::kFlipSound));
+    const int slides = static_cast<int>(t.probe.Ask(probe::kSoundCount, probe::kSlideSound));
     t.Drag(t.OnCard(kFirst, 2), t.OnCard(kSecond, 0));
     CHECK(t.probe.EntryCount(probe::kOkToDropCards) >= 1);
     CHECK_EQ(t.probe.Ask(probe::kSoundCount, probe::kSlideSound), slides + 1);  // the lift

@@ -60,7 +60,7 @@ void DealBenchTable()
     CardStack* waste = CreateStack(8, 70, 10, false, 10, 52);
     AddCard(waste, next++, false, false);
     g_stacks[g_stackCount++] = waste;
-    for (int f = 0; f < 4; ++f) g_stacks[g_stackCount++] = CreateStack(8, 180 + 60 * f, 10, false, 1 + f, 13);
+    for (int f = 0; f < 4; ++f) g_stacks[g_stackCount++] = CreateStack(8, 180 + 60 * f, 10, false, static_cast<int16_t>(1 + f), 13);
     for (int c = 0; c < 7; ++c) {
         CardStack* column = CreateStack(3, 10 + 60 * c, 90, false, 0, 20);
         for (int i = 0; i <= c; ++i) AddCard(column, next++, i < c, false);
