@@ -4,7 +4,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: play test dist bootstrap native win64 win32 clean
+.PHONY: play test dist bench-startup bootstrap native win64 win32 clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -32,6 +32,11 @@ test: native win64 win32
 dist: win64 win32
 	cmake --build --preset win64 --target dist
 	cmake --build --preset win32 --target dist
+
+# Start-up beside a minimal window program, under Wine (bench/README.md).
+bench-startup: win64
+	cmake --build --preset win64 --target dist startup_bench bench_minimal_window
+	bench/run-startup-bench
 
 clean:
 	rm -rf build

@@ -10,6 +10,7 @@
 #include "shell/command_ranges.h"
 #include "shell/win/main_window.h"
 #include "shell/win/services.h"
+#include "shell/win/startup_trace.h"
 
 namespace shell {
 
@@ -31,7 +32,12 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_SOUNDS, [](HWND, core::HostCore& core) { modules::ToggleSounds(core); }},
     {IDM_HELPCONTENTS, [](HWND, core::HostCore&) { ShowHelpContents(); }},
     {IDM_HELPSEARCH, [](HWND, core::HostCore&) { ShowHelpSearch(); }},
-    {IDM_REPLAY, [](HWND, core::HostCore& core) { modules::Deal(core); }},
+    {IDM_REPLAY,
+     [](HWND, core::HostCore& core) {
+         TraceStartup("deal begins");
+         modules::Deal(core);
+         TraceStartup("dealt");
+     }},
     {IDM_SMALLCARDS, [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Small, true); }},
     {IDM_LARGECARDS, [](HWND, core::HostCore& core) { modules::SelectCardSize(core, table::CardSize::Large, true); }},
     {IDM_SCOREHISTORY, [](HWND, core::HostCore&) { ShowScoreHistory(); }},

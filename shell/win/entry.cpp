@@ -6,6 +6,7 @@
 #include "core/win/app.h"
 #include "shell/win/main_window.h"
 #include "shell/win/startup.h"
+#include "shell/win/startup_trace.h"
 #include "shell/win/win32_seam.h"
 
 namespace core {
@@ -54,8 +55,11 @@ int RunMessageLoop()
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandTail, int showCommand)
 {
+    shell::TraceStartup("entry function");
     shell::StyleDialogControls();
+    shell::TraceStartup("dialog controls styled");
     if (!previous && !shell::RegisterMainWindowClass(instance)) return 0;
+    shell::TraceStartup("window class registered");
     if (!shell::StartUp(instance, showCommand, commandTail ? commandTail : "")) return 0;
     return shell::RunMessageLoop();
 }

@@ -10,6 +10,7 @@
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/win/paint_table.h"
+#include "shell/win/startup_trace.h"
 #include "shell/win/window_state.h"
 
 namespace shell {
@@ -26,7 +27,11 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT)
 
 void OnSize(HWND window, UINT, int width, int height) { ResizeBackBuffer(window, width, height); }
 
-void OnPaint(HWND window) { PaintTable(window); }
+void OnPaint(HWND window)
+{
+    PaintTable(window);
+    TraceStartupPaint();
+}
 
 BOOL OnEraseBackground(HWND window, HDC dc)
 {

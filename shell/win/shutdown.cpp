@@ -8,6 +8,7 @@
 #include "persistence/win/resume.h"
 #include "shell/win/main_window.h"
 #include "shell/win/services.h"
+#include "shell/win/startup_trace.h"
 #include "shell/win/window_state.h"
 #include "table/win/card_images.h"
 
@@ -15,6 +16,7 @@ namespace shell {
 
 void OnDestroy(HWND)
 {
+    FinishStartupTrace();
     // A start-up that failed never read the stored scores and settings, so
     // it must not write its empty ones over them.
     if (!core::TheApp().startupFailed) {

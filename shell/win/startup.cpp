@@ -16,6 +16,7 @@
 #include "shell/command_tail.h"
 #include "shell/win/placement.h"
 #include "shell/win/services.h"
+#include "shell/win/startup_trace.h"
 #include "table/win/card_images.h"
 
 namespace shell {
@@ -79,24 +80,36 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     HWND window = CreateMainWindow(instance);
     app.mainWindow = window;
     if (!window || !core::TheSurfaces().backBuffer) return Abandon(window);
+    TraceStartup("main window created");
 
     persistence::RestoreHostState();
+    TraceStartup("host state restored");
     ReadSettingsAndAssociate(showCommand);
+    TraceStartup("settings read, association written");
     ShowSplash();
+    TraceStartup("splash shown");
     furniture::LoadFurniture();
+    TraceStartup("furniture loaded");
     if (!table::OpenCardLibraries()) {
         CloseSplash();
         return Abandon(window);
     }
+    TraceStartup("card libraries opened");
     modules::BuildGameList(window);
+    TraceStartup("game modules loaded");
     furniture::BuildPictureMenus();
+    TraceStartup("picture menus built");
     const bool resumed = persistence::ReadScoresAndResume();
+    TraceStartup("scores read, resume file looked for");
     CheckOptionItems(window);
     CloseSplash();
+    TraceStartup("splash closed");
     DragAcceptFiles(window, TRUE);
     const bool loaded = OpenCommandLineGame(commandTail);
     if (!resumed && !loaded) modules::ChooseStartupGame(core::TheCore());
+    TraceStartup("first game chosen");
     ApplySavedPlacement(showCommand);
+    TraceStartup("window shown");
     return true;
 }
 

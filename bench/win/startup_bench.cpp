@@ -1,0 +1,311 @@
+// Start-up, side by side with the least a window costs. Starts the minimal
+// window program and the program alternately, each start in a fresh folder
+// with no resume file and no settings in the registry, and times each from
+// just before CreateProcess until the screen shows its first picture: the
+// minimal window's line of text, the program's dealt cards (white card faces
+// below the strip). Prints the medians, our own cost (the difference), the
+// working sets at that moment and the program's start-up trace, step by step.
+//   startup_bench.exe <folder of the program> [starts]
+// The minimal window program lies beside this bench.
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kMinimalProgram[] = "bench_minimal_window.exe";
+constexpr char kMinimalClass[] = "LumoraBenchMinimal";
+constexpr char kProgram[] = "lumora.exe";
+constexpr char kProgramClass[] = "TesselWClass";
+constexpr char kTraceFile[] = "startup-trace.txt";
+constexpr DWORD kTimeoutMs = 30000;
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+std::string Folder(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+std::string ThisProgramsFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return Folder(path);
+}
+
+// The files a start needs: every program and library of the folder.
+std::vector<std::string> ProgramFiles(const std::string& folder)
+{
+    std::vector<std::string> files;
+    for (const char* pattern : {"\\*.exe", "\\*.dll"}) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) continue;
+        do files.push_back(found.cFileName);
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return files;
+}
+
+bool CopyInto(const std::string& from, const std::vector<std::string>& files, const std::string& to)
+{
+    CreateDirectoryA(to.c_str(), nullptr);
+    for (const std::string& file : files)
+        if (!CopyFileA((from + "\\" + file).c_str(), (to + "\\" + file).c_str(), FALSE)) return false;
+    return true;
+}
+
+void RemoveFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// Every start is a first run: no settings, no file association.
+void ForgetSettings()
+{
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Quillory");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tsg");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, "LumoraSolitaire");
+}
+
+struct WindowSearch {
+    DWORD pid;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char name[64] = {};
+    if (pid != search->pid || !IsWindowVisible(window) || !GetClassNameA(window, name, sizeof name)) return TRUE;
+    if (std::strcmp(name, search->className) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND VisibleWindow(DWORD pid, const char* className)
+{
+    WindowSearch search{pid, className, nullptr};
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Whether the window's client area, as the screen shows it now, holds a
+// pixel of this colour at or below the given row.
+bool ScreenShows(HWND window, COLORREF colour, int fromRow)
+{
+    RECT client;
+    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= fromRow) return false;
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    const int width = client.right, height = client.bottom - fromRow;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool shows = false;
+    if (picture && bits) {
+        HGDIOBJ old = SelectObject(memory, picture);
+        BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y + fromRow, SRCCOPY);
+        SelectObject(memory, old);
+        const DWORD want = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        for (size_t i = 0, n = size_t(width) * size_t(height); i < n && !shows; ++i) shows = (pixels[i] & 0xFFFFFF) == want;
+    }
+    if (picture) DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shows;
+}
+
+struct Kind {
+    const char* name;
+    const char* program;
+    const char* className;
+    COLORREF firstPicture;  // what the first screen shows
+    int fromRow;            // below the program's strip
+    std::vector<std::string> files;
+    std::string from;
+};
+
+struct Start {
+    double ms = 0;
+    double workingSetMiB = 0;
+    std::vector<std::pair<std::string, double>> trace;
+};
+
+std::vector<std::pair<std::string, double>> ReadTrace(const std::string& path)
+{
+    std::vector<std::pair<std::string, double>> steps;
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return steps;
+    char line[256];
+    while (std::fgets(line, sizeof line, file)) {
+        double ms = 0;
+        int used = 0;
+        if (std::sscanf(line, "%lf ms %n", &ms, &used) < 1 || used == 0) continue;
+        std::string step = line + used;
+        while (!step.empty() && (step.back() == '\n' || step.back() == '\r')) step.pop_back();
+        steps.emplace_back(step, ms);
+    }
+    std::fclose(file);
+    return steps;
+}
+
+// One start in a fresh folder. False when it never showed its first picture.
+bool StartOnce(const Kind& kind, const std::string& folder, Start& start)
+{
+    RemoveFolder(folder);
+    if (!CopyInto(kind.from, kind.files, folder)) {
+        std::fprintf(stderr, "cannot copy %s into %s\n", kind.name, folder.c_str());
+        return false;
+    }
+    ForgetSettings();
+    const std::string path = folder + "\\" + kind.program;
+    std::string commandLine = "\"" + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const LARGE_INTEGER t0 = Now();
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process)) {
+        std::fprintf(stderr, "cannot start %s\n", path.c_str());
+        return false;
+    }
+    HWND window = nullptr;
+    bool shown = false;
+    const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
+    while (!shown && GetTickCount64() < deadline) {
+        if (!window) window = VisibleWindow(process.dwProcessId, kind.className);
+        if (window) shown = ScreenShows(window, kind.firstPicture, kind.fromRow);
+        if (!shown) Sleep(1);
+    }
+    start.ms = Milliseconds(t0, Now());
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+        start.workingSetMiB = static_cast<double>(memory.WorkingSetSize) / (1024.0 * 1024.0);
+    if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    start.trace = ReadTrace(folder + "\\" + kTraceFile);
+    RemoveFolder(folder);
+    ForgetSettings();
+    if (!shown) std::fprintf(stderr, "%s showed no first picture within %lu ms\n", kind.name, kTimeoutMs);
+    return shown;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: startup_bench <folder of lumora.exe> [starts]\n");
+        return 2;
+    }
+    const int starts = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+    const std::string programFolder = argv[1];
+    const std::string benchFolder = ThisProgramsFolder();
+
+    Kind minimal{"minimal window", kMinimalProgram, kMinimalClass, RGB(0, 0, 0), 0, {kMinimalProgram}, benchFolder};
+    Kind program{"Lumora Solitaire", kProgram, kProgramClass, RGB(255, 255, 255), 100, ProgramFiles(programFolder),
+                 programFolder};
+    if (std::find(program.files.begin(), program.files.end(), kProgram) == program.files.end()) {
+        std::fprintf(stderr, "no %s in %s\n", kProgram, programFolder.c_str());
+        return 2;
+    }
+    int modules = 0;
+    for (const std::string& file : program.files) modules += file.size() > 4 && file.rfind("DECK", 0) != 0 && file.rfind("lib", 0) != 0 && file.substr(file.size() - 4) == ".dll";
+    std::printf("%s: %zu files, %d game modules\n", programFolder.c_str(), program.files.size(), modules);
+
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string work = std::string(temp) + "lumora-startup-bench";
+    CreateDirectoryA(work.c_str(), nullptr);
+    SetEnvironmentVariableA("LUMORA_TRACE_STARTUP", "1");
+
+    // One start of each that is not counted: the files come into the cache.
+    Start unused;
+    if (!StartOnce(minimal, work + "\\warm", unused) || !StartOnce(program, work + "\\warm", unused)) return 1;
+
+    std::vector<double> minimalMs, programMs, minimalSet, programSet;
+    std::map<std::string, std::vector<double>> steps;
+    std::vector<std::string> stepOrder;
+    for (int i = 0; i < starts; ++i) {
+        Start a, b;
+        const std::string folder = work + "\\" + std::to_string(i);
+        if (!StartOnce(minimal, folder + "a", a) || !StartOnce(program, folder + "b", b)) return 1;
+        minimalMs.push_back(a.ms);
+        programMs.push_back(b.ms);
+        minimalSet.push_back(a.workingSetMiB);
+        programSet.push_back(b.workingSetMiB);
+        for (const auto& [step, ms] : b.trace) {
+            if (!steps.count(step)) stepOrder.push_back(step);
+            steps[step].push_back(ms);
+        }
+        std::printf("start %d: minimal window %6.1f ms, Lumora %6.1f ms", i + 1, a.ms, b.ms);
+        if (!b.trace.empty()) std::printf(" (its trace: %s at %.1f ms)", b.trace.back().first.c_str(), b.trace.back().second);
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+    RemoveDirectoryA(work.c_str());
+
+    const double a = Median(minimalMs), b = Median(programMs);
+    std::printf("\nmedians of %d starts each, process creation to first screen:\n", starts);
+    std::printf("  (a) minimal window       %7.1f ms   working set %5.1f MiB\n", a, Median(minimalSet));
+    std::printf("  (b) Lumora Solitaire     %7.1f ms   working set %5.1f MiB\n", b, Median(programSet));
+    std::printf("  our own cost (b - a)     %7.1f ms   working set %+5.1f MiB\n", b - a,
+                Median(programSet) - Median(minimalSet));
+    std::printf("  ratio (b / a)            %7.2f\n", a > 0 ? b / a : 0.0);
+    if (!stepOrder.empty()) {
+        std::printf("\nLumora's start-up trace, median ms from process creation:\n");
+        for (const std::string& step : stepOrder)
+            std::printf("  %7.1f  %s%s\n", Median(steps[step]), step.c_str(),
+                        steps[step].size() < minimalMs.size() ? "  (not in every start)" : "");
+    }
+    return 0;
+}
