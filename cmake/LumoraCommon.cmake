@@ -1,11 +1,35 @@
 # Settings shared by every target of the project.
 
 if(WIN32)
-  # Everything we ship runs on a bare Windows: no MinGW runtime DLLs.
   set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  add_link_options(-static -static-libgcc -static-libstdc++)
+  # The program and every game module share one copy of the C++ runtime of
+  # the MinGW-w64 toolchain (libstdc++, libgcc_s, winpthread), which ships
+  # beside the program (LUMORA_RUNTIME_DLLS). A module loaded at every start
+  # then carries only its own code. The runtime is copied into bin/ so that
+  # whatever runs from there finds it.
+  set(LUMORA_RUNTIME_DLLS "")
+  foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name}
+      OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(IS_ABSOLUTE "${path}" AND EXISTS "${path}")
+      get_filename_component(path "${path}" REALPATH)
+      list(APPEND LUMORA_RUNTIME_DLLS ${path})
+    endif()
+  endforeach()
+  if(NOT LUMORA_RUNTIME_DLLS MATCHES "libstdc\\+\\+-6\\.dll")
+    message(FATAL_ERROR "The C++ runtime DLLs of ${CMAKE_CXX_COMPILER} were not found")
+  endif()
+  file(COPY ${LUMORA_RUNTIME_DLLS} DESTINATION ${CMAKE_BINARY_DIR}/bin)
 endif()
+
+# A tool that runs away from the program's folder (the end-to-end driver in
+# a folder of its own, the benches) carries its own copy of the runtime.
+function(lumora_static_runtime target)
+  if(WIN32)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endfunction()
 
 # make test and CI build with LUMORA_WARNINGS_AS_ERRORS on (the presets set it).
 option(LUMORA_WARNINGS_AS_ERRORS "Fail the build on any warning" OFF)
@@ -33,10 +57,12 @@ function(lumora_sanitize target)
 endfunction()
 
 # A game module or test module: a DLL that exports the sixteen entry points
-# with undecorated names, listed in games/kit/tessel_module.def.
+# with undecorated names, listed in games/kit/tessel_module.def, and
+# nothing its entry points do not reach.
 function(lumora_game_module target)
   set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".dll")
-  target_link_options(${target} PRIVATE ${CMAKE_SOURCE_DIR}/modules/tessel_module.def)
+  target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+  target_link_options(${target} PRIVATE ${CMAKE_SOURCE_DIR}/modules/tessel_module.def -Wl,--gc-sections)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(${target} PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
   endif()
