@@ -14,6 +14,9 @@ void ReleaseFurniture();
 void OnPaletteChanged(HWND window);
 // Plays one of the host's sounds from memory; a missing sound is silent.
 void PlayHostSound(core::Sound sound, core::SoundMode mode);
+// Opens the sound system on a worker thread, so that the first sound does
+// not wait for it.
+void WarmSounds();
 
 // Background tiles below the strip.
 void DrawBackground(HDC dc, const RECT& area);

@@ -3,6 +3,8 @@
 
 #include <mmsystem.h>
 
+#include <atomic>
+
 #include "core/win/app.h"
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
@@ -43,6 +45,29 @@ void LoadPicture(Picture& p, LPCSTR name)
 }
 
 LPCSTR Numbered(int n) { return MAKEINTRESOURCEA(n); }
+
+// The sound system (winmm.dll and the audio driver behind it) is loaded by
+// the first sound, or opened ahead by a worker thread (WarmSounds). While
+// the worker is still opening it, a synchronous sound is played
+// asynchronously: the first deal never waits for the audio driver.
+struct SoundSystem {
+    HANDLE warming = nullptr;
+    std::atomic<bool> open{false};
+    bool used = false;  // a sound call has loaded winmm.dll
+};
+
+SoundSystem& TheSoundSystem()
+{
+    static SoundSystem system;
+    return system;
+}
+
+DWORD WINAPI OpenSoundSystem(void*)
+{
+    waveOutGetNumDevs();
+    TheSoundSystem().open = true;
+    return 0;
+}
 
 }  // namespace
 
@@ -97,7 +122,13 @@ bool LoadFurniture()
 
 void ReleaseFurniture()
 {
-    sndPlaySoundA(nullptr, 0);
+    SoundSystem& system = TheSoundSystem();
+    if (system.warming) {
+        WaitForSingleObject(system.warming, 2000);
+        CloseHandle(system.warming);
+        system.warming = nullptr;
+    }
+    if (system.used) sndPlaySoundA(nullptr, 0);
     FurnitureStore& f = TheFurniture();
     for (Picture& p : f.tiles) p.reset();
     for (Picture& p : f.backgroundThumbnails) p.reset();
@@ -113,11 +144,22 @@ void ReleaseFurniture()
     // The palette belongs to the drawing surfaces, released right after.
 }
 
+void WarmSounds()
+{
+    SoundSystem& system = TheSoundSystem();
+    if (system.warming || system.used) return;
+    system.used = true;
+    system.warming = CreateThread(nullptr, 0, OpenSoundSystem, nullptr, 0, nullptr);
+}
+
 void PlayHostSound(core::Sound sound, core::SoundMode mode)
 {
     const size_t i = static_cast<size_t>(sound);
     if (i >= Sounds().size() || !Sounds()[i].data) return;
-    const UINT flags = SND_MEMORY | (mode == core::SoundMode::Async ? SND_ASYNC : SND_SYNC);
+    SoundSystem& system = TheSoundSystem();
+    const bool opening = system.warming && !system.open;
+    system.used = true;
+    const UINT flags = SND_MEMORY | (mode == core::SoundMode::Async || opening ? SND_ASYNC : SND_SYNC);
     sndPlaySoundA(static_cast<LPCSTR>(Sounds()[i].data), flags);
 }
 

@@ -1,7 +1,5 @@
 #include "shell/win/startup.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 #include "core/win/app.h"
@@ -39,6 +37,14 @@ void CheckOptionItems(HWND window)
     const core::HostState& state = core::TheCore().state;
     CheckMenuItem(menu, IDM_AUTOPLAY, MF_BYCOMMAND | (state.autoPlay ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, IDM_SOUNDS, MF_BYCOMMAND | (state.sounds ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// What registering for dropped files amounts to, without loading the
+// shell's library before a file is dropped.
+void AcceptDroppedFiles(HWND window)
+{
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    SetWindowLongPtrA(window, GWL_EXSTYLE, style | WS_EX_ACCEPTFILES);
 }
 
 // A saved game named on the command line. True when it loaded.
@@ -97,6 +103,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     TraceStartup("card libraries opened");
     modules::BuildGameList(window);
     TraceStartup("game modules loaded");
+    if (core::TheCore().state.sounds) furniture::WarmSounds();
     furniture::BuildPictureMenus();
     TraceStartup("picture menus built");
     const bool resumed = persistence::ReadScoresAndResume();
@@ -104,7 +111,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     CheckOptionItems(window);
     CloseSplash();
     TraceStartup("splash closed");
-    DragAcceptFiles(window, TRUE);
+    AcceptDroppedFiles(window);
     const bool loaded = OpenCommandLineGame(commandTail);
     if (!resumed && !loaded) modules::ChooseStartupGame(core::TheCore());
     TraceStartup("first game chosen");

@@ -46,29 +46,74 @@ BOOL WINAPI SpyPlay(LPCSTR sound, UINT flags)
     return g_play ? g_play(sound, flags) : FALSE;
 }
 
-// Puts SpyPlay in the program's import of sndPlaySoundA.
+// Puts SpyPlay in one import table's slot of sndPlaySoundA, if it has one.
+void SpyOnImport(BYTE* base, DWORD namesRva, DWORD slotsRva)
+{
+    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + namesRva);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + slotsRva);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+        if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+        auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+        if (lstrcmpA(reinterpret_cast<char*>(byName->Name), "sndPlaySoundA") != 0) continue;
+        DWORD old = 0;
+        VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
+        slots->u1.Function = reinterpret_cast<ULONG_PTR>(&SpyPlay);
+        VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
+    }
+}
+
+// The delay-load descriptor of winmm.dll in the program. MinGW's linker
+// leaves the image's delay-import directory empty, so the descriptor is
+// found by what it holds: the flag of relative addresses (1), then the
+// address of the name "winmm.dll".
+const IMAGE_DELAYLOAD_DESCRIPTOR* FindDelayLoadOfWinmm(BYTE* base, IMAGE_NT_HEADERS* nt)
+{
+    const IMAGE_DATA_DIRECTORY& listed = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT];
+    if (listed.VirtualAddress) {
+        for (auto* d = reinterpret_cast<IMAGE_DELAYLOAD_DESCRIPTOR*>(base + listed.VirtualAddress); d->DllNameRVA; ++d)
+            if (lstrcmpiA(reinterpret_cast<char*>(base + d->DllNameRVA), "winmm.dll") == 0) return d;
+        return nullptr;
+    }
+    const auto* sections = IMAGE_FIRST_SECTION(nt);
+    const int count = nt->FileHeader.NumberOfSections;
+    constexpr char kName[] = "winmm.dll";
+    DWORD nameRva = 0;
+    for (int s = 0; s < count && !nameRva; ++s) {
+        const BYTE* at = base + sections[s].VirtualAddress;
+        const DWORD size = sections[s].Misc.VirtualSize;
+        for (DWORD i = 0; i + sizeof kName <= size && !nameRva; ++i)
+            if (lstrcmpiA(reinterpret_cast<const char*>(at + i), kName) == 0) nameRva = sections[s].VirtualAddress + i;
+    }
+    for (int s = 0; s < count && nameRva; ++s) {
+        BYTE* at = base + sections[s].VirtualAddress;
+        const DWORD size = sections[s].Misc.VirtualSize;
+        for (DWORD i = 0; i + sizeof(IMAGE_DELAYLOAD_DESCRIPTOR) <= size; i += 4) {
+            auto* d = reinterpret_cast<IMAGE_DELAYLOAD_DESCRIPTOR*>(at + i);
+            if (d->Attributes.AllAttributes == 1 && d->DllNameRVA == nameRva) return d;
+        }
+    }
+    return nullptr;
+}
+
+// Puts SpyPlay in the program's import of sndPlaySoundA, whether winmm.dll
+// is loaded with the program or at its first call (a delay-load import,
+// whose slot would otherwise be overwritten by that first call).
 void WatchSounds()
 {
+    g_play = reinterpret_cast<PlayProc>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("winmm.dll"), "sndPlaySoundA")));
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
     auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!imports.VirtualAddress) return;
-    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name; ++d) {
-        if (lstrcmpiA(reinterpret_cast<char*>(base + d->Name), "winmm.dll") != 0 || !d->OriginalFirstThunk) continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (lstrcmpA(reinterpret_cast<char*>(byName->Name), "sndPlaySoundA") != 0) continue;
-            DWORD old = 0;
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
-            g_play = reinterpret_cast<PlayProc>(slots->u1.Function);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(&SpyPlay);
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
-        }
+    for (auto* d = imports.VirtualAddress ? reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress)
+                                          : nullptr;
+         d && d->Name; ++d) {
+        if (lstrcmpiA(reinterpret_cast<char*>(base + d->Name), "winmm.dll") == 0 && d->OriginalFirstThunk)
+            SpyOnImport(base, d->OriginalFirstThunk, d->FirstThunk);
     }
+    if (const IMAGE_DELAYLOAD_DESCRIPTOR* d = FindDelayLoadOfWinmm(base, nt))
+        SpyOnImport(base, d->ImportNameTableRVA, d->ImportAddressTableRVA);
 }
 
 void Called(probe::Entry e) { ++g_entries[e]; }
