@@ -5,7 +5,8 @@
 // minimal window's line of text, the program's dealt cards (white card faces
 // below the strip). Prints the medians, our own cost (the difference), the
 // working sets at that moment and the program's start-up trace, step by step.
-//   startup_bench.exe <folder of the program> [starts]
+// Given several folders (builds to compare), it starts each in turn.
+//   startup_bench.exe <folder of the program>... [starts]
 // The minimal window program lies beside this bench.
 #include <windows.h>
 
@@ -33,8 +34,6 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
     QueryPerformanceFrequency(&frequency);
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
-
-ULONGLONG Ticks(FILETIME t) { return ULONGLONG{t.dwHighDateTime} << 32 | t.dwLowDateTime; }
 
 LARGE_INTEGER Now()
 {
@@ -175,7 +174,6 @@ struct Kind {
 
 struct Start {
     double ms = 0;
-    double cpuMs = 0;  // the process's own processor time until then
     double workingSetMiB = 0;
     std::vector<std::pair<std::string, double>> trace;
 };
@@ -227,9 +225,6 @@ bool StartOnce(const Kind& kind, const std::string& folder, Start& start)
         if (!shown) Sleep(1);
     }
     start.ms = Milliseconds(t0, Now());
-    FILETIME created, exited, kernel, user;
-    if (GetProcessTimes(process.hProcess, &created, &exited, &kernel, &user))
-        start.cpuMs = static_cast<double>(Ticks(kernel) + Ticks(user)) / 10000.0;
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
@@ -249,24 +244,36 @@ bool StartOnce(const Kind& kind, const std::string& folder, Start& start)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_bench <folder of lumora.exe> [starts]\n");
+    // startup_bench <folder>... [starts]
+    std::vector<std::string> folders;
+    int starts = 9;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.find_first_not_of("0123456789") == std::string::npos)
+            starts = std::max(1, std::atoi(arg.c_str()));
+        else
+            folders.push_back(arg);
+    }
+    if (folders.empty()) {
+        std::fprintf(stderr, "usage: startup_bench <folder of lumora.exe>... [starts]\n");
         return 2;
     }
-    const int starts = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
-    const std::string programFolder = argv[1];
-    const std::string benchFolder = ThisProgramsFolder();
 
-    Kind minimal{"minimal window", kMinimalProgram, kMinimalClass, RGB(0, 0, 0), 0, {kMinimalProgram}, benchFolder};
-    Kind program{"Lumora Solitaire", kProgram, kProgramClass, RGB(255, 255, 255), 100, ProgramFiles(programFolder),
-                 programFolder};
-    if (std::find(program.files.begin(), program.files.end(), kProgram) == program.files.end()) {
-        std::fprintf(stderr, "no %s in %s\n", kProgram, programFolder.c_str());
-        return 2;
+    std::vector<Kind> kinds{
+        {"minimal window", kMinimalProgram, kMinimalClass, RGB(0, 0, 0), 0, {kMinimalProgram}, ThisProgramsFolder()}};
+    for (const std::string& folder : folders) {
+        Kind program{"Lumora Solitaire", kProgram, kProgramClass, RGB(255, 255, 255), 100, ProgramFiles(folder), folder};
+        if (std::find(program.files.begin(), program.files.end(), kProgram) == program.files.end()) {
+            std::fprintf(stderr, "no %s in %s\n", kProgram, folder.c_str());
+            return 2;
+        }
+        int modules = 0;
+        for (const std::string& file : program.files)
+            modules += file.size() > 4 && file.substr(file.size() - 4) == ".dll" && file.rfind("lib", 0) != 0;
+        std::printf("(%c) %s: %zu files, %d game modules\n", 'a' + static_cast<int>(kinds.size()), folder.c_str(),
+                    program.files.size(), modules);
+        kinds.push_back(program);
     }
-    int modules = 0;
-    for (const std::string& file : program.files) modules += file.size() > 4 && file.rfind("DECK", 0) != 0 && file.rfind("lib", 0) != 0 && file.substr(file.size() - 4) == ".dll";
-    std::printf("%s: %zu files, %d game modules\n", programFolder.c_str(), program.files.size(), modules);
 
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
@@ -276,49 +283,49 @@ int main(int argc, char** argv)
 
     // One start of each that is not counted: the files come into the cache.
     Start unused;
-    if (!StartOnce(minimal, work + "\\warm", unused) || !StartOnce(program, work + "\\warm", unused)) return 1;
+    for (const Kind& kind : kinds)
+        if (!StartOnce(kind, work + "\\warm", unused)) return 1;
 
-    std::vector<double> minimalMs, programMs, minimalCpu, programCpu, minimalSet, programSet;
-    std::map<std::string, std::vector<double>> steps;
-    std::vector<std::string> stepOrder;
+    const size_t n = kinds.size();
+    std::vector<std::vector<double>> ms(n), workingSet(n);
+    std::vector<std::map<std::string, std::vector<double>>> steps(n);
+    std::vector<std::vector<std::string>> stepOrder(n);
     for (int i = 0; i < starts; ++i) {
-        Start a, b;
-        const std::string folder = work + "\\" + std::to_string(i);
-        if (!StartOnce(minimal, folder + "a", a) || !StartOnce(program, folder + "b", b)) return 1;
-        minimalMs.push_back(a.ms);
-        programMs.push_back(b.ms);
-        minimalCpu.push_back(a.cpuMs);
-        programCpu.push_back(b.cpuMs);
-        minimalSet.push_back(a.workingSetMiB);
-        programSet.push_back(b.workingSetMiB);
-        for (const auto& [step, ms] : b.trace) {
-            if (!steps.count(step)) stepOrder.push_back(step);
-            steps[step].push_back(ms);
+        std::printf("start %2d:", i + 1);
+        for (size_t k = 0; k < n; ++k) {
+            Start start;
+            if (!StartOnce(kinds[k], work + "\\" + std::to_string(i) + char('a' + k), start)) return 1;
+            ms[k].push_back(start.ms);
+            workingSet[k].push_back(start.workingSetMiB);
+            for (const auto& [step, at] : start.trace) {
+                if (!steps[k].count(step)) stepOrder[k].push_back(step);
+                steps[k][step].push_back(at);
+            }
+            std::printf("  (%c) %6.1f ms", char('a' + k), start.ms);
         }
-        std::printf("start %d: minimal window %6.1f ms, Lumora %6.1f ms", i + 1, a.ms, b.ms);
-        if (!b.trace.empty()) std::printf(" (its trace: %s at %.1f ms)", b.trace.back().first.c_str(), b.trace.back().second);
         std::printf("\n");
         std::fflush(stdout);
     }
     RemoveDirectoryA(work.c_str());
 
-    const double a = Median(minimalMs), b = Median(programMs);
-    std::printf("\nmedians of %d starts each, process creation to first screen:\n", starts);
-    const double fastestA = *std::min_element(minimalMs.begin(), minimalMs.end());
-    const double fastestB = *std::min_element(programMs.begin(), programMs.end());
-    std::printf("                           median  fastest   processor   working set\n");
-    std::printf("  (a) minimal window     %7.1f ms %6.1f ms %7.1f ms %9.1f MiB\n", a, fastestA, Median(minimalCpu),
-                Median(minimalSet));
-    std::printf("  (b) Lumora Solitaire   %7.1f ms %6.1f ms %7.1f ms %9.1f MiB\n", b, fastestB, Median(programCpu),
-                Median(programSet));
-    std::printf("  our own cost (b - a)   %7.1f ms %6.1f ms %7.1f ms %+9.1f MiB\n", b - a, fastestB - fastestA,
-                Median(programCpu) - Median(minimalCpu), Median(programSet) - Median(minimalSet));
-    std::printf("  ratio (b / a)          %7.2f\n", a > 0 ? b / a : 0.0);
-    if (!stepOrder.empty()) {
-        std::printf("\nLumora's start-up trace, median ms from process creation:\n");
-        for (const std::string& step : stepOrder)
-            std::printf("  %7.1f  %s%s\n", Median(steps[step]), step.c_str(),
-                        steps[step].size() < minimalMs.size() ? "  (not in every start)" : "");
+    std::printf("\n%d starts each, process creation to first screen:\n", starts);
+    std::printf("                            median    fastest   working set (median)\n");
+    const double a = Median(ms[0]), fastestA = *std::min_element(ms[0].begin(), ms[0].end());
+    const double setA = Median(workingSet[0]);
+    for (size_t k = 0; k < n; ++k) {
+        const double fastest = *std::min_element(ms[k].begin(), ms[k].end());
+        std::printf("  (%c) %-20s %7.1f ms %7.1f ms %7.1f MiB\n", char('a' + k), kinds[k].name, Median(ms[k]), fastest,
+                    Median(workingSet[k]));
+        if (k == 0) continue;
+        std::printf("      our own cost (%c - a) %7.1f ms %7.1f ms %+7.1f MiB   ratio %.2f\n", char('a' + k),
+                    Median(ms[k]) - a, fastest - fastestA, Median(workingSet[k]) - setA, a > 0 ? Median(ms[k]) / a : 0);
+    }
+    for (size_t k = 1; k < n; ++k) {
+        if (stepOrder[k].empty()) continue;
+        std::printf("\n(%c) start-up trace, median ms from process creation:\n", char('a' + k));
+        for (const std::string& step : stepOrder[k])
+            std::printf("  %7.1f  %s%s\n", Median(steps[k][step]), step.c_str(),
+                        steps[k][step].size() < ms[k].size() ? "  (not in every start)" : "");
     }
     return 0;
 }
