@@ -31,6 +31,20 @@ CardImageStore& Store()
     return store;
 }
 
+// Faces and backs become device bitmaps when first drawn: a deal shows a few
+// of them, and the card sets not in use may never show. Loading a size only
+// checks that each of them is in its library.
+struct DrawnLater {
+    HMODULE library = nullptr;  // of the size whose pictures are loaded
+    CardSize size = CardSize::Small;
+};
+
+DrawnLater& Later()
+{
+    static DrawnLater later;
+    return later;
+}
+
 // A library beside the program, whatever the current folder, loaded.
 HMODULE OpenLibrary(const char* name)
 {
@@ -56,6 +70,27 @@ bool LoadPicture(CardPicture& p, HMODULE library, int number, int32_t w, int32_t
     return static_cast<bool>(p.bitmap);
 }
 
+// A face or back, sized now and made a device bitmap when first drawn;
+// false when the library lacks it.
+bool LoadPictureLater(CardPicture& p, HMODULE library, int number, const CardGeometry& g)
+{
+    p.bitmap.reset();
+    p.width = g.width;
+    p.height = g.height;
+    p.fanX = g.fanX;
+    p.fanY = g.fanY;
+    return FindResourceA(library, MAKEINTRESOURCEA(number), reinterpret_cast<LPCSTR>(RT_BITMAP)) != nullptr;
+}
+
+const CardPicture* Drawn(CardPicture& p, int number)
+{
+    const DrawnLater& later = Later();
+    if (!p.bitmap && later.library)
+        p.bitmap.reset(LoadDibBitmap(later.library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow,
+                                     core::TheSurfaces().palette.get()));
+    return p ? &p : nullptr;
+}
+
 // All 114 pictures of a size in the load order; false at the first missing one.
 bool LoadSize(CardSize size, HMODULE library)
 {
@@ -64,9 +99,8 @@ bool LoadSize(CardSize size, HMODULE library)
     const bool large = size == CardSize::Large;
     const int32_t ow = large ? kLargeOutlineWidth : kSmallOutlineWidth;
     const int32_t oh = large ? kLargeOutlineHeight : kSmallOutlineHeight;
-    auto card = [&](CardPicture& p, int number) {
-        return LoadPicture(p, library, number, g.width, g.height, g.fanX, g.fanY);
-    };
+    Later() = {library, size};
+    auto card = [&](CardPicture& p, int number) { return LoadPictureLater(p, library, number, g); };
     for (int i = 0; i < kPips; ++i)
         if (!card(s.pips[i], PipPicture(size, i))) return false;
     for (int i = 0; i < kCourts; ++i)
@@ -98,20 +132,21 @@ const CardPicture* CardFace(int16_t image)
 {
     if (!table::DrawableImage(image)) return nullptr;
     const FaceSlot slot = core::TheCore().faceMap[static_cast<size_t>(image)];
-    const CardImageStore& s = Store();
-    const CardPicture* p = nullptr;
+    CardImageStore& s = Store();
+    const CardSize size = Later().size;
+    const int i = slot.index;
     switch (slot.group) {
-    case PictureGroup::Pip: p = slot.index >= 0 && slot.index < kPips ? &s.pips[slot.index] : nullptr; break;
-    case PictureGroup::Court: p = slot.index >= 0 && slot.index < kCourts ? &s.courts[slot.index] : nullptr; break;
-    case PictureGroup::SetAce: p = slot.index >= 0 && slot.index < kCardSets ? &s.setAces[slot.index] : nullptr; break;
+    case PictureGroup::Pip: return i >= 0 && i < kPips ? Drawn(s.pips[i], PipPicture(size, i)) : nullptr;
+    case PictureGroup::Court: return i >= 0 && i < kCourts ? Drawn(s.courts[i], CourtPicture(size, i)) : nullptr;
+    case PictureGroup::SetAce: return i >= 0 && i < kCardSets ? Drawn(s.setAces[i], SetAcePicture(size, i)) : nullptr;
     }
-    return p && *p ? p : nullptr;
+    return nullptr;
 }
 
 const CardPicture* CardBack()
 {
-    const CardPicture& p = Store().backs[static_cast<size_t>(DrawnCardSet())];
-    return p ? &p : nullptr;
+    const int set = DrawnCardSet();
+    return Drawn(Store().backs[static_cast<size_t>(set)], BackPicture(Later().size, set));
 }
 
 bool OpenCardLibraries()
@@ -165,6 +200,7 @@ void ReleaseCardImages()
     for (CardPicture& p : s.bases) p.bitmap.reset();
     s.outline.bitmap.reset();
     s.markBrush.reset();
+    Later() = {};
     s.smallLoaded = false;
     s.largeLoaded = false;
 }
