@@ -17,7 +17,7 @@ const Picture* CurrentTile()
 {
     const int n = core::TheCore().state.background;
     if (n < 0 || n >= kBackgrounds) return nullptr;
-    const Picture& tile = TheFurniture().tiles[static_cast<size_t>(n)];
+    const Picture& tile = BackgroundTile(n);
     return tile && tile.width > 0 && tile.height > 0 ? &tile : nullptr;
 }
 

@@ -88,6 +88,17 @@ FurnitureStore& TheFurniture()
     return store;
 }
 
+const Picture& BackgroundTile(int n)
+{
+    FurnitureStore& f = TheFurniture();
+    const size_t i = static_cast<size_t>(n);
+    if (!f.tilesLookedFor[i]) {
+        f.tilesLookedFor[i] = true;
+        LoadPicture(f.tiles[i], Numbered(kTileFirst + n));
+    }
+    return f.tiles[i];
+}
+
 void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX)
 {
     if (!p) return;
@@ -99,10 +110,7 @@ void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX
 bool LoadFurniture()
 {
     FurnitureStore& f = TheFurniture();
-    for (int i = 0; i < kBackgrounds; ++i) {
-        LoadPicture(f.tiles[i], Numbered(kTileFirst + i));
-        LoadPicture(f.backgroundThumbnails[i], Numbered(kBackgroundThumbnailFirst + i));
-    }
+    for (int i = 0; i < kBackgrounds; ++i) LoadPicture(f.backgroundThumbnails[i], Numbered(kBackgroundThumbnailFirst + i));
     for (int i = 0; i < kCardSetThumbnails; ++i)
         LoadPicture(f.cardSetThumbnails[i], Numbered(kCardSetThumbnailFirst + i));
     LoadPicture(f.upButtons, "UPBUTTONS");
@@ -131,6 +139,7 @@ void ReleaseFurniture()
     if (system.used) sndPlaySoundA(nullptr, 0);
     FurnitureStore& f = TheFurniture();
     for (Picture& p : f.tiles) p.reset();
+    f.tilesLookedFor = {};
     for (Picture& p : f.backgroundThumbnails) p.reset();
     for (Picture& p : f.cardSetThumbnails) p.reset();
     f.upButtons.reset();

@@ -24,7 +24,8 @@ struct Picture {
 };
 
 struct FurnitureStore {
-    std::array<Picture, kBackgrounds> tiles;
+    std::array<Picture, kBackgrounds> tiles;  // each loaded when first drawn (BackgroundTile)
+    std::array<bool, kBackgrounds> tilesLookedFor{};
     std::array<Picture, kBackgrounds> backgroundThumbnails;
     std::array<Picture, kCardSetThumbnails> cardSetThumbnails;
     Picture upButtons;
@@ -34,6 +35,9 @@ struct FurnitureStore {
 };
 
 FurnitureStore& TheFurniture();
+// The background tile n, loaded when first asked for: only the chosen
+// background is drawn, and the others may never be. Absent when missing.
+const Picture& BackgroundTile(int n);
 
 // Copies a w x h block from the picture's top-left corner to (x, y).
 void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX = 0);
