@@ -92,7 +92,8 @@ void RemoveFolder(const std::string& folder)
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + "\\" + found.cFileName).c_str());
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((folder + "\\" + found.cFileName).c_str());
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
@@ -154,7 +155,8 @@ bool ScreenShows(HWND window, COLORREF colour, int fromRow)
         SelectObject(memory, old);
         const DWORD want = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
         const auto* pixels = static_cast<const DWORD*>(bits);
-        for (size_t i = 0, n = size_t(width) * size_t(height); i < n && !shows; ++i) shows = (pixels[i] & 0xFFFFFF) == want;
+        for (size_t i = 0, n = size_t(width) * size_t(height); i < n && !shows; ++i)
+            shows = (pixels[i] & 0xFFFFFF) == want;
     }
     if (picture) DeleteObject(picture);
     DeleteDC(memory);
@@ -262,7 +264,8 @@ int main(int argc, char** argv)
     std::vector<Kind> kinds{
         {"minimal window", kMinimalProgram, kMinimalClass, RGB(0, 0, 0), 0, {kMinimalProgram}, ThisProgramsFolder()}};
     for (const std::string& folder : folders) {
-        Kind program{"Lumora Solitaire", kProgram, kProgramClass, RGB(255, 255, 255), 100, ProgramFiles(folder), folder};
+        Kind program{"Lumora Solitaire",   kProgram, kProgramClass, RGB(255, 255, 255), 100,
+                     ProgramFiles(folder), folder};
         if (std::find(program.files.begin(), program.files.end(), kProgram) == program.files.end()) {
             std::fprintf(stderr, "no %s in %s\n", kProgram, folder.c_str());
             return 2;

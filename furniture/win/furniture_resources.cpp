@@ -110,7 +110,8 @@ void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX
 bool LoadFurniture()
 {
     FurnitureStore& f = TheFurniture();
-    for (int i = 0; i < kBackgrounds; ++i) LoadPicture(f.backgroundThumbnails[i], Numbered(kBackgroundThumbnailFirst + i));
+    for (int i = 0; i < kBackgrounds; ++i)
+        LoadPicture(f.backgroundThumbnails[i], Numbered(kBackgroundThumbnailFirst + i));
     for (int i = 0; i < kCardSetThumbnails; ++i)
         LoadPicture(f.cardSetThumbnails[i], Numbered(kCardSetThumbnailFirst + i));
     LoadPicture(f.upButtons, "UPBUTTONS");

@@ -100,8 +100,8 @@ const IMAGE_DELAYLOAD_DESCRIPTOR* FindDelayLoadOfWinmm(BYTE* base, IMAGE_NT_HEAD
 // whose slot would otherwise be overwritten by that first call).
 void WatchSounds()
 {
-    g_play = reinterpret_cast<PlayProc>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("winmm.dll"), "sndPlaySoundA")));
+    g_play =
+        reinterpret_cast<PlayProc>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("winmm.dll"), "sndPlaySoundA")));
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
     auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
