@@ -23,7 +23,7 @@ DragImage& Image()
 
 }  // namespace
 
-bool MakeDragImage(HWND window, const CardStack& drag, const table::TableView& tableView, int32_t width, int32_t height)
+bool MakeDragImage(HWND window, const CardStack& drag, const table::CardDrawing& onTable, int32_t width, int32_t height)
 {
     ReleaseDragImage();
     DragImage& image = Image();
@@ -41,11 +41,11 @@ bool MakeDragImage(HWND window, const CardStack& drag, const table::TableView& t
     image.height = height;
 
     // Draw the stack so that its rectangle starts at the image's corner.
-    table::TableView view = tableView;
-    const table::Rect r = table::StackRect(drag, view);
-    view.origin.x -= r.left;
-    view.origin.y -= r.top;
-    table::DrawStack(image.dc.get(), drag, view);
+    table::CardDrawing drawing = onTable;
+    const table::Rect r = table::StackRect(drag, drawing.view);
+    drawing.view.origin.x -= r.left;
+    drawing.view.origin.y -= r.top;
+    table::DrawStack(image.dc.get(), drag, drawing);
     return true;
 }
 

@@ -25,7 +25,9 @@ void RedrawArea(HDC target, const RECT& area)
     core::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
     SelectClipRgn(target, clip.get());
     furniture::DrawBackground(target, area);
-    table::DrawStacksInRect(target, table::Rect{area.left, area.top, area.right, area.bottom});
+    const core::HostCore& core = core::TheCore();
+    table::DrawStacksInRect(target, core.table.live(), core.drawing(),
+                            table::Rect{area.left, area.top, area.right, area.bottom});
     furniture::DrawStrip(target, area);
     SelectClipRgn(target, nullptr);
 }

@@ -5,7 +5,6 @@
 
 #include "core/win/app.h"
 #include "resources/resource.h"
-#include "shell/win/placement.h"
 #include "shell/win/window_state.h"
 
 namespace core {
@@ -57,12 +56,7 @@ void CreateSurfaces(HWND window)
         s.backBuffer.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
         s.palette.reset(MakeHostPalette(screen.get()));
     }
-    TheWindowState().tableExtent = {client.right, client.bottom - kStripHeight};
-    core::HostCore& core = core::TheCore();
-    core.clientWidth = client.right;
-    core.clientHeight = client.bottom;
-    core.view.origin = {0, kStripHeight};
-    core.paint.fullRepaint = true;
+    core::WindowMade(core::TheCore(), client.right, client.bottom);
 
     // The card size follows the start-up rule and saved games, not the menu.
     DeleteMenu(GetSubMenu(GetMenu(window), MENU_POS_OPTIONS), MENU_POS_CARDSIZES, MF_BYPOSITION);
@@ -76,11 +70,7 @@ void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)
         core::WindowDC dc(window);
         s.backBuffer.reset(CreateCompatibleBitmap(dc.get(), clientWidth, clientHeight));
     }
-    core::HostCore& core = core::TheCore();
-    core.clientWidth = clientWidth;
-    core.clientHeight = clientHeight;
-    core.paint.fullRepaint = true;
-    PlaceTableOrigin(clientWidth, clientHeight);
+    core::ClientResized(core::TheCore(), clientWidth, clientHeight);
 }
 
 void ReleaseSurfaces()

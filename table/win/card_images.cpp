@@ -82,22 +82,14 @@ bool LoadSize(CardSize size, HMODULE library)
     return true;
 }
 
-// The card set whose pictures are drawn: the face map takes set 0 for a
-// set outside 0..3, and so do the backs.
-int DrawnCardSet()
-{
-    const int set = core::TheCore().state.cardSet;
-    return set >= 0 && set < kCardSets ? set : 0;
-}
-
 }  // namespace
 
 const CardImageStore& TheCardImages() { return Store(); }
 
-const CardPicture* CardFace(int16_t image)
+const CardPicture* CardFace(const FaceMap* faces, int16_t image)
 {
-    if (!table::DrawableImage(image)) return nullptr;
-    const FaceSlot slot = core::TheCore().faceMap[static_cast<size_t>(image)];
+    if (!faces || !table::DrawableImage(image)) return nullptr;
+    const FaceSlot slot = (*faces)[static_cast<size_t>(image)];
     const CardImageStore& s = Store();
     const CardPicture* p = nullptr;
     switch (slot.group) {
@@ -108,9 +100,9 @@ const CardPicture* CardFace(int16_t image)
     return p && *p ? p : nullptr;
 }
 
-const CardPicture* CardBack()
+const CardPicture* CardBack(int cardSet)
 {
-    const CardPicture& p = Store().backs[static_cast<size_t>(DrawnCardSet())];
+    const CardPicture& p = Store().backs[static_cast<size_t>(DrawnCardSet(cardSet))];
     return p ? &p : nullptr;
 }
 
