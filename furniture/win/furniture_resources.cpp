@@ -3,6 +3,8 @@
 
 #include <mmsystem.h>
 
+#include <utility>
+
 #include "core/win/app.h"
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
@@ -46,12 +48,12 @@ LPCSTR Numbered(int n) { return MAKEINTRESOURCEA(n); }
 
 }  // namespace
 
-void Picture::reset(HBITMAP b)
+void Picture::reset(core::Bitmap b)
 {
-    bitmap.reset(b);
+    bitmap = std::move(b);
     width = height = 0;
     BITMAP info{};
-    if (b && GetObjectA(b, sizeof info, &info)) {
+    if (bitmap && GetObjectA(bitmap.get(), sizeof info, &info)) {
         width = info.bmWidth;
         height = info.bmHeight;
     }
@@ -126,9 +128,8 @@ void OnPaletteChanged(HWND window)
     core::Surfaces& s = core::TheSurfaces();
     if (!s.palette) return;
     core::WindowDC dc(window);
-    HPALETTE old = SelectPalette(dc.get(), s.palette.get(), FALSE);
+    core::PaletteScope inPalette(dc.get(), s.palette.get());
     if (RealizePalette(dc.get()) != 0) InvalidateRect(window, nullptr, TRUE);
-    SelectPalette(dc.get(), old, FALSE);
 }
 
 }  // namespace furniture

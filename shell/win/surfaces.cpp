@@ -22,16 +22,16 @@ namespace shell {
 namespace {
 
 // A logical palette holding the first 256 entries of the system palette.
-HPALETTE MakeHostPalette(HDC screen)
+core::Palette MakeHostPalette(HDC screen)
 {
     constexpr int kEntries = 256;
     auto* block = static_cast<LOGPALETTE*>(std::calloc(1, sizeof(LOGPALETTE) + (kEntries - 1) * sizeof(PALETTEENTRY)));
-    if (!block) return nullptr;
+    if (!block) return {};
     block->palVersion = 0x300;
     block->palNumEntries = kEntries;
     UINT got = GetSystemPaletteEntries(screen, 0, kEntries, block->palPalEntry);
     block->palNumEntries = static_cast<WORD>(got);
-    HPALETTE palette = got ? CreatePalette(block) : nullptr;
+    core::Palette palette(got ? CreatePalette(block) : nullptr);
     std::free(block);
     return palette;
 }
@@ -54,7 +54,7 @@ void CreateSurfaces(HWND window)
         s.backDC.reset(CreateCompatibleDC(screen.get()));
         s.scratchDC.reset(CreateCompatibleDC(screen.get()));
         s.backBuffer.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-        s.palette.reset(MakeHostPalette(screen.get()));
+        s.palette = MakeHostPalette(screen.get());
     }
     core::WindowMade(core::TheCore(), client.right, client.bottom);
 

@@ -47,8 +47,8 @@ void GreyItem(int command)
 
 bool LoadPicture(CardPicture& p, HMODULE library, int number, int32_t w, int32_t h, int32_t fanX, int32_t fanY)
 {
-    p.bitmap.reset(
-        LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow, core::TheSurfaces().palette.get()));
+    p.bitmap =
+        LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow, core::TheSurfaces().palette.get());
     p.width = w;
     p.height = h;
     p.fanX = fanX;

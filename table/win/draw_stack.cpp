@@ -12,10 +12,10 @@ namespace table {
 namespace {
 
 // Copies a picture through the scratch surface at its recorded size.
-void Copy(HDC dc, HDC scratch, const CardPicture& p, int32_t x, int32_t y)
+void Copy(HDC dc, core::SelectionScope& scratch, const CardPicture& p, int32_t x, int32_t y)
 {
-    SelectObject(scratch, p.bitmap.get());
-    BitBlt(dc, x, y, p.width, p.height, scratch, 0, 0, SRCCOPY);
+    scratch.Select(p.bitmap.get());
+    BitBlt(dc, x, y, p.width, p.height, scratch.dc(), 0, 0, SRCCOPY);
 }
 
 // A 2-pixel red band starting 1 pixel inside the card's edge.
@@ -48,9 +48,9 @@ void DrawStack(HDC dc, const CardStack& stack, const CardDrawing& drawing)
     const TableView& view = drawing.view;
     // A direction this program does not know draws nothing rather than guess.
     if (!table::DrawableFan(stack.fanDirection)) return;
-    HDC scratch = core::TheSurfaces().scratchDC.get();
-    if (!scratch) return;
-    const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
+    HDC scratchDC = core::TheSurfaces().scratchDC.get();
+    if (!scratchDC) return;
+    core::SelectionScope scratch(scratchDC);
     const CardImageStore& images = TheCardImages();
     const int32_t x = view.origin.x + stack.x;
     const int32_t y = view.origin.y + stack.y;
@@ -74,7 +74,6 @@ void DrawStack(HDC dc, const CardStack& stack, const CardDrawing& drawing)
         if (card.mark) DrawMark(dc, p, *picture);
     }
     if (stack.fanDirection == TS_FAN_COUNTED) DrawCountLabel(dc, stack.count, StackRect(stack, view));
-    SelectObject(scratch, remembered);
 }
 
 void DrawCountLabel(HDC dc, int number, const Rect& area)
@@ -102,11 +101,10 @@ void DrawStacksInRect(HDC dc, const StackTable& stacks, const CardDrawing& drawi
 void DrawCardPicture(HDC dc, const CardDrawing& drawing, int16_t image, bool faceDown, Point at)
 {
     const CardPicture* picture = PictureFor(drawing, image, faceDown);
-    HDC scratch = core::TheSurfaces().scratchDC.get();
-    if (!picture || !scratch) return;
-    const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
+    HDC scratchDC = core::TheSurfaces().scratchDC.get();
+    if (!picture || !scratchDC) return;
+    core::SelectionScope scratch(scratchDC);
     Copy(dc, scratch, *picture, at.x, at.y);
-    SelectObject(scratch, remembered);
 }
 
 }  // namespace table

@@ -12,6 +12,7 @@
 #include "capture.h"
 #include "checks.h"
 #include "core/table_extent.h"
+#include "core/win/handles.h"
 #include "furniture/strip_layout.h"
 #include "probe_client.h"
 #include "program.h"
@@ -233,10 +234,9 @@ table::TableView ViewFor(HWND main, CardSize size)
 
 SIZE TextSize(const char* text)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
+    core::MemoryDC dc(CreateCompatibleDC(nullptr));
     SIZE size{};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    DeleteDC(dc);
+    GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &size);
     return size;
 }
 
@@ -393,11 +393,11 @@ void PaintOver(HWND main, uint32_t colour)
 {
     RECT client{};
     GetClientRect(main, &client);
-    HDC dc = GetDC(main);
-    HBRUSH brush = CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    ReleaseDC(main, dc);
+    {
+        core::WindowDC dc(main);
+        core::Brush brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
+        FillRect(dc.get(), &client, brush.get());
+    }
     GdiFlush();
 }
 
