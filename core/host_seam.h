@@ -1,12 +1,15 @@
 // Everything the platform-free core asks of the window system. The Win32
 // layer carries these out with GDI, USER and the sound API; tests use a
 // recording fake. The core decides what and when; the seam only does it and
-// answers with facts (the time, whether a card library is there, whether
-// pictures could be loaded). It never calls back into the core.
+// answers with facts (the time, the client area's size, whether a card
+// library is there, whether pictures could be loaded). It never calls into
+// the core nor reads or writes its state: what it needs comes with the call.
 #pragma once
 
 #include <cstdint>
 
+#include "core/table_extent.h"
+#include "table/card_drawing.h"
 #include "table/card_metrics.h"
 #include "table/geometry.h"
 #include "table/rect.h"
@@ -30,14 +33,17 @@ public:
     virtual void RepaintNow() = 0;
 
     // Moving pictures, drawn straight onto the window, never into the back
-    // buffer. MakeDragImage draws the drag stack once into an off-screen
-    // picture of the given size; false when none could be made.
-    virtual bool MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width, int32_t height) = 0;
+    // buffer, with the view, face map and card set of `drawing`.
+    // MakeDragImage draws the drag stack once into an off-screen picture of
+    // the given size; false when none could be made.
+    virtual bool MakeDragImage(const CardStack& drag, const table::CardDrawing& drawing, int32_t width,
+                               int32_t height) = 0;
     virtual void DrawDragImage(table::Point topLeft) = 0;
     virtual void ReleaseDragImage() = 0;
-    virtual void DrawStackOnWindow(const CardStack& stack, const table::TableView& view) = 0;
-    // One card picture: the current back when faceDown, else the face of image.
-    virtual void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) = 0;
+    virtual void DrawStackOnWindow(const CardStack& stack, const table::CardDrawing& drawing) = 0;
+    // One card picture: the drawing's back when faceDown, else the face of image.
+    virtual void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft,
+                                  const table::CardDrawing& drawing) = 0;
 
     // Called only when the Sounds option is on.
     virtual void PlaySound(Sound sound, SoundMode mode) = 0;
@@ -62,10 +68,12 @@ public:
 
     // The window, its menus and dialogs.
     virtual void SetTitle(const char* title) = 0;
-    // Sizes the window for a table in small-card pixels (shell/window_fit.h),
-    // updates the core's client size and table origin, invalidates the whole
-    // client area with erasing and repaints. The core has set fullRepaint.
-    virtual void FitWindowToTable(int32_t width, int32_t height) = 0;
+    // Sizes the window so that its client area holds a table of this size
+    // (pixels of the card size in use) with the strip above it, as far as
+    // the work area allows (shell/window_fit.h); with large cards the player
+    // is warned first when much of it would be cut off. Returns the size of
+    // the client area the window got. Repaints nothing.
+    virtual Extent FitWindowToTable(int32_t tableWidth, int32_t tableHeight, table::CardSize size) = 0;
     virtual void EnableGameCommands() = 0;  // New Game, Replay Game, Undo, Save Game
     virtual void CheckMenuItem(int command, bool checked) = 0;
     // Checks one row of the Game List's `rows` and unchecks every other.

@@ -4,11 +4,12 @@
 
 #include <cstdint>
 
+#include "core/table_extent.h"
 #include "table/rect.h"
 
 namespace furniture {
 
-constexpr int32_t kStripHeight = 32;
+using core::kStripHeight;  // the strip is what lies above the table
 constexpr int32_t kButtonWidth = 55;
 constexpr int kButtons = 3;
 constexpr int32_t kScoreLeft = 165;    // the score box: columns 165..219

@@ -40,12 +40,13 @@ void SlideCardImage(core::HostCore& core, const CardStack& source, const CardSta
     const int frames = SlideFrameCount(dx, dy, core.cardSize());
 
     core::HostSeam& seam = core.seam;
+    const table::CardDrawing drawing = core.drawing();
     uint32_t t = seam.TickCount();
     for (int i = 1; i <= frames; ++i) {
         t = seam.WaitForTick(t, kFrameMilliseconds);
         seam.RepaintNow();
         const table::Point p = SlideFramePos({start.left, start.top}, dx, dy, i, frames);
-        seam.DrawCardOnWindow(image, faceDown, p);
+        seam.DrawCardOnWindow(image, faceDown, p, drawing);
         seam.Invalidate({p.x, p.y, p.x + core.view.cards.width, p.y + core.view.cards.height}, false);
     }
 }

@@ -65,7 +65,7 @@ bool StartDrag(core::HostCore& core)
     const table::Rect image = table::StackRect(*drag, core.view);
     d.imageWidth = image.Width();
     d.imageHeight = image.Height();
-    d.hasDragImage = core.seam.MakeDragImage(*drag, core.view, d.imageWidth, d.imageHeight);
+    d.hasDragImage = core.seam.MakeDragImage(*drag, core.drawing(), d.imageWidth, d.imageHeight);
 
     // The carried cards start where the grabbed card lies, not at the frame
     // drawn around it.
@@ -169,7 +169,7 @@ void DragCards(core::HostCore& core, int32_t x, int32_t y)
     if (d.hasDragImage)
         core.seam.DrawDragImage({now.left, now.top});
     else
-        core.seam.DrawStackOnWindow(*d.dragStack, core.view);
+        core.seam.DrawStackOnWindow(*d.dragStack, core.drawing());
 }
 
 bool DropCards(core::HostCore& core, int32_t x, int32_t y)
@@ -259,7 +259,7 @@ void ShowCard(core::HostCore& core, int32_t x, int32_t y)
     view->x = p.x - core.view.origin.x;
     view->y = p.y - core.view.origin.y;
     view->cards[0] = s.cards[hit.card];
-    core.seam.DrawStackOnWindow(*view, core.view);
+    core.seam.DrawStackOnWindow(*view, core.drawing());
 }
 
 void HideCard(core::HostCore& core, int32_t x, int32_t y)

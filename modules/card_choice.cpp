@@ -7,7 +7,7 @@ namespace modules {
 void SelectCardSet(core::HostCore& core, int16_t set, bool redraw)
 {
     core.state.cardSet = set;
-    core.faceMap = table::BuildFaceMap(set >= 0 && set < table::kCardSets ? set : 0);
+    core.faceMap = table::BuildFaceMap(table::DrawnCardSet(set));
     if (!redraw) return;
     for (int i = 0; i < core.table.count(); ++i)
         core::InvalidateTable(core, table::StackRect(*core.table[i], core.view));
@@ -20,7 +20,7 @@ void CardSizeLoaded(core::HostCore& core, table::CardSize size, bool otherSizeWa
     if (!relayout) return;
     if (core::ModuleEntry* m = core.currentModule()) {
         core.paint.fullRepaint = true;
-        core.seam.FitWindowToTable(m->tableWidth, m->tableHeight);
+        core::FitWindowToTable(core, m->tableWidth, m->tableHeight);
     }
 }
 

@@ -59,7 +59,7 @@ void MakeGameCurrent(core::HostCore& core, int row, ShowGame show)
 
     core.paint.fullRepaint = true;
     if (otherGame || show.refit) {
-        core.seam.FitWindowToTable(m.tableWidth, m.tableHeight);
+        core::FitWindowToTable(core, m.tableWidth, m.tableHeight);
     } else {
         core.seam.InvalidateClient(show.erase);
         core.seam.RepaintNow();

@@ -2,11 +2,6 @@
 
 namespace shell {
 
-Extent TableExtent(int32_t smallWidth, int32_t smallHeight, table::CardSize size)
-{
-    return {table::ToCardSize(smallWidth, size), table::ToCardSize(smallHeight, size)};
-}
-
 table::Rect ClientRectForTable(int32_t tableWidth, int32_t tableHeight)
 {
     const int16_t w = static_cast<int16_t>(tableWidth);
@@ -40,15 +35,6 @@ WindowFit WindowRectForTable(const table::Rect& workArea, const table::Rect& adj
 bool WarnTableTooLarge(const WindowFit& fit, table::CardSize size, bool displayWarned)
 {
     return fit.tooLarge && size == table::CardSize::Large && !displayWarned;
-}
-
-table::Point PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight, const Extent& t)
-{
-    int32_t x = (clientWidth - t.width) / 2;
-    int32_t y = (clientHeight - t.height - kStripHeight) / 2 + kStripHeight;
-    if (x < 0) x = 0;
-    if (y < 0) y = 0;
-    return {x, y};
 }
 
 table::Point CentreOnDesktop(const table::Rect& d, const table::Rect& w)

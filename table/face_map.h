@@ -26,6 +26,9 @@ struct FaceSlot {
 
 using FaceMap = std::array<FaceSlot, 52>;
 
+// The card set whose pictures are drawn: set 0 stands in for a set outside 0..3.
+constexpr int DrawnCardSet(int cardSet) { return cardSet >= 0 && cardSet < kCardSets ? cardSet : 0; }
+
 // Jack, queen and king of every suit and the ace of suit 1 show the card
 // set's own pictures; the other 39 cards share pictures across card sets.
 FaceMap BuildFaceMap(int cardSet);

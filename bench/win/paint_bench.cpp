@@ -17,7 +17,6 @@
 #include "modules/card_choice.h"
 #include "shell/win/main_window.h"
 #include "shell/win/paint_table.h"
-#include "shell/win/window_state.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
 
@@ -73,9 +72,9 @@ void Deal(table::CardSize size)
 // Makes the client area hold the table and the strip.
 void FitClient(HWND window, table::CardSize size)
 {
-    shell::WindowState& s = shell::TheWindowState();
-    s.tableExtent = shell::TableExtent(kTableWidth, kTableHeight, size);
-    RECT r{0, 0, s.tableExtent.width, s.tableExtent.height + shell::kStripHeight};
+    core::HostCore& core = core::TheCore();
+    core.tableExtent = core::TableExtent(kTableWidth, kTableHeight, size);
+    RECT r{0, 0, core.tableExtent.width, core.tableExtent.height + core::kStripHeight};
     AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, TRUE, kMainExStyle);
     SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOMOVE);
     UpdateWindow(window);
@@ -92,16 +91,20 @@ void Measure(HWND window, table::CardSize size, const char* name)
     const table::Rect card = table::CardRect(column, core.view, static_cast<int16_t>(column.count - 1));
     const RECT one{card.left, card.top, card.right, card.bottom};
 
-    HDC back = s.backDC.get();
-    HGDIOBJ old = SelectObject(back, s.backBuffer.get());
-    const double full = Time(300, [&] { shell::RedrawArea(back, client); });
-    const double oneCard = Time(3000, [&] { shell::RedrawArea(back, one); });
-    const double bgOne = Time(3000, [&] { furniture::DrawBackground(back, one); });
-    const double stacksOne = Time(3000, [&] { table::DrawStacksInRect(back, card); });
-    const double bgFull = Time(300, [&] { furniture::DrawBackground(back, client); });
-    const double stacksFull = Time(300, [&] { table::DrawStacksInRect(back, {0, 0, client.right, client.bottom}); });
-
-    SelectObject(back, old);
+    double full = 0, oneCard = 0, bgOne = 0, stacksOne = 0, bgFull = 0, stacksFull = 0;
+    {
+        HDC back = s.backDC.get();
+        core::SelectionScope backBuffer(back, s.backBuffer.get());
+        const table::CardDrawing drawing = core.drawing();
+        full = Time(300, [&] { shell::RedrawArea(back, client); });
+        oneCard = Time(3000, [&] { shell::RedrawArea(back, one); });
+        bgOne = Time(3000, [&] { furniture::DrawBackground(back, one); });
+        stacksOne = Time(3000, [&] { table::DrawStacksInRect(back, core.table.live(), drawing, card); });
+        bgFull = Time(300, [&] { furniture::DrawBackground(back, client); });
+        stacksFull = Time(300, [&] {
+            table::DrawStacksInRect(back, core.table.live(), drawing, {0, 0, client.right, client.bottom});
+        });
+    }
 
     const double paintFull = Time(200, [&] {
         core.paint.fullRepaint = true;

@@ -1,6 +1,7 @@
 // Owners of the Win32 handles the program holds (GDI objects, drawing
-// contexts, loaded libraries, registry keys): each handle has exactly one
-// owner, which releases it.
+// contexts, selections, loaded libraries, registry keys): each handle has
+// exactly one owner, which releases it, and every object selected into a
+// context is selected out again by the guard that selected it.
 #pragma once
 
 #include <windows.h>
@@ -40,6 +41,9 @@ private:
 using Bitmap = GdiObject<HBITMAP>;
 using Palette = GdiObject<HPALETTE>;
 using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+using Font = GdiObject<HFONT>;
+using Region = GdiObject<HRGN>;
 
 // Owns a memory drawing context made with CreateCompatibleDC.
 class MemoryDC {
@@ -62,7 +66,8 @@ private:
     HDC dc_ = nullptr;
 };
 
-// A window's or the screen's drawing context for one scope.
+// A window's or the screen's drawing context for one scope. Painting in
+// answer to WM_PAINT uses PaintDC instead.
 class WindowDC {
 public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
@@ -124,10 +129,31 @@ private:
     HKEY key_ = nullptr;
 };
 
-// Selects an object into a context for one scope and puts the old one back.
+// The drawing context BeginPaint gives for one WM_PAINT, ended with EndPaint.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    HDC get() const { return dc_; }
+    const RECT& area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// Selects objects into a context for one scope and puts back what the
+// context held before. Select may select further objects of the same kind
+// in turn (pictures copied one after another through one context); the
+// object the context held before the first is the one put back. A null
+// object selects nothing.
 class SelectionScope {
 public:
-    SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+    explicit SelectionScope(HDC dc) : dc_(dc) {}
+    SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc) { Select(object); }
     SelectionScope(const SelectionScope&) = delete;
     SelectionScope& operator=(const SelectionScope&) = delete;
     ~SelectionScope()
@@ -135,9 +161,72 @@ public:
         if (old_) SelectObject(dc_, old_);
     }
 
+    void Select(HGDIOBJ object)
+    {
+        if (!object) return;
+        HGDIOBJ previous = SelectObject(dc_, object);
+        if (!old_) old_ = previous;
+    }
+    HDC dc() const { return dc_; }
+
 private:
     HDC dc_;
-    HGDIOBJ old_;
+    HGDIOBJ old_ = nullptr;
+};
+
+// Selects a palette into a context for one scope and puts the old one back.
+class PaletteScope {
+public:
+    PaletteScope(HDC dc, HPALETTE palette) : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {}
+    PaletteScope(const PaletteScope&) = delete;
+    PaletteScope& operator=(const PaletteScope&) = delete;
+    ~PaletteScope()
+    {
+        if (old_) SelectPalette(dc_, old_, FALSE);
+    }
+
+private:
+    HDC dc_;
+    HPALETTE old_;
+};
+
+// An off-screen picture that outlives a scope: a memory context holding a
+// bitmap of its own. Releasing it selects the bitmap out, then deletes both.
+class OffscreenPicture {
+public:
+    OffscreenPicture() = default;
+    OffscreenPicture(const OffscreenPicture&) = delete;
+    OffscreenPicture& operator=(const OffscreenPicture&) = delete;
+    ~OffscreenPicture() { Release(); }
+
+    // A picture of this size compatible with `dc`; false, with nothing
+    // held, when the context or the bitmap cannot be made.
+    bool Make(HDC dc, int width, int height)
+    {
+        Release();
+        dc_.reset(CreateCompatibleDC(dc));
+        bitmap_.reset(CreateCompatibleBitmap(dc, width, height));
+        if (!dc_ || !bitmap_) {
+            Release();
+            return false;
+        }
+        old_ = SelectObject(dc_.get(), bitmap_.get());
+        return true;
+    }
+    void Release()
+    {
+        if (old_) SelectObject(dc_.get(), old_);
+        old_ = nullptr;
+        bitmap_.reset();
+        dc_.reset();
+    }
+    HDC dc() const { return dc_.get(); }
+    explicit operator bool() const { return static_cast<bool>(bitmap_); }
+
+private:
+    MemoryDC dc_;
+    Bitmap bitmap_;
+    HGDIOBJ old_ = nullptr;
 };
 
 }  // namespace core

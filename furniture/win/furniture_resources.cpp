@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include <atomic>
+#include <utility>
 
 #include "core/win/app.h"
 #include "core/win/surfaces.h"
@@ -71,12 +72,12 @@ DWORD WINAPI OpenSoundSystem(void*)
 
 }  // namespace
 
-void Picture::reset(HBITMAP b)
+void Picture::reset(core::Bitmap b)
 {
-    bitmap.reset(b);
+    bitmap = std::move(b);
     width = height = 0;
     BITMAP info{};
-    if (b && GetObjectA(b, sizeof info, &info)) {
+    if (bitmap && GetObjectA(bitmap.get(), sizeof info, &info)) {
         width = info.bmWidth;
         height = info.bmHeight;
     }
@@ -178,9 +179,8 @@ void OnPaletteChanged(HWND window)
     core::Surfaces& s = core::TheSurfaces();
     if (!s.palette) return;
     core::WindowDC dc(window);
-    HPALETTE old = SelectPalette(dc.get(), s.palette.get(), FALSE);
+    core::PaletteScope inPalette(dc.get(), s.palette.get());
     if (RealizePalette(dc.get()) != 0) InvalidateRect(window, nullptr, TRUE);
-    SelectPalette(dc.get(), old, FALSE);
 }
 
 }  // namespace furniture

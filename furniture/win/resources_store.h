@@ -20,7 +20,7 @@ struct Picture {
     int height = 0;
 
     explicit operator bool() const { return static_cast<bool>(bitmap); }
-    void reset(HBITMAP b = nullptr);
+    void reset(core::Bitmap b = {});
 };
 
 struct FurnitureStore {

@@ -9,6 +9,7 @@
 
 #include "built_games.h"
 #include "game_session.h"
+#include "core/table_extent.h"
 #include "persistence/host_state.h"
 #include "shell/window_fit.h"
 
@@ -124,8 +125,8 @@ TEST_P(EveryGame, FitsA1024By768ScreenWithLargeCards)
     ASSERT_TRUE(g.loaded()) << g.loadError();
     const table::Rect workArea{0, 0, 1024, 728};
     constexpr int32_t kFrameWidth = 20, kFrameHeight = 70;
-    const shell::Extent large =
-        shell::TableExtent(g->Module(0).tableWidth, g->Module(0).tableHeight, table::CardSize::Large);
+    const core::Extent large =
+        core::TableExtent(g->Module(0).tableWidth, g->Module(0).tableHeight, table::CardSize::Large);
     const table::Rect client = shell::ClientRectForTable(large.width, large.height);
     const table::Rect window{client.left, client.top, client.right + kFrameWidth, client.bottom + kFrameHeight};
     const shell::WindowFit fit = shell::WindowRectForTable(workArea, window);

@@ -8,9 +8,7 @@ namespace interaction {
 namespace {
 
 struct DragImage {
-    core::MemoryDC dc;
-    core::Bitmap bitmap;
-    HGDIOBJ oldBitmap = nullptr;
+    core::OffscreenPicture picture;
     int32_t width = 0;
     int32_t height = 0;
 };
@@ -23,47 +21,38 @@ DragImage& Image()
 
 }  // namespace
 
-bool MakeDragImage(HWND window, const CardStack& drag, const table::TableView& tableView, int32_t width, int32_t height)
+bool MakeDragImage(HWND window, const CardStack& drag, const table::CardDrawing& onTable, int32_t width, int32_t height)
 {
     ReleaseDragImage();
     DragImage& image = Image();
     {
         core::WindowDC screen(window);
-        image.dc.reset(CreateCompatibleDC(screen.get()));
-        image.bitmap.reset(CreateCompatibleBitmap(screen.get(), width, height));
+        if (!image.picture.Make(screen.get(), width, height)) return false;
     }
-    if (!image.dc || !image.bitmap) {
-        ReleaseDragImage();
-        return false;
-    }
-    image.oldBitmap = SelectObject(image.dc.get(), image.bitmap.get());
     image.width = width;
     image.height = height;
 
     // Draw the stack so that its rectangle starts at the image's corner.
-    table::TableView view = tableView;
-    const table::Rect r = table::StackRect(drag, view);
-    view.origin.x -= r.left;
-    view.origin.y -= r.top;
-    table::DrawStack(image.dc.get(), drag, view);
+    table::CardDrawing drawing = onTable;
+    const table::Rect r = table::StackRect(drag, drawing.view);
+    drawing.view.origin.x -= r.left;
+    drawing.view.origin.y -= r.top;
+    table::DrawStack(image.picture.dc(), drag, drawing);
     return true;
 }
 
 void DrawDragImage(HWND window, table::Point topLeft)
 {
     DragImage& image = Image();
-    if (!image.bitmap) return;
+    if (!image.picture) return;
     core::WindowDC dc(window);
-    BitBlt(dc.get(), topLeft.x, topLeft.y, image.width, image.height, image.dc.get(), 0, 0, SRCCOPY);
+    BitBlt(dc.get(), topLeft.x, topLeft.y, image.width, image.height, image.picture.dc(), 0, 0, SRCCOPY);
 }
 
 void ReleaseDragImage()
 {
     DragImage& image = Image();
-    if (image.oldBitmap) SelectObject(image.dc.get(), image.oldBitmap);
-    image.oldBitmap = nullptr;
-    image.bitmap.reset();
-    image.dc.reset();
+    image.picture.Release();
     image.width = image.height = 0;
 }
 

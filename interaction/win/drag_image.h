@@ -4,12 +4,13 @@
 
 #include <windows.h>
 
-#include "table/geometry.h"
+#include "table/card_drawing.h"
 #include "tessel_table.h"
 
 namespace interaction {
 
-bool MakeDragImage(HWND window, const CardStack& drag, const table::TableView& view, int32_t width, int32_t height);
+bool MakeDragImage(HWND window, const CardStack& drag, const table::CardDrawing& drawing, int32_t width,
+                   int32_t height);
 void DrawDragImage(HWND window, table::Point topLeft);
 void ReleaseDragImage();
 

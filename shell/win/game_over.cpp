@@ -1,6 +1,7 @@
 #include "shell/win/game_over.h"
 
 #include "core/win/app.h"
+#include "core/win/handles.h"
 #include "resources/resource.h"
 #include "shell/win/dialog_helpers.h"
 
@@ -10,9 +11,8 @@ namespace {
 
 void OnPaint(HWND dialog)
 {
-    PAINTSTRUCT ps;
-    DrawRaisedFrame(dialog, BeginPaint(dialog, &ps));
-    EndPaint(dialog, &ps);
+    core::PaintDC dc(dialog);
+    DrawRaisedFrame(dialog, dc.get());
 }
 
 // New and Replay start the next deal once the game-over path has finished.

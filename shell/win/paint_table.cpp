@@ -12,20 +12,22 @@ namespace {
 
 // The area to rebuild: everything after a layout change, else what the
 // platform asks for.
-RECT AreaToRedraw(const PAINTSTRUCT& ps, const RECT& client, bool fullRepaint)
+RECT AreaToRedraw(const RECT& asked, const RECT& client, bool fullRepaint)
 {
-    if (fullRepaint || IsRectEmpty(&ps.rcPaint)) return client;
-    return ps.rcPaint;
+    if (fullRepaint || IsRectEmpty(&asked)) return client;
+    return asked;
 }
 
 }  // namespace
 
 void RedrawArea(HDC target, const RECT& area)
 {
-    core::GdiObject<HRGN> clip(CreateRectRgnIndirect(&area));
+    core::Region clip(CreateRectRgnIndirect(&area));
     SelectClipRgn(target, clip.get());
     furniture::DrawBackground(target, area);
-    table::DrawStacksInRect(target, table::Rect{area.left, area.top, area.right, area.bottom});
+    const core::HostCore& core = core::TheCore();
+    table::DrawStacksInRect(target, core.table.live(), core.drawing(),
+                            table::Rect{area.left, area.top, area.right, area.bottom});
     furniture::DrawStrip(target, area);
     SelectClipRgn(target, nullptr);
 }
@@ -36,23 +38,18 @@ void PaintTable(HWND window)
     core::PaintFlags& flags = core::TheCore().paint;
     RECT client;
     GetClientRect(window, &client);
-    PAINTSTRUCT ps;
-    HDC windowDC = BeginPaint(window, &ps);
+    core::PaintDC windowDC(window);
 
     const bool buffered = s.backBuffer && s.backDC;
-    HDC target = buffered ? s.backDC.get() : windowDC;
-    HGDIOBJ oldBitmap = buffered ? SelectObject(target, s.backBuffer.get()) : nullptr;
+    HDC target = buffered ? s.backDC.get() : windowDC.get();
+    core::SelectionScope backBuffer(target, buffered ? s.backBuffer.get() : nullptr);
 
     if (!buffered || flags.tableDirty || flags.fullRepaint) {
-        RedrawArea(target, AreaToRedraw(ps, client, flags.fullRepaint));
+        RedrawArea(target, AreaToRedraw(windowDC.area(), client, flags.fullRepaint));
         flags.tableDirty = false;
         flags.fullRepaint = false;
     }
-    if (buffered) {
-        BitBlt(windowDC, 0, 0, client.right, client.bottom, target, 0, 0, SRCCOPY);
-        SelectObject(target, oldBitmap);
-    }
-    EndPaint(window, &ps);
+    if (buffered) BitBlt(windowDC.get(), 0, 0, client.right, client.bottom, target, 0, 0, SRCCOPY);
 }
 
 }  // namespace shell

@@ -26,20 +26,13 @@ WindowFit WindowRectForTable(int32_t tableWidth, int32_t tableHeight)
     return shell::WindowRectForTable(FromRect(work), FromRect(adjusted));
 }
 
-void PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight)
+core::Extent FitWindowToTable(int32_t tableWidth, int32_t tableHeight, table::CardSize size)
 {
-    core::TheCore().view.origin = shell::PlaceTableOrigin(clientWidth, clientHeight, TheWindowState().tableExtent);
-}
-
-void FitWindowToTable(int32_t smallWidth, int32_t smallHeight)
-{
-    core::HostCore& core = core::TheCore();
     WindowState& s = TheWindowState();
     HWND window = core::TheApp().mainWindow;
 
-    s.tableExtent = TableExtent(smallWidth, smallHeight, core.cardSize());
-    const WindowFit fit = WindowRectForTable(s.tableExtent.width, s.tableExtent.height);
-    if (WarnTableTooLarge(fit, core.cardSize(), s.displayWarned)) {
+    const WindowFit fit = WindowRectForTable(tableWidth, tableHeight);
+    if (WarnTableTooLarge(fit, size, s.displayWarned)) {
         MessageBoxA(window,
                     "Warning!  Your display is too small to fit this game entirely on the screen.  "
                     "Choose the SMALL card size for better viewing",
@@ -60,12 +53,10 @@ void FitWindowToTable(int32_t smallWidth, int32_t smallHeight)
         MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
     }
 
-    RECT client;
+    // Moving the window has resized the back buffer on the way (WM_SIZE).
+    RECT client{};
     GetClientRect(window, &client);
-    PlaceTableOrigin(client.right, client.bottom);
-    core.paint.fullRepaint = true;
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
+    return {client.right, client.bottom};
 }
 
 void WarnAboutSmallDisplay()

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "core/table_extent.h"
 #include "shell/window_fit.h"
 
 namespace shell {
@@ -11,12 +12,10 @@ namespace shell {
 // pixels of the card size in use) plus the strip above it.
 WindowFit WindowRectForTable(int32_t tableWidth, int32_t tableHeight);
 
-// Centres the table below the strip in a client area of this size.
-void PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight);
-
-// Sizes the window for a game's table (small-card pixels), warns once when
-// large cards make it much too big, and repaints the whole window.
-void FitWindowToTable(int32_t smallWidth, int32_t smallHeight);
+// Sizes the window for a table of this size (pixels of the card size in
+// use), warns once when large cards make it much too big, and returns the
+// size of the client area the window got. Reads nothing of the core.
+core::Extent FitWindowToTable(int32_t tableWidth, int32_t tableHeight, table::CardSize size);
 // Before large cards are loaded: warns when the display is smaller than
 // 960 x 720, and keeps the table-size warning of the next fit quiet.
 void WarnAboutSmallDisplay();

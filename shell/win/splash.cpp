@@ -17,10 +17,8 @@ namespace {
 
 // One instance: the splash and the About box never exist at the same time.
 struct SplashState {
-    HWND picture = nullptr;
-    core::MemoryDC surface;
-    HGDIOBJ previous = nullptr;  // what the surface held before our bitmap
-    core::Bitmap bitmap;         // selected into the surface
+    HWND picture = nullptr;  // an owner-drawn static: drawn in WM_DRAWITEM
+    core::Bitmap bitmap;
     int width = 0;
     int height = 0;
     bool firstPage = false;
@@ -36,15 +34,12 @@ SplashState& State()
 void ShowPicture(const char* name)
 {
     SplashState& s = State();
-    if (s.previous) SelectObject(s.surface.get(), s.previous);
-    s.previous = nullptr;
     s.bitmap.reset(LoadBitmapA(core::TheApp().instance, name));
     s.width = s.height = 0;
     BITMAP info{};
     if (s.bitmap && GetObjectA(s.bitmap.get(), sizeof info, &info)) {
         s.width = info.bmWidth;
         s.height = info.bmHeight;
-        s.previous = SelectObject(s.surface.get(), s.bitmap.get());
     }
 }
 
@@ -52,10 +47,6 @@ void OnInitDialog(HWND dialog)
 {
     SplashState& s = State();
     s.picture = GetDlgItem(dialog, IDC_SPLASH_PICTURE);
-    {
-        core::WindowDC dc(dialog);
-        s.surface.reset(CreateCompatibleDC(dc.get()));
-    }
     ShowPicture("SPLASHIMAGE");
 
     char version[32] = {}, platform[32] = {}, line[80];
@@ -76,21 +67,28 @@ void OnInitDialog(HWND dialog)
 
 void OnPaint(HWND dialog)
 {
-    SplashState& s = State();
-    PAINTSTRUCT ps;
-    DrawRaisedFrame(dialog, BeginPaint(dialog, &ps));
-    EndPaint(dialog, &ps);
-    // The picture is a child control: it is painted first, then the
-    // bitmap is copied over it.
-    InvalidateRect(s.picture, nullptr, TRUE);
-    UpdateWindow(s.picture);
-    if (s.bitmap) {
-        RECT client;
-        GetClientRect(s.picture, &client);
-        const table::Point at = CentredIn(client.right, client.bottom, s.width, s.height);
-        core::WindowDC dc(s.picture);
-        BitBlt(dc.get(), at.x, at.y, s.width, s.height, s.surface.get(), 0, 0, SRCCOPY);
+    {
+        core::PaintDC dc(dialog);
+        DrawRaisedFrame(dialog, dc.get());
     }
+    // The frame may have covered the picture: it paints itself again now.
+    InvalidateRect(State().picture, nullptr, TRUE);
+    UpdateWindow(State().picture);
+}
+
+// The picture control asks for its picture: its background, then the
+// bitmap centred on it, drawn with the context the control hands over.
+void OnDrawPicture(const DRAWITEMSTRUCT& item)
+{
+    SplashState& s = State();
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    if (!s.bitmap) return;
+    core::MemoryDC source(CreateCompatibleDC(item.hDC));
+    if (!source) return;
+    core::SelectionScope holds(source.get(), s.bitmap.get());
+    const table::Point at =
+        CentredIn(item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top, s.width, s.height);
+    BitBlt(item.hDC, item.rcItem.left + at.x, item.rcItem.top + at.y, s.width, s.height, source.get(), 0, 0, SRCCOPY);
 }
 
 // In the About box the first click or key turns to the credits, the second closes.
@@ -108,20 +106,19 @@ void OnPageTurn(HWND dialog)
     s.firstPage = false;
 }
 
-void OnDestroy()
-{
-    SplashState& s = State();
-    if (s.previous) SelectObject(s.surface.get(), s.previous);
-    s.previous = nullptr;
-    s.surface.reset();
-    s.bitmap.reset();
-}
+void OnDestroy() { State().bitmap.reset(); }
 
-INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG: OnInitDialog(dialog); return TRUE;
     case WM_PAINT: OnPaint(dialog); return TRUE;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlID != IDC_SPLASH_PICTURE) return FALSE;
+        OnDrawPicture(item);
+        return TRUE;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_KEYDOWN: OnPageTurn(dialog); return FALSE;

@@ -5,7 +5,6 @@
 
 #include "core/win/app.h"
 #include "resources/resource.h"
-#include "shell/win/placement.h"
 #include "shell/win/window_state.h"
 
 namespace core {
@@ -23,16 +22,16 @@ namespace shell {
 namespace {
 
 // A logical palette holding the first 256 entries of the system palette.
-HPALETTE MakeHostPalette(HDC screen)
+core::Palette MakeHostPalette(HDC screen)
 {
     constexpr int kEntries = 256;
     auto* block = static_cast<LOGPALETTE*>(std::calloc(1, sizeof(LOGPALETTE) + (kEntries - 1) * sizeof(PALETTEENTRY)));
-    if (!block) return nullptr;
+    if (!block) return {};
     block->palVersion = 0x300;
     block->palNumEntries = kEntries;
     UINT got = GetSystemPaletteEntries(screen, 0, kEntries, block->palPalEntry);
     block->palNumEntries = static_cast<WORD>(got);
-    HPALETTE palette = got ? CreatePalette(block) : nullptr;
+    core::Palette palette(got ? CreatePalette(block) : nullptr);
     std::free(block);
     return palette;
 }
@@ -55,14 +54,9 @@ void CreateSurfaces(HWND window)
         s.backDC.reset(CreateCompatibleDC(screen.get()));
         s.scratchDC.reset(CreateCompatibleDC(screen.get()));
         s.backBuffer.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-        s.palette.reset(MakeHostPalette(screen.get()));
+        s.palette = MakeHostPalette(screen.get());
     }
-    TheWindowState().tableExtent = {client.right, client.bottom - kStripHeight};
-    core::HostCore& core = core::TheCore();
-    core.clientWidth = client.right;
-    core.clientHeight = client.bottom;
-    core.view.origin = {0, kStripHeight};
-    core.paint.fullRepaint = true;
+    core::WindowMade(core::TheCore(), client.right, client.bottom);
 
     // The card size follows the start-up rule and saved games, not the menu.
     DeleteMenu(GetSubMenu(GetMenu(window), MENU_POS_OPTIONS), MENU_POS_CARDSIZES, MF_BYPOSITION);
@@ -76,11 +70,7 @@ void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)
         core::WindowDC dc(window);
         s.backBuffer.reset(CreateCompatibleBitmap(dc.get(), clientWidth, clientHeight));
     }
-    core::HostCore& core = core::TheCore();
-    core.clientWidth = clientWidth;
-    core.clientHeight = clientHeight;
-    core.paint.fullRepaint = true;
-    PlaceTableOrigin(clientWidth, clientHeight);
+    core::ClientResized(core::TheCore(), clientWidth, clientHeight);
 }
 
 void ReleaseSurfaces()

@@ -40,25 +40,25 @@ void Win32Seam::ValidateRect(const table::Rect& area)
 
 void Win32Seam::RepaintNow() { UpdateWindow(Main()); }
 
-bool Win32Seam::MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width, int32_t height)
+bool Win32Seam::MakeDragImage(const CardStack& drag, const table::CardDrawing& drawing, int32_t width, int32_t height)
 {
-    return interaction::MakeDragImage(Main(), drag, view, width, height);
+    return interaction::MakeDragImage(Main(), drag, drawing, width, height);
 }
 
 void Win32Seam::DrawDragImage(table::Point topLeft) { interaction::DrawDragImage(Main(), topLeft); }
 
 void Win32Seam::ReleaseDragImage() { interaction::ReleaseDragImage(); }
 
-void Win32Seam::DrawStackOnWindow(const CardStack& stack, const table::TableView& view)
+void Win32Seam::DrawStackOnWindow(const CardStack& stack, const table::CardDrawing& drawing)
 {
     core::WindowDC dc(Main());
-    table::DrawStack(dc.get(), stack, view);
+    table::DrawStack(dc.get(), stack, drawing);
 }
 
-void Win32Seam::DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft)
+void Win32Seam::DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft, const table::CardDrawing& drawing)
 {
     core::WindowDC dc(Main());
-    table::DrawCardPicture(dc.get(), image, faceDown, topLeft);
+    table::DrawCardPicture(dc.get(), drawing, image, faceDown, topLeft);
 }
 
 void Win32Seam::PlaySound(core::Sound sound, core::SoundMode mode) { furniture::PlayHostSound(sound, mode); }
@@ -94,7 +94,10 @@ int64_t Win32Seam::CalendarSeconds() { return static_cast<int64_t>(std::time(nul
 
 void Win32Seam::SetTitle(const char* title) { SetWindowTextA(Main(), title); }
 
-void Win32Seam::FitWindowToTable(int32_t width, int32_t height) { shell::FitWindowToTable(width, height); }
+core::Extent Win32Seam::FitWindowToTable(int32_t tableWidth, int32_t tableHeight, table::CardSize size)
+{
+    return shell::FitWindowToTable(tableWidth, tableHeight, size);
+}
 
 void Win32Seam::EnableGameCommands()
 {

@@ -16,11 +16,13 @@ public:
     void ValidateRect(const table::Rect& area) override;
     void RepaintNow() override;
 
-    bool MakeDragImage(const CardStack& drag, const table::TableView& view, int32_t width, int32_t height) override;
+    bool MakeDragImage(const CardStack& drag, const table::CardDrawing& drawing, int32_t width,
+                       int32_t height) override;
     void DrawDragImage(table::Point topLeft) override;
     void ReleaseDragImage() override;
-    void DrawStackOnWindow(const CardStack& stack, const table::TableView& view) override;
-    void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) override;
+    void DrawStackOnWindow(const CardStack& stack, const table::CardDrawing& drawing) override;
+    void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft,
+                          const table::CardDrawing& drawing) override;
 
     void PlaySound(core::Sound sound, core::SoundMode mode) override;
 
@@ -32,7 +34,7 @@ public:
     int64_t CalendarSeconds() override;
 
     void SetTitle(const char* title) override;
-    void FitWindowToTable(int32_t width, int32_t height) override;
+    core::Extent FitWindowToTable(int32_t tableWidth, int32_t tableHeight, table::CardSize size) override;
     void EnableGameCommands() override;
     void CheckMenuItem(int command, bool checked) override;
     void CheckGameListRow(int row, int rows) override;

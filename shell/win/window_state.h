@@ -3,13 +3,10 @@
 
 #include <windows.h>
 
-#include "shell/window_fit.h"
-
 namespace shell {
 
 struct WindowState {
     bool buttonTracking = false;  // a left press on a strip button is followed
-    Extent tableExtent;           // table size in pixels of the card size in use
     bool displayWarned = false;   // the large-card warning was just shown
 };
 

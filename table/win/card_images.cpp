@@ -61,8 +61,8 @@ void GreyItem(int command)
 
 bool LoadPicture(CardPicture& p, HMODULE library, int number, int32_t w, int32_t h, int32_t fanX, int32_t fanY)
 {
-    p.bitmap.reset(
-        LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow, core::TheSurfaces().palette.get()));
+    p.bitmap =
+        LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow, core::TheSurfaces().palette.get());
     p.width = w;
     p.height = h;
     p.fanX = fanX;
@@ -86,8 +86,8 @@ const CardPicture* Drawn(CardPicture& p, int number)
 {
     const DrawnLater& later = Later();
     if (!p.bitmap && later.library)
-        p.bitmap.reset(LoadDibBitmap(later.library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow,
-                                     core::TheSurfaces().palette.get()));
+        p.bitmap = LoadDibBitmap(later.library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow,
+                                 core::TheSurfaces().palette.get());
     return p ? &p : nullptr;
 }
 
@@ -116,22 +116,14 @@ bool LoadSize(CardSize size, HMODULE library)
     return true;
 }
 
-// The card set whose pictures are drawn: the face map takes set 0 for a
-// set outside 0..3, and so do the backs.
-int DrawnCardSet()
-{
-    const int set = core::TheCore().state.cardSet;
-    return set >= 0 && set < kCardSets ? set : 0;
-}
-
 }  // namespace
 
 const CardImageStore& TheCardImages() { return Store(); }
 
-const CardPicture* CardFace(int16_t image)
+const CardPicture* CardFace(const FaceMap* faces, int16_t image)
 {
-    if (!table::DrawableImage(image)) return nullptr;
-    const FaceSlot slot = core::TheCore().faceMap[static_cast<size_t>(image)];
+    if (!faces || !table::DrawableImage(image)) return nullptr;
+    const FaceSlot slot = (*faces)[static_cast<size_t>(image)];
     CardImageStore& s = Store();
     const CardSize size = Later().size;
     const int i = slot.index;
@@ -143,9 +135,9 @@ const CardPicture* CardFace(int16_t image)
     return nullptr;
 }
 
-const CardPicture* CardBack()
+const CardPicture* CardBack(int cardSet)
 {
-    const int set = DrawnCardSet();
+    const int set = DrawnCardSet(cardSet);
     return Drawn(Store().backs[static_cast<size_t>(set)], BackPicture(Later().size, set));
 }
 

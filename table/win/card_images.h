@@ -38,11 +38,11 @@ struct CardImageStore {
 
 const CardImageStore& TheCardImages();
 
-// The face of a card image index in the current card set, or null for an
-// index outside 0..51 or a picture that is not loaded.
-const CardPicture* CardFace(int16_t image);
-// The back of the current card set, or null.
-const CardPicture* CardBack();
+// The face of a card image index in a face map, or null for an index
+// outside 0..51, no face map or a picture that is not loaded.
+const CardPicture* CardFace(const FaceMap* faces, int16_t image);
+// The back of a card set (0..3), or null.
+const CardPicture* CardBack(int cardSet);
 
 // Opens the libraries beside the program; greys the menu item of a size
 // whose library is missing, and says so when both are.

@@ -2,30 +2,27 @@
 
 #include <cstdint>
 
+#include "core/win/handles.h"
 #include "table/dib_layout.h"
 
 namespace table {
 
-HBITMAP LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette)
+core::Bitmap LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette)
 {
     HRSRC found = FindResourceA(module, name, reinterpret_cast<LPCSTR>(RT_BITMAP));
-    if (!found) return nullptr;
+    if (!found) return {};
     HGLOBAL loaded = LoadResource(module, found);
-    if (!loaded) return nullptr;
+    if (!loaded) return {};
     const auto* data = static_cast<const uint8_t*>(LockResource(loaded));
     const DibLayout layout = ReadDibLayout(data, data ? SizeofResource(module, found) : 0);
-    HBITMAP bitmap = nullptr;
+    core::Bitmap bitmap;
     if (layout.valid) {
-        HDC dc = GetDC(window);
-        HPALETTE oldPalette = nullptr;
-        if (palette) {
-            oldPalette = SelectPalette(dc, palette, FALSE);
-            RealizePalette(dc);
-        }
+        core::WindowDC dc(window);
+        core::PaletteScope inPalette(dc.get(), palette);
+        if (palette) RealizePalette(dc.get());
         const auto* info = reinterpret_cast<const BITMAPINFO*>(data);
-        bitmap = CreateDIBitmap(dc, &info->bmiHeader, CBM_INIT, data + layout.bitsOffset, info, DIB_RGB_COLORS);
-        if (oldPalette) SelectPalette(dc, oldPalette, FALSE);
-        ReleaseDC(window, dc);
+        bitmap.reset(
+            CreateDIBitmap(dc.get(), &info->bmiHeader, CBM_INIT, data + layout.bitsOffset, info, DIB_RGB_COLORS));
     }
     FreeResource(loaded);
     return bitmap;

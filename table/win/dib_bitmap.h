@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include "core/win/handles.h"
+
 namespace table {
 
 // A device bitmap made from a packed device-independent bitmap resource,
 // through the palette when one is given. Null when the resource is missing
 // or malformed.
-HBITMAP LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette);
+core::Bitmap LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette);
 
 }  // namespace table

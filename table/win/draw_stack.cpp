@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "core/win/app.h"
 #include "core/win/surfaces.h"
 #include "table/drawable.h"
 #include "table/win/card_images.h"
@@ -13,10 +12,10 @@ namespace table {
 namespace {
 
 // Copies a picture through the scratch surface at its recorded size.
-void Copy(HDC dc, HDC scratch, const CardPicture& p, int32_t x, int32_t y)
+void Copy(HDC dc, core::SelectionScope& scratch, const CardPicture& p, int32_t x, int32_t y)
 {
-    SelectObject(scratch, p.bitmap.get());
-    BitBlt(dc, x, y, p.width, p.height, scratch, 0, 0, SRCCOPY);
+    scratch.Select(p.bitmap.get());
+    BitBlt(dc, x, y, p.width, p.height, scratch.dc(), 0, 0, SRCCOPY);
 }
 
 // A 2-pixel red band starting 1 pixel inside the card's edge.
@@ -37,17 +36,21 @@ bool Visible(const RECT& clip, int32_t x, int32_t y, const CardPicture& p)
     return x < clip.right && y < clip.bottom && x + p.width > clip.left && y + p.height > clip.top;
 }
 
-const CardPicture* PictureFor(const CardEntry& card) { return card.faceDown ? CardBack() : CardFace(card.image); }
+const CardPicture* PictureFor(const CardDrawing& drawing, int16_t image, bool faceDown)
+{
+    return faceDown ? CardBack(drawing.backSet) : CardFace(drawing.faces, image);
+}
 
 }  // namespace
 
-void DrawStack(HDC dc, const CardStack& stack, const TableView& view)
+void DrawStack(HDC dc, const CardStack& stack, const CardDrawing& drawing)
 {
+    const TableView& view = drawing.view;
     // A direction this program does not know draws nothing rather than guess.
     if (!table::DrawableFan(stack.fanDirection)) return;
-    HDC scratch = core::TheSurfaces().scratchDC.get();
-    if (!scratch) return;
-    const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
+    HDC scratchDC = core::TheSurfaces().scratchDC.get();
+    if (!scratchDC) return;
+    core::SelectionScope scratch(scratchDC);
     const CardImageStore& images = TheCardImages();
     const int32_t x = view.origin.x + stack.x;
     const int32_t y = view.origin.y + stack.y;
@@ -65,13 +68,12 @@ void DrawStack(HDC dc, const CardStack& stack, const TableView& view)
     const int16_t count = ReadableCount(stack);
     for (int16_t i = 0; i < count; ++i, p.x += step.x, p.y += step.y) {
         const CardEntry& card = stack.cards[i];
-        const CardPicture* picture = PictureFor(card);
+        const CardPicture* picture = PictureFor(drawing, card.image, card.faceDown != 0);
         if (!picture || !Visible(clip, p.x, p.y, *picture)) continue;
         Copy(dc, scratch, *picture, p.x, p.y);
         if (card.mark) DrawMark(dc, p, *picture);
     }
     if (stack.fanDirection == TS_FAN_COUNTED) DrawCountLabel(dc, stack.count, StackRect(stack, view));
-    SelectObject(scratch, remembered);
 }
 
 void DrawCountLabel(HDC dc, int number, const Rect& area)
@@ -88,24 +90,21 @@ void DrawCountLabel(HDC dc, int number, const Rect& area)
     FrameRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-void DrawStacksInRect(HDC dc, const Rect& area)
+void DrawStacksInRect(HDC dc, const StackTable& stacks, const CardDrawing& drawing, const Rect& area)
 {
-    const core::HostCore& core = core::TheCore();
-    const StackTable& live = core.table.live();
-    for (int i = 0; i < live.count; ++i) {
-        const CardStack* s = live[i];
-        if (s && Meet(PaintedRect(*s, core.view), area)) DrawStack(dc, *s, core.view);
+    for (int i = 0; i < stacks.count; ++i) {
+        const CardStack* s = stacks[i];
+        if (s && Meet(PaintedRect(*s, drawing.view), area)) DrawStack(dc, *s, drawing);
     }
 }
 
-void DrawCardPicture(HDC dc, int16_t image, bool faceDown, Point at)
+void DrawCardPicture(HDC dc, const CardDrawing& drawing, int16_t image, bool faceDown, Point at)
 {
-    const CardPicture* picture = faceDown ? CardBack() : CardFace(image);
-    HDC scratch = core::TheSurfaces().scratchDC.get();
-    if (!picture || !scratch) return;
-    const HGDIOBJ remembered = GetCurrentObject(scratch, OBJ_BITMAP);
+    const CardPicture* picture = PictureFor(drawing, image, faceDown);
+    HDC scratchDC = core::TheSurfaces().scratchDC.get();
+    if (!picture || !scratchDC) return;
+    core::SelectionScope scratch(scratchDC);
     Copy(dc, scratch, *picture, at.x, at.y);
-    SelectObject(scratch, remembered);
 }
 
 }  // namespace table

@@ -12,18 +12,18 @@ public:
     void InvalidateClient(bool) override {}
     void ValidateRect(const table::Rect&) override {}
     void RepaintNow() override {}
-    bool MakeDragImage(const CardStack&, const table::TableView&, int32_t, int32_t) override { return false; }
+    bool MakeDragImage(const CardStack&, const table::CardDrawing&, int32_t, int32_t) override { return false; }
     void DrawDragImage(table::Point) override {}
     void ReleaseDragImage() override {}
-    void DrawStackOnWindow(const CardStack&, const table::TableView&) override {}
-    void DrawCardOnWindow(int16_t, bool, table::Point) override {}
+    void DrawStackOnWindow(const CardStack&, const table::CardDrawing&) override {}
+    void DrawCardOnWindow(int16_t, bool, table::Point, const table::CardDrawing&) override {}
     void PlaySound(core::Sound, core::SoundMode) override {}
     void CaptureMouse() override {}
     void ReleaseMouse() override {}
     uint32_t TickCount() override { return 0; }
     int64_t CalendarSeconds() override { return 0; }
     void SetTitle(const char*) override {}
-    void FitWindowToTable(int32_t, int32_t) override {}
+    core::Extent FitWindowToTable(int32_t w, int32_t h, table::CardSize) override { return {w, h}; }
     void EnableGameCommands() override {}
     void CheckMenuItem(int, bool) override {}
     void CheckGameListRow(int, int) override {}

@@ -11,7 +11,6 @@
 #include "modules/service_messages.h"
 #include "persistence/game_file.h"
 #include "persistence/native_game_memory.h"
-#include "shell/window_fit.h"
 
 namespace headless {
 
@@ -27,12 +26,6 @@ void HeadlessHost::WindowSeam::SetTitle(const char* title)
 {
     RecordingSeam::SetTitle(title);
     host_.title_ = title;
-}
-
-void HeadlessHost::WindowSeam::FitWindowToTable(int32_t width, int32_t height)
-{
-    RecordingSeam::FitWindowToTable(width, height);
-    host_.LayOut(width, height);
 }
 
 void HeadlessHost::WindowSeam::CheckMenuItem(int command, bool checked)
@@ -70,7 +63,7 @@ HeadlessHost::HeadlessHost() : seam_(*this), core_(seam_)
     seam_.paint = &core_.paint;
     bridge_.send = &HeadlessHost::Send;
     bridge_.host = this;
-    LayOut(400, 400);
+    core::WindowMade(core_, 400, 400 + core::kStripHeight);
 }
 
 HeadlessHost::~HeadlessHost()
@@ -123,15 +116,6 @@ bool HeadlessHost::LoadModule(const std::string& path)
 const core::ModuleEntry& HeadlessHost::Module(int row) const { return core_.modules.rows[static_cast<size_t>(row)]; }
 
 // --- Game flow ------------------------------------------------------------
-
-void HeadlessHost::LayOut(int32_t smallWidth, int32_t smallHeight)
-{
-    const shell::Extent extent = shell::TableExtent(smallWidth, smallHeight, core_.cardSize());
-    core_.clientWidth = extent.width;
-    core_.clientHeight = extent.height + shell::kStripHeight;
-    core_.view.cards = table::GeometryFor(core_.cardSize());
-    core_.view.origin = shell::PlaceTableOrigin(core_.clientWidth, core_.clientHeight, extent);
-}
 
 void HeadlessHost::RunPostedCommands()
 {
@@ -204,7 +188,7 @@ void HeadlessHost::SetCardSize(table::CardSize size)
 {
     if (size == core_.cardSize()) return;
     core::SwitchCardSize(core_, size, true);
-    if (core::ModuleEntry* m = core_.currentModule()) LayOut(m->tableWidth, m->tableHeight);
+    if (core::ModuleEntry* m = core_.currentModule()) core::FitWindowToTable(core_, m->tableWidth, m->tableHeight);
 }
 
 core::ScoreRecord HeadlessHost::Score() const

@@ -123,13 +123,12 @@ private:
     struct Bridge : TsNativeHost {
         HeadlessHost* host = nullptr;
     };
-    // The recording seam, plus the pretend window: title, layout, option
-    // items and game-over dialogs.
+    // The recording seam, plus the pretend window: title, option items and
+    // game-over dialogs. A fitted window gets exactly the table and the strip.
     class WindowSeam : public RecordingSeam {
     public:
         explicit WindowSeam(HeadlessHost& host) : host_(host) {}
         void SetTitle(const char* title) override;
-        void FitWindowToTable(int32_t width, int32_t height) override;
         void CheckMenuItem(int command, bool checked) override;
         void AppendOptionItem(int command, const char* text, bool separatorFirst) override;
         void RemoveOptionItems(int32_t count) override;
@@ -141,7 +140,6 @@ private:
 
     static intptr_t Send(TsNativeHost* self, uint32_t message, uintptr_t wParam, intptr_t lParam);
     void RunPostedCommands();
-    void LayOut(int32_t smallWidth, int32_t smallHeight);
 
     WindowSeam seam_;
     core::HostCore core_;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,14 +44,15 @@ enum class SeamCall {
 struct SeamEvent {
     SeamCall call{};
     table::Rect rect{};    // Invalidate, ValidateRect
-    bool flag = false;     // erase; tableDirty at a repaint; checked; won; separator first
+    bool flag = false;     // erase; tableDirty at a repaint; checked; won; separator first; large cards
     table::Point point{};  // drawing position
     core::Sound sound{};
     core::SoundMode mode{};
     int number = 0;   // command, row, option count, card image
-    int number2 = 0;  // table height, picture kind
+    int number2 = 0;  // table height
     std::string text;
-    std::string text2;  // ShowMessage: the caption
+    std::string text2;             // ShowMessage: the caption
+    table::CardDrawing drawing{};  // what the core handed a drawing of cards
 };
 
 inline SeamEvent Ev(SeamCall call, table::Rect rect = {}, bool flag = false)
@@ -74,6 +76,8 @@ public:
     bool smallCardsAvailable = true;
     bool largeCardsAvailable = true;
     int loadedPictures = -1;  // the card size whose pictures are loaded, -1 for none
+    // The client area a fitted window gets; none: exactly the table and the strip.
+    std::optional<core::Extent> fittedClient;
 
     void Clear() { events.clear(); }
 
@@ -98,26 +102,30 @@ public:
         }
         Add(e);
     }
-    bool MakeDragImage(const CardStack& drag, const table::TableView&, int32_t width, int32_t height) override
+    bool MakeDragImage(const CardStack& drag, const table::CardDrawing& drawing, int32_t width, int32_t height) override
     {
         SeamEvent e = Ev(SeamCall::MakeDragImage);
         e.rect = {0, 0, width, height};
         e.number = drag.count;
+        e.drawing = drawing;
         Add(e);
         return dragImagesAvailable;
     }
     void DrawDragImage(table::Point topLeft) override { Add(At(SeamCall::DrawDragImage, topLeft)); }
     void ReleaseDragImage() override { Add(Ev(SeamCall::ReleaseDragImage)); }
-    void DrawStackOnWindow(const CardStack& stack, const table::TableView&) override
+    void DrawStackOnWindow(const CardStack& stack, const table::CardDrawing& drawing) override
     {
         SeamEvent e = Ev(SeamCall::DrawStackOnWindow);
+        e.drawing = drawing;
         e.point = {stack.x, stack.y};
         e.number = stack.count;
         Add(e);
     }
-    void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) override
+    void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft,
+                          const table::CardDrawing& drawing) override
     {
         SeamEvent e = At(SeamCall::DrawCardOnWindow, topLeft);
+        e.drawing = drawing;
         e.number = image;
         e.flag = faceDown;
         Add(e);
@@ -134,12 +142,14 @@ public:
     uint32_t TickCount() override { return tick += tickStep; }
     int64_t CalendarSeconds() override { return calendarSeconds; }
     void SetTitle(const char* title) override { Add(Text(SeamCall::SetTitle, title)); }
-    void FitWindowToTable(int32_t width, int32_t height) override
+    core::Extent FitWindowToTable(int32_t tableWidth, int32_t tableHeight, table::CardSize size) override
     {
         SeamEvent e = Ev(SeamCall::FitWindowToTable);
-        e.number = width;
-        e.number2 = height;
+        e.number = tableWidth;
+        e.number2 = tableHeight;
+        e.flag = size == table::CardSize::Large;
         Add(e);
+        return fittedClient.value_or(core::Extent{tableWidth, tableHeight + core::kStripHeight});
     }
     void EnableGameCommands() override { Add(Ev(SeamCall::EnableGameCommands)); }
     void CheckMenuItem(int command, bool checked) override

@@ -327,6 +327,34 @@ TEST_F(Dragging, TheRightButtonShowsACoveredCardWhole)
     EXPECT_TRUE(seam.events.empty()) << "no capture, no picture while the left button is down";
 }
 
+// The window draws with what the core hands it: the view, the face map of
+// the card set in use and the back of that set (set 0 for one out of range).
+TEST_F(Dragging, PicturesOnTheWindowAreDrawnWithTheCoresFacesAndBack)
+{
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    for (const int16_t set : {int16_t{2}, int16_t{7}}) {
+        SCOPED_TRACE(set);
+        core.state.cardSet = set;
+        core.faceMap = table::BuildFaceMap(table::DrawnCardSet(set));
+        seam.Clear();
+        interaction::ShowCard(core, 30, 55);
+        interaction::HideCard(core, 30, 55);
+        interaction::PickUpCards(core, onCard2.x, onCard2.y);
+        interaction::DragCards(core, 35, 65);
+        interaction::DropCards(core, 35, 65);
+
+        std::vector<headless::SeamEvent> drawings = seam.Calls(SeamCall::DrawStackOnWindow);
+        for (const auto& e : seam.Calls(SeamCall::MakeDragImage)) drawings.push_back(e);
+        ASSERT_EQ(drawings.size(), 2u);
+        for (const auto& e : drawings) {
+            EXPECT_EQ(e.drawing.faces, &core.faceMap);
+            EXPECT_EQ(e.drawing.backSet, set == 2 ? 2 : 0);
+            EXPECT_EQ(e.drawing.view.origin, core.view.origin);
+            EXPECT_EQ(e.drawing.view.cards.width, core.view.cards.width);
+        }
+    }
+}
+
 // The release of a button whose capture another window took never reaches
 // the table: neither button may stay blocked waiting for it.
 TEST_F(Dragging, ALostCaptureFreesBothButtons)

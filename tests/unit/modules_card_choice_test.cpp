@@ -76,13 +76,13 @@ TEST(CardChoice, TheCardSizeCommandLoadsThePicturesThenTheMenusAndTheWindowFollo
         bool largeThere;
         bool game;
         bool accepted;
-        int32_t x;  // of a stack at 100 small pixels
-        int loads, fits, checks, clientRepaints;
+        int32_t x;                                // of a stack at 100 small pixels
+        int loads, fits, checks, clientRepaints;  // whole-window repaints: a refit, or no game to fit
     };
     const Case cases[] = {
         {"already the size in use: nothing", 1, true, true, true, 100, 0, 0, 0, 0},
-        {"from small: rescaled and refitted", 0, true, true, true, 150, 1, 1, 2, 0},
-        {"first pictures: not rescaled", -1, true, true, true, 100, 1, 1, 2, 0},
+        {"from small: rescaled and refitted", 0, true, true, true, 150, 1, 1, 2, 1},
+        {"first pictures: not rescaled", -1, true, true, true, 100, 1, 1, 2, 1},
         {"library missing: refused", 0, false, true, false, 100, 1, 0, 0, 0},
         {"no game: the empty table repainted", 0, true, false, true, 150, 1, 0, 2, 1},
     };

@@ -58,12 +58,14 @@ TEST_F(GameFlow, ChoosingAGameFitsTheWindowDrawsASeedAndPostsTheDeal)
     core.state.seed = 5;
     ASSERT_TRUE(modules::ChooseGame(core, 1));
     using C = SeamCall;
-    EXPECT_EQ(Sequence(), (std::vector<C>{C::FitWindowToTable, C::SetTitle, C::EnableGameCommands, C::CheckGameListRow,
-                                          C::RedrawMenuBar, C::PostCommand}));
+    EXPECT_EQ(Sequence(),
+              (std::vector<C>{C::FitWindowToTable, C::InvalidateClient, C::RepaintNow, C::SetTitle,
+                              C::EnableGameCommands, C::CheckGameListRow, C::RedrawMenuBar, C::PostCommand}));
     const SeamEvent fit = seam.Calls(C::FitWindowToTable).at(0);
     EXPECT_EQ(fit.number, 500);
     EXPECT_EQ(fit.number2, 350);
-    EXPECT_TRUE(core.paint.fullRepaint) << "the fitted window is redrawn whole";
+    EXPECT_TRUE(seam.Calls(C::InvalidateClient).at(0).flag) << "the fitted window is erased and redrawn";
+    EXPECT_EQ(core.view.origin, (table::Point{0, 32})) << "a window that fits the table exactly";
     EXPECT_EQ(seam.Calls(C::SetTitle).at(0).text, "Lumora Solitaire - Beta");
     EXPECT_EQ(seam.Calls(C::CheckGameListRow).at(0).number, 1);
     EXPECT_EQ(seam.posted, std::deque<int>{113});
@@ -189,7 +191,7 @@ TEST(GameOver, WinningCountsOnceRaisesWinsBeforeTheDialogAndBooksAfterIt)
     core::HostCore core(seam);
     seam.core = &core;
     seam.paint = &core.paint;
-    core.clientWidth = 300;
+    seam.fittedClient = core::Extent{300, 332};  // a window narrower than the table
     FakeModule fake;
     fake.Install(core);
     ASSERT_TRUE(modules::ChooseGame(core, 0));

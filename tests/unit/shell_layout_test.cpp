@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/table_extent.h"
 #include "shell/dialog_layout.h"
 #include "shell/window_fit.h"
 
@@ -23,7 +24,7 @@ TEST(WindowFit, CentresTheWindowInTheWorkArea)
     // 516 x 391 centred: (1024 - 516) / 2 = 254, (740 - 391) / 2 = 174.
     EXPECT_EQ(fit.window, (Rect{254, 174, 770, 565}));
     EXPECT_FALSE(fit.tooLarge);
-    EXPECT_EQ(shell::PlaceTableOrigin(500, 332, {500, 300}), (Point{0, 32}));
+    EXPECT_EQ(core::PlaceTableOrigin(500, 332, {500, 300}), (Point{0, 32}));
 }
 
 TEST(WindowFit, CutsToTheWorkAreaAndWarnsBeyondATwentieth)
@@ -58,7 +59,7 @@ TEST(WindowFit, OnlyLargeCardsWarnAndNotRightAfterTheDisplayWarning)
     EXPECT_FALSE(shell::WarnTableTooLarge(big, CardSize::Large, true));
     EXPECT_FALSE(shell::WarnTableTooLarge(big, CardSize::Small, false));
     EXPECT_FALSE(shell::WarnTableTooLarge(shell::WindowFit{}, CardSize::Large, false));
-    EXPECT_EQ(shell::TableExtent(400, 301, CardSize::Large).height, 451);
+    EXPECT_EQ(core::TableExtent(400, 301, CardSize::Large).height, 451);
 }
 
 TEST(WindowFit, TableOriginIsCentredBelowTheStripAndNeverNegative)
@@ -75,7 +76,7 @@ TEST(WindowFit, TableOriginIsCentredBelowTheStripAndNeverNegative)
         {400, 300, 400, 300, {0, 16}},     // (300 - 332) / 2 = -16, + 32
     };
     for (const Case& c : cases)
-        EXPECT_EQ(shell::PlaceTableOrigin(c.cw, c.ch, {c.tw, c.th}), c.origin) << c.cw << "x" << c.ch;
+        EXPECT_EQ(core::PlaceTableOrigin(c.cw, c.ch, {c.tw, c.th}), c.origin) << c.cw << "x" << c.ch;
 }
 
 TEST(DialogLayout, CentresOnTheDesktop)

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "core/win/handles.h"
+
 namespace e2e {
 
 Image CaptureClient(HWND window)
@@ -23,19 +25,16 @@ Image CaptureClient(HWND window)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    core::WindowDC screen(nullptr);
+    core::MemoryDC memory(CreateCompatibleDC(screen.get()));
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, image.width, image.height, screen, origin.x, origin.y, SRCCOPY);
+    core::Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !section) return Image();
+    core::SelectionScope holds(memory.get(), section.get());
+    BitBlt(memory.get(), 0, 0, image.width, image.height, screen.get(), origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const auto* p = static_cast<const uint32_t*>(bits);
     for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = p[i] & 0xFFFFFF;
-    SelectObject(memory, old);
-    DeleteObject(section);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return image;
 }
 

@@ -14,6 +14,7 @@
 
 #include "capture.h"
 #include "checks.h"
+#include "core/win/handles.h"
 #include "modules/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
@@ -680,13 +681,12 @@ MEASUREMENT(showcase_scores_and_help)
         RECT r;
         GetWindowRect(window, &r);
         e2e::Image image(r.right - r.left + 20, r.bottom - r.top + 20);
-        HDC screen = GetDC(nullptr);
+        core::WindowDC screen(nullptr);
         for (int y = 0; y < image.height; ++y)
             for (int x = 0; x < image.width; ++x) {
-                const COLORREF c = GetPixel(screen, r.left - 10 + x, r.top - 10 + y);
+                const COLORREF c = GetPixel(screen.get(), r.left - 10 + x, r.top - 10 + y);
                 image.Set(x, y, e2e::Rgb(GetRValue(c), GetGValue(c), GetBValue(c)));
             }
-        ReleaseDC(nullptr, screen);
         return image;
     };
     program.PostCommand(kScoreHistory);

@@ -11,6 +11,8 @@
 #include "../layout/layout_protocol.h"
 #include "capture.h"
 #include "checks.h"
+#include "core/table_extent.h"
+#include "core/win/handles.h"
 #include "furniture/strip_layout.h"
 #include "probe_client.h"
 #include "program.h"
@@ -226,16 +228,15 @@ table::TableView ViewFor(HWND main, CardSize size)
 {
     RECT client{};
     GetClientRect(main, &client);
-    const shell::Extent extent = shell::TableExtent(layout::kTableWidth, layout::kTableHeight, size);
-    return {table::GeometryFor(size), shell::PlaceTableOrigin(client.right, client.bottom, extent)};
+    const core::Extent extent = core::TableExtent(layout::kTableWidth, layout::kTableHeight, size);
+    return {table::GeometryFor(size), core::PlaceTableOrigin(client.right, client.bottom, extent)};
 }
 
 SIZE TextSize(const char* text)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
+    core::MemoryDC dc(CreateCompatibleDC(nullptr));
     SIZE size{};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    DeleteDC(dc);
+    GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &size);
     return size;
 }
 
@@ -392,11 +393,11 @@ void PaintOver(HWND main, uint32_t colour)
 {
     RECT client{};
     GetClientRect(main, &client);
-    HDC dc = GetDC(main);
-    HBRUSH brush = CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    ReleaseDC(main, dc);
+    {
+        core::WindowDC dc(main);
+        core::Brush brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
+        FillRect(dc.get(), &client, brush.get());
+    }
     GdiFlush();
 }
 
@@ -742,7 +743,7 @@ SCENARIO(card_size_switch_rescales_and_refits_the_table)
         run.program->SendCommand(step.command);
         RECT client{};
         GetClientRect(run.main, &client);
-        const shell::Extent table = shell::TableExtent(layout::kTableWidth, layout::kTableHeight, step.deck.size);
+        const core::Extent table = core::TableExtent(layout::kTableWidth, layout::kTableHeight, step.deck.size);
         CHECK_EQ(
             std::string(step.name) + " client " + std::to_string(client.right) + "x" + std::to_string(client.bottom),
             std::string(step.name) + " client " + std::to_string(table.width) + "x" +

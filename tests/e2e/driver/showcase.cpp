@@ -8,6 +8,7 @@
 
 #include "capture.h"
 #include "checks.h"
+#include "core/win/handles.h"
 #include "modules/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
@@ -21,13 +22,12 @@ e2e::Image CaptureAround(HWND window, int margin)
     RECT r;
     GetWindowRect(window, &r);
     e2e::Image image(r.right - r.left + 2 * margin, r.bottom - r.top + 2 * margin);
-    HDC screen = GetDC(nullptr);
+    core::WindowDC screen(nullptr);
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
-            const COLORREF c = GetPixel(screen, r.left - margin + x, r.top - margin + y);
+            const COLORREF c = GetPixel(screen.get(), r.left - margin + x, r.top - margin + y);
             image.Set(x, y, e2e::Rgb(GetRValue(c), GetGValue(c), GetBValue(c)));
         }
-    ReleaseDC(nullptr, screen);
     return image;
 }
 

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "../counters/process_counters.h"
+#include "core/win/handles.h"
 #include "layout_protocol.h"
 #include "modules/tessel_module.h"
 
@@ -60,7 +61,8 @@ void DealBenchTable()
     CardStack* waste = CreateStack(8, 70, 10, false, 10, 52);
     AddCard(waste, next++, false, false);
     g_stacks[g_stackCount++] = waste;
-    for (int f = 0; f < 4; ++f) g_stacks[g_stackCount++] = CreateStack(8, 180 + 60 * f, 10, false, static_cast<int16_t>(1 + f), 13);
+    for (int f = 0; f < 4; ++f)
+        g_stacks[g_stackCount++] = CreateStack(8, 180 + 60 * f, 10, false, static_cast<int16_t>(1 + f), 13);
     for (int c = 0; c < 7; ++c) {
         CardStack* column = CreateStack(3, 10 + 60 * c, 90, false, 0, 20);
         for (int i = 0; i <= c; ++i) AddCard(column, next++, i < c, false);
@@ -151,11 +153,12 @@ LRESULT DrawMenuItem(WPARAM which, LPARAM width)
     bmi.bmiHeader.biHeight = -picture.height;
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
+    core::WindowDC screen(nullptr);
+    core::MemoryDC dc(CreateCompatibleDC(screen.get()));
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, section);
+    core::Bitmap section(CreateDIBSection(screen.get(), &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dc || !section) return 0;
+    core::SelectionScope holds(dc.get(), section.get());
     auto* p = static_cast<uint32_t*>(bits);
     for (int i = 0; i < picture.width * picture.height; ++i) p[i] = layout::kUnpainted;
 
@@ -165,16 +168,12 @@ LRESULT DrawMenuItem(WPARAM which, LPARAM width)
     draw.itemAction = ODA_DRAWENTIRE;
     draw.itemState = selected ? ODS_SELECTED : 0;
     draw.hwndItem = reinterpret_cast<HWND>(popup);
-    draw.hDC = dc;
+    draw.hDC = dc.get();
     draw.rcItem = {0, 0, picture.width, picture.height};
     draw.itemData = info.dwItemData;
     SendMessageA(g_host, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     GdiFlush();
     for (int i = 0; i < picture.width * picture.height; ++i) picture.pixels[i] = p[i] & 0xFFFFFF;
-    SelectObject(dc, old);
-    DeleteObject(section);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return reinterpret_cast<LRESULT>(&picture);
 }
 
