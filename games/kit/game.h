@@ -209,6 +209,9 @@ protected:
     // cards again in the order they came; false when the waste is empty.
     bool recycle(int waste, int stock);
     void showMessage(const std::string& text) { host_.setMessage(text); }
+    // About how many characters the message area shows with small cards: it
+    // runs from 220 pixels to the window's right edge, some 6 pixels a character.
+    int messageRoom() const { return (extent_.width - 224) / 6; }
 
     // Marks the top card of `pile` as a hint, without changing anything the
     // player could undo; the mark goes at the player's next action.

@@ -177,7 +177,7 @@ void Patience::showHintFor(const SolverMove& move)
             showHintMark(stock);
             showMessage("Hint: deal from the stock");
         } else {
-            showMessage("Hint: turn the waste back over");
+            showMessage("Hint: turn the waste over");
         }
         return;
     }
@@ -192,12 +192,17 @@ void Patience::showHintFor(const SolverMove& move)
     std::string where;
     const int to = move.to;
     if (role(to) == Role::Foundation) where = "a foundation";
-    else if (!empty(to)) where = "the " + CardWords(top(to));
+    else if (!empty(to)) where = "the ";
     else if (role(to) == Role::Tableau) where = "an empty column";
     else if (role(to) == Role::Cell) where = "a free cell";
     else where = "an empty pile";
+    const bool onCard = role(to) != Role::Foundation && !empty(to);
+    std::string text = "Hint: " + CardWords(card) + " to " + where + (onCard ? CardWords(top(to)) : "");
+    // A narrow table names the cards short: "Hint: 7H to the 8S".
+    if (static_cast<int>(text.size()) > messageRoom())
+        text = "Hint: " + CardShort(card) + " to " + where + (onCard ? CardShort(top(to)) : "");
     showHintMark(from);
-    showMessage("Hint: " + CardWords(card) + " to " + where);
+    showMessage(text);
 }
 
 }  // namespace kit

@@ -56,6 +56,14 @@ std::string CardWords(Card c)
     return std::string(kRanks[Rank(c)]) + " of " + kSuits[Suit(c)];
 }
 
+std::string CardShort(Card c)
+{
+    static const char* const kRanks[TS_RANKS] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    static const char kSuits[TS_SUITS + 1] = "CDHS";
+    if (!IsCard(c)) return "?";
+    return std::string(kRanks[Rank(c)]) + kSuits[Suit(c)];
+}
+
 // The search works on copies of the game's piles, which it hands to the game
 // in place of the real ones while it asks the game's rules.
 struct Solver::Search {

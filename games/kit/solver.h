@@ -81,5 +81,7 @@ private:
 
 // "7 of hearts", "ace of clubs".
 std::string CardWords(Card c);
+// "7H", "AC", "10D": for a narrow message area.
+std::string CardShort(Card c);
 
 }  // namespace kit

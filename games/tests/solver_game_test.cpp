@@ -67,9 +67,17 @@ Search LastSearch(const char* modulePath)
     return s;
 }
 
-// "7 of hearts" -> 7H.
+// "7 of hearts" or "7H" -> 7H.
 Card CardFromWords(const std::string& words)
 {
+    static const std::string kShortRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    static const std::string kShortSuits = "CDHS";
+    if (words.size() >= 2 && words.size() <= 3) {
+        const size_t suit = kShortSuits.find(words.back());
+        for (int r = 0; r < 13; ++r)
+            if (suit != std::string::npos && words.substr(0, words.size() - 1) == kShortRanks[r])
+                return kit::MakeCard(static_cast<int>(suit), r);
+    }
     static const std::vector<std::string> kRanks = {"ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king"};
     static const std::vector<std::string> kSuits = {"clubs", "diamonds", "hearts", "spades"};
     const size_t of = words.find(" of ");
@@ -102,7 +110,7 @@ bool PlayHint(Session& g, const Piles& piles)
         g->Click(piles.stock, g.count(piles.stock) - 1);
         return true;
     }
-    if (m == "Hint: turn the waste back over") {
+    if (m == "Hint: turn the waste over") {
         g->Click(piles.stock, -1);
         return true;
     }
@@ -187,11 +195,11 @@ TEST(Hint, NamesTheCardAndWhereItGoesWithoutChangingTheTable)
         {7, "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS"}, {8, "2H 4H"}, {9, "3H"}};
     const std::vector<Case> cases = {
         {kFreeCell, hopeless, "Hint: no move leads to a win", -1},
-        {kFreeCell, blocked, "Hint: jack of spades to an empty column", 8},
+        {kFreeCell, blocked, "Hint: JS to an empty column", 8},  // too long in full
         {kFreeCell, last, "Hint: king of spades to a foundation", 2},
-        {kKlondike, klondike, "Hint: 7 of hearts to the 8 of spades", 6},
+        {kKlondike, klondike, "Hint: 7H to the 8S", 6},  // a narrow message area
         {kKlondike, stockOnly, "Hint: deal from the stock", 0},
-        {kYukon, yukon, "Hint: queen of hearts to the king of clubs", 0},
+        {kYukon, yukon, "Hint: QH to the KC", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
