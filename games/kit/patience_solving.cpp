@@ -14,12 +14,12 @@ namespace kit {
 namespace {
 
 // A hint from an open position: the whole game searched, about 100 ms at most.
-constexpr SolverBudget kHintBudget{.positions = 20000, .tableBits = 16, .depth = 400};
+constexpr SolverBudget kHintBudget{.positions = 10000, .tableBits = 15, .depth = 400};
 // A hint that only looks a few moves ahead (hidden cards, or no win found).
 constexpr SolverBudget kNearBudget{.positions = 5000, .tableBits = 10, .depth = 4};
 // A deal tried for "Winnable deals only", and how many deals are tried.
-constexpr SolverBudget kDealBudget{.positions = 60000, .tableBits = 18, .depth = 600};
-constexpr int kDealTries = 12;
+constexpr SolverBudget kDealBudget{.positions = 12000, .tableBits = 16, .depth = 600};
+constexpr int kDealTries = 40;
 
 constexpr uint8_t kWinnableMark = 'W';
 

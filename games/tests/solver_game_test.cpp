@@ -262,7 +262,7 @@ TEST(Hint, ABoundedSearchGivesUpOnAPositionWithoutEnd)
 
 TEST(Hint, FollowingTheHintsWinsMostFreeCellDeals)
 {
-    constexpr int kDeals = 10;
+    constexpr int kDeals = 20;
     int won = 0;
     for (uint32_t seed = 1; seed <= kDeals; ++seed) {
         Session g{FREECELL_MODULE};
