@@ -37,6 +37,7 @@ PatienceRules BakersDozenRules()
     r.emptyTableau = Empty::Nothing;
     r.safety = Build::DownAnySuit;
     r.lossWhenStuck = true;
+    r.winnableDeals = true;
     return r;
 }
 

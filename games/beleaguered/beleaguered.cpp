@@ -10,7 +10,7 @@ constexpr int kLongestRow = 6 + 11;
 
 class BeleagueredCastle : public castle::Castle {
 public:
-    BeleagueredCastle() : Castle("Beleaguered Castle", kLongestRow, true) {}
+    BeleagueredCastle() : Castle("Beleaguered Castle", kLongestRow, true, true) {}
 };
 
 }  // namespace

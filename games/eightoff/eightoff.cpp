@@ -37,6 +37,7 @@ PatienceRules EightOffRules()
     r.doubleClickToCell = true;
     r.lossWhenStuck = true;
     r.safety = Build::DownSameSuit;
+    r.winnableDeals = true;
     return r;
 }
 

@@ -28,6 +28,7 @@ PatienceRules FreeCellRules()
     r.runsNeedSpace = true;
     r.doubleClickToCell = true;
     r.lossWhenStuck = true;
+    r.winnableDeals = true;
     return r;
 }
 

@@ -36,9 +36,10 @@ constexpr Extent TableFor(int longestRow)
     return {RightAnchor(longestRow) + WingWidth(longestRow) + kMargin, kMargin + kRowsPerSide * kRowPitch - 10 + kMargin};
 }
 
-inline PatienceRules CastleRules()
+inline PatienceRules CastleRules(bool winnableDeals)
 {
     PatienceRules r;
+    r.winnableDeals = winnableDeals;
     r.tableau = r.runs = Build::DownAnySuit;
     r.emptyTableau = Empty::AnyCard;
     r.runsNeedSpace = true;
@@ -50,9 +51,10 @@ inline PatienceRules CastleRules()
 class Castle : public Patience {
 protected:
     // `longestRow`: the most cards a row can ever hold; `acesHome`: the aces
-    // start on the foundations and the other 48 cards are dealt.
-    Castle(const char* name, int longestRow, bool acesHome)
-        : Patience(name, TableFor(longestRow), CastleRules()), acesHome_(acesHome)
+    // start on the foundations and the other 48 cards are dealt;
+    // `winnableDeals`: the game offers "Winnable deals only".
+    Castle(const char* name, int longestRow, bool acesHome, bool winnableDeals = false)
+        : Patience(name, TableFor(longestRow), CastleRules(winnableDeals)), acesHome_(acesHome)
     {
         for (int i = 0; i < kRows; ++i) {
             const bool left = i < kRowsPerSide;

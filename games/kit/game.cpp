@@ -22,6 +22,7 @@ constexpr int kAutoPlayLimit = 1000;  // more moves than any game has cards
 int Game::addPile(Role role, int x, int y, int fan, int base, int capacity, bool framed)
 {
     piles_.push_back(Pile{role, x, y, fan, base, capacity, framed});
+    byRole_[static_cast<size_t>(role)].push_back(static_cast<int>(piles_.size()) - 1);
     return static_cast<int>(piles_.size()) - 1;
 }
 
@@ -72,12 +73,16 @@ int32_t Game::newGame()
     }
     if (state_) std::memset(state_, 0, stateSize_);
     resetState();
-    deal();
+    notice_.clear();
+    hintCard_ = kNoCard;
+    clickArmedUndo_ = false;
+    dealTable();
     playing_ = true;
     resetTransients();
     if (state_) undoState_.assign(state_, state_ + stateSize_);
     host_.setScore(scoreText());
-    host_.setMessage(messageText());
+    host_.setMessage(notice_.empty() ? messageText() : notice_);
+    notice_.clear();
     return 1;
 }
 
@@ -93,6 +98,8 @@ void Game::loadGame(CardStack** stacks, int count, TSMemory data)
     playing_ = false;
     stacks_.clear();
     resetTransients();
+    hintCard_ = kNoCard;
+    clickArmedUndo_ = false;
     if (!stacks || count <= 0 || count > pileCount()) return;
     for (int i = 0; i < count; ++i) {
         const CardStack* s = stacks[i];
@@ -130,6 +137,7 @@ void Game::loadGame(CardStack** stacks, int count, TSMemory data)
         }
         undoState_.assign(state_, state_ + stateSize_);
     }
+    if (restored) kitDataLoaded(std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(sizeof h + stateSize_), bytes.end()));
     playing_ = true;
     loaded();
 }
@@ -144,6 +152,8 @@ TSMemory Game::gameData() const
     h.stateSize = static_cast<uint32_t>(stateSize_);
     std::memcpy(bytes.data(), &h, sizeof h);
     if (stateSize_) std::memcpy(bytes.data() + sizeof h, state_, stateSize_);
+    const std::vector<uint8_t> extra = kitData();
+    bytes.insert(bytes.end(), extra.begin(), extra.end());
     return MakeDataBlock(bytes.data(), bytes.size());
 }
 
@@ -176,7 +186,8 @@ void Game::undo()
 void Game::optionSelected(int option)
 {
     changed_ = false;
-    optionChosen(option);
+    if (option >= kitOptions_) kitOptionChosen(option - kitOptions_);
+    else optionChosen(option);
     if (playing_ && changed_) afterAction();
 }
 
@@ -192,6 +203,7 @@ void Game::autoPlay()
 int16_t Game::mouseHit(CardStack* s, int card)
 {
     dragFrom_ = dragIndex_ = -1;
+    clickArmedUndo_ = true;
     const int p = indexOf(s);
     if (!playing_ || p < 0) return TS_HIT_NOTHING;
     changed_ = false;
@@ -206,6 +218,7 @@ int16_t Game::mouseHit(CardStack* s, int card)
 
 void Game::doubleClick(CardStack* s, int card)
 {
+    clickArmedUndo_ = true;
     const int p = indexOf(s);
     if (!playing_ || p < 0) return;
     changed_ = false;
@@ -229,7 +242,7 @@ void Game::stackChanged(CardStack* target)
     if (!playing_ || to < 0 || dragFrom_ < 0) return;
     const int from = dragFrom_;
     dragFrom_ = -1;
-    changed_ = true;
+    tableChanged();
     dropped(from, to, dropCount_);
     afterAction();
 }
@@ -242,6 +255,7 @@ int16_t Game::score() const
 
 void Game::afterAction()
 {
+    clearHintMark();
     settle();
     host_.setScore(scoreText());
     host_.setMessage(messageText());
@@ -282,14 +296,6 @@ int Game::addPyramid(int rows, int x, int y, int pitch, int rowStep, Role role, 
         }
     }
     return first;
-}
-
-std::vector<int> Game::piles(Role r) const
-{
-    std::vector<int> out;
-    for (int i = 0; i < pileCount(); ++i)
-        if (piles_[i].role == r) out.push_back(i);
-    return out;
 }
 
 int Game::firstPile(Role r) const
@@ -337,22 +343,36 @@ std::vector<Card> Game::shuffled(const std::vector<Card>& deck)
 
 void Game::dealCard(int pile, Card card, bool faceDown)
 {
+    if (offTable_) {
+        CardStack* s = stacks_[pile];
+        if (s->count < s->capacity) s->cards[s->count++] = CardEntry{faceDown ? 1u : 0u, 0u, static_cast<int16_t>(card), 0};
+        return;
+    }
     host_.addCard(stacks_[pile], card, faceDown);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::moveTop(int from, int to, bool faceDown, bool slide, bool redraw)
 {
     if (empty(from)) return;
+    if (offTable_) {
+        CardStack* s = stacks_[from];
+        CardStack* t = stacks_[to];
+        if (t->count >= t->capacity) return;
+        CardEntry e = s->cards[--s->count];
+        e.faceDown = faceDown ? 1u : 0u;
+        t->cards[t->count++] = e;
+        return;
+    }
     host_.moveCard(stacks_[from], stacks_[to], faceDown, slide, redraw);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::turnTop(int pile, bool faceDown)
 {
     if (empty(pile)) return;
     host_.turnTop(stacks_[pile], faceDown);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::moveCardAt(int from, int index, int to)
@@ -361,20 +381,20 @@ void Game::moveCardAt(int from, int index, int to)
     const CardEntry card = stacks_[from]->cards[index];
     host_.removeCard(stacks_[from], index);
     host_.addCard(stacks_[to], card.image, card.faceDown != 0, true);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::removeCard(int pile, int index)
 {
     if (index < 0 || index >= count(pile)) return;
     host_.removeCard(stacks_[pile], index);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::clearPile(int pile)
 {
     host_.clearStack(stacks_[pile]);
-    changed_ = true;
+    tableChanged();
 }
 
 bool Game::recycle(int waste, int stock)
@@ -389,7 +409,35 @@ void Game::markTop(int pile, bool marked)
 {
     if (empty(pile)) return;
     host_.markTop(stacks_[pile], marked);
-    changed_ = true;
+    tableChanged();
+}
+
+void Game::showHintMark(int pile)
+{
+    // After a click that changed nothing the host's undo is still armed: a
+    // mark now would take its snapshot, and Undo would lose the last move.
+    if (offTable_ || empty(pile) || clickArmedUndo_) return;
+    host_.markTop(stacks_[pile], true);
+    hintCard_ = top(pile);
+}
+
+void Game::clearHintMark()
+{
+    if (hintCard_ == kNoCard) return;
+    for (int p = 0; p < static_cast<int>(stacks_.size()); ++p)
+        if (!empty(p) && top(p) == hintCard_ && topMarked(p)) host_.markTop(stacks_[p], false);
+    hintCard_ = kNoCard;
+}
+
+bool Game::inCovering(int pile) const
+{
+    for (size_t p = 0; p < coveredBy_.size(); ++p) {
+        if (coveredBy_[p].empty()) continue;
+        if (static_cast<int>(p) == pile) return true;
+        for (int q : coveredBy_[p])
+            if (q == pile) return true;
+    }
+    return false;
 }
 
 }  // namespace kit

@@ -77,7 +77,13 @@ public:
     int32_t newGame();
     void loadGame(CardStack** stacks, int count, TSMemory data);
     TSMemory gameData() const;
-    void setupOptionsMenu() { addOptions(); }
+    void setupOptionsMenu()
+    {
+        host_.forgetOptions();
+        addOptions();
+        kitOptions_ = host_.nextOption();
+        addKitOptions();
+    }
     void optionSelected(int option);
     void autoPlay();
     int16_t mouseHit(CardStack* s, int card);
@@ -133,6 +139,20 @@ protected:
     virtual void addOptions() {}
     virtual void optionChosen(int option) {}
 
+    // --- What the kit's families add ---
+    // Options the kit adds after the game's own: kit option k is the menu's
+    // option kitOption(k); kitOptionChosen gets k.
+    int kitOption(int k) const { return kitOptions_ + k; }
+    virtual void addKitOptions() {}
+    virtual void kitOptionChosen(int option) {}
+    // Lays out a new deal on the empty piles: deal(), or a family's choice of deals.
+    virtual void dealTable() { deal(); }
+    // Bytes saved after the game's state, and read back from a saved game that has them.
+    virtual std::vector<uint8_t> kitData() const { return {}; }
+    virtual void kitDataLoaded(const std::vector<uint8_t>& bytes) {}
+    // A text that the message area shows after the deal instead of messageText().
+    void noticeAfterDeal(const std::string& text) { notice_ = text; }
+
     // --- Helpers for the rules ---
     Host& host() { return host_; }
     int pileCount() const { return static_cast<int>(piles_.size()); }
@@ -146,7 +166,7 @@ protected:
     bool faceUp(int i, int k) const { return FaceUpAt(stacks_[i], k); }
     bool topFaceUp(int i) const { return count(i) > 0 && faceUp(i, count(i) - 1); }
     bool topMarked(int i) const { return count(i) > 0 && stacks_[i]->cards[count(i) - 1].mark != 0; }
-    std::vector<int> piles(Role r) const;
+    const std::vector<int>& piles(Role r) const { return byRole_[static_cast<size_t>(r)]; }
     int firstPile(Role r) const;
     int cardsIn(Role r) const;
     int indexOf(const CardStack* s) const;
@@ -189,16 +209,42 @@ protected:
     // cards again in the order they came; false when the waste is empty.
     bool recycle(int waste, int stock);
     void showMessage(const std::string& text) { host_.setMessage(text); }
+    // About how many characters the message area shows with small cards: it
+    // runs from 220 pixels to the window's right edge, some 6 pixels a character.
+    int messageRoom() const { return (extent_.width - 224) / 6; }
+
+    // Marks the top card of `pile` as a hint, without changing anything the
+    // player could undo; the mark goes at the player's next action.
+    void showHintMark(int pile);
+    void clearHintMark();
+
+    // Off the table: the piles are the game's own copies (a deal being tried,
+    // a position searched). dealCard and moveTop change them directly; nothing
+    // reaches the host.
+    std::vector<CardStack*> exchangeStacks(std::vector<CardStack*> stacks)
+    {
+        stacks_.swap(stacks);
+        return stacks;
+    }
+    void setOffTable(bool off) { offTable_ = off; }
+    // Does the pile cover another or lie under one (coverWith)?
+    bool inCovering(int pile) const;
 
 private:
     void afterAction();
     void resetTransients();
+    void tableChanged()
+    {
+        changed_ = true;
+        clickArmedUndo_ = false;  // the host took its snapshot at the first change
+    }
     CardStack* createStack(const Pile& pile);
 
     const char* name_;
     Extent extent_;
     Host host_;
     std::vector<Pile> piles_;
+    std::vector<int> byRole_[7];  // the piles of each role, in order
     std::vector<std::vector<int>> coveredBy_;  // per pile, the piles lying on it
     std::vector<CardStack*> stacks_;
     uint8_t* state_ = nullptr;
@@ -211,6 +257,11 @@ private:
     int dragFrom_ = -1;
     int dragIndex_ = -1;
     int dropCount_ = 0;
+    bool offTable_ = false;
+    int kitOptions_ = 0;
+    Card hintCard_ = kNoCard;
+    bool clickArmedUndo_ = false;  // a click armed the host's undo and nothing has changed since
+    std::string notice_;
 };
 
 // "1 card", "5 cards": a count and its noun, for messages.

@@ -41,6 +41,7 @@ bool Host::shuffle(std::vector<uint8_t>& bytes)
 
 void Host::addOption(int number, const char* text)
 {
+    if (number >= nextOption_) nextOption_ = number + 1;
     send(HM_ADDOPTION, static_cast<uintptr_t>(static_cast<uint16_t>(number)), reinterpret_cast<intptr_t>(text));
 }
 

@@ -33,6 +33,9 @@ public:
     void gameWon() { send(HM_GAMEWON, 0, 0); }
     void gameLost() { send(HM_GAMELOST, 0, 0); }
     void addOption(int number, const char* text);
+    // The host numbers option items from 0 up: the next free number.
+    int nextOption() const { return nextOption_; }
+    void forgetOptions() { nextOption_ = 0; }
     void checkOption(int number, bool checked);
     bool autoPlayOn() { return send(HM_GETAUTOPLAY, 0, 0) != 0; }
 
@@ -44,6 +47,7 @@ private:
     void sendText(uint32_t message, const std::string& text);
 
     TSWindow window_ = nullptr;
+    int nextOption_ = 0;
 };
 
 }  // namespace kit

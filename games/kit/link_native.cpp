@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "patience.h"
 #include "tessel_native.h"
 
 namespace kit {
@@ -28,3 +29,26 @@ std::vector<uint8_t> ReadDataBlock(TSMemory block)
 }
 
 }  // namespace kit
+
+// For the native tests and the benchmark, which find it in the loaded module:
+// what the last search of a patience game did (positions, budget, verdict
+// 0 won / 1 lost / 2 unknown, deals tried) and the winning line it knows, three
+// numbers a move (from, index, to; from -1 for the stock). Returns the moves
+// in the line, or -1 when the game is not of the patience family.
+extern "C" __attribute__((visibility("default"))) int LumoraKitSearch(long figures[4], int* line, int capacity)
+{
+    const auto* game = dynamic_cast<const kit::Patience*>(&kit::TheGame());
+    if (!game) return -1;
+    const kit::Patience::SearchReport& r = game->lastSearch();
+    figures[0] = r.positions;
+    figures[1] = r.budget;
+    figures[2] = static_cast<long>(r.verdict);
+    figures[3] = r.dealsTried;
+    const std::vector<kit::SolverMove>& moves = game->knownLine();
+    for (int i = 0; i < static_cast<int>(moves.size()) && (i + 1) * 3 <= capacity; ++i) {
+        line[i * 3] = moves[i].from;
+        line[i * 3 + 1] = moves[i].index;
+        line[i * 3 + 2] = moves[i].to;
+    }
+    return static_cast<int>(moves.size());
+}

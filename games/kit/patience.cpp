@@ -36,10 +36,7 @@ void Patience::setLift(int pile, Lift lift)
     lifts_.emplace_back(pile, lift);
 }
 
-namespace {
-
-// The cards a press on card `index` picks up: how many, or 0 for none.
-int Lifted(Lift lift, const CardStack* s, int index, const Sequence& runs)
+int LiftedCards(Lift lift, const CardStack* s, int index, const Sequence& runs)
 {
     const int n = CountOf(s);
     if (index < 0 || index >= n || !FaceUpAt(s, index)) return 0;
@@ -52,8 +49,6 @@ int Lifted(Lift lift, const CardStack* s, int index, const Sequence& runs)
     }
     return 0;
 }
-
-}  // namespace
 
 int16_t Patience::pressed(int p, int index)
 {
@@ -68,7 +63,7 @@ int16_t Patience::pressed(int p, int index)
         return TS_HIT_NOTHING;
     }
     const Lift lift = liftOf(p);
-    if (Lifted(lift, stack(p), index, rules_.runs) == 0) return TS_HIT_NOTHING;
+    if (LiftedCards(lift, stack(p), index, rules_.runs) == 0) return TS_HIT_NOTHING;
     return (lift == Lift::Top || lift == Lift::AnyCard) ? TS_HIT_DRAG_CARD : TS_HIT_DRAG_RUN;
 }
 
@@ -89,7 +84,7 @@ bool Patience::anyMoveLeft() const
         if (role(p) == Role::Tableau && rules_.turnExposed && !faceUp(p, n - 1)) return true;
         const Lift lift = liftOf(p);
         for (int i = n - 1; i >= 0; --i) {
-            const int taken = Lifted(lift, stack(p), i, rules_.runs);
+            const int taken = LiftedCards(lift, stack(p), i, rules_.runs);
             if (taken == 0) continue;
             storage.assign((TS_STACK_BYTES(taken) + 7) / 8, 0);
             CardStack* moving = reinterpret_cast<CardStack*>(storage.data());
@@ -117,8 +112,8 @@ bool Patience::accepts(int from, const CardStack* moving, int to) const
     case Role::Cell:
         return moving->count == 1 && empty(to);
     case Role::Tableau:
-        if (rules_.runsNeedSpace && moving->count > longestRun(from, to)) return false;
-        return FitsOn(rules_.tableau, rules_.emptyTableau, top(to), first);
+        if (!FitsOn(rules_.tableau, rules_.emptyTableau, top(to), first)) return false;
+        return !rules_.runsNeedSpace || moving->count == 1 || moving->count <= longestRun(from, to);
     default:
         return false;
     }
@@ -213,11 +208,14 @@ int Patience::homeCount(int suit) const
 {
     // Each deck has one foundation per suit; the suit is as far home as its
     // least built foundation (0 while some foundation of it is not started).
-    std::vector<int> counts;
-    for (int f : piles(Role::Foundation))
-        if (count(f) > 0 && Suit(cardAt(f, 0)) == suit) counts.push_back(count(f));
-    if (static_cast<int>(counts.size()) < rules_.decks) return 0;
-    return *std::min_element(counts.begin(), counts.end());
+    int started = 0, least = TS_CARDS;
+    for (int f : piles(Role::Foundation)) {
+        if (count(f) > 0 && Suit(cardAt(f, 0)) == suit) {
+            ++started;
+            least = std::min(least, count(f));
+        }
+    }
+    return started < rules_.decks ? 0 : least;
 }
 
 int Patience::longestRun(int from, int to) const

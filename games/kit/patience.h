@@ -11,6 +11,7 @@
 
 #include "game.h"
 #include "rules.h"
+#include "solver.h"
 
 namespace kit {
 
@@ -22,6 +23,9 @@ enum class Lift {
     FaceUpWithAbove,  // any face-up card with every card above it, in order or not (Yukon)
     AnyCard,          // any face-up card alone, from anywhere in the pile (Flower Garden's bouquet)
 };
+
+// How many cards a press on card `index` of the stack picks up under `lift` (0: none).
+int LiftedCards(Lift lift, const CardStack* s, int index, const Sequence& runs);
 
 struct PatienceRules {
     Sequence tableau = Build::DownAlternate;  // what may be placed on a tableau card
@@ -39,10 +43,29 @@ struct PatienceRules {
     bool lossWhenStuck = false;             // lost when no legal move is left, the stock's included
     bool doubleClickToCell = false;         // a column's top card that cannot go home goes to a free cell
     int decks = 1;
+    bool hints = true;                      // "Hint" in the Options menu
+    bool winnableDeals = false;             // "Winnable deals only" in the Options menu
 };
 
 class Patience : public Game {
+public:
+    // The kit's options, after the game's own: a command and a setting.
+    enum KitOption { kHint, kWinnableOnly };
+
+    // What the last search did (for the tests and the benchmark).
+    struct SearchReport {
+        long positions = 0;  // positions it expanded
+        long budget = 0;     // positions it was allowed
+        Verdict verdict = Verdict::Unknown;
+        int dealsTried = 0;  // "Winnable deals only": deals shuffled for the last deal
+    };
+    const SearchReport& lastSearch() const { return lastSearch_; }
+    // The winning line the last search found, as long as play follows it.
+    const std::vector<SolverMove>& knownLine() const { return knownLine_; }
+
 protected:
+    friend class Solver;
+
     Patience(const char* name, Extent extent, PatienceRules rules) : Game(name, extent), rules_(rules) {}
 
     // Hooks for the game.
@@ -59,6 +82,8 @@ protected:
     // Can a click on the stock still change something? (Default: a stock
     // holds a card; Klondike also turns its waste over.)
     virtual bool stockCanDeal() const;
+    // How the stock deals, when the solver may play it (Klondike); by default it may not.
+    virtual StockPlay stockPlay() const { return {}; }
     // Is any move left: a card or run that some pile accepts, a card to turn,
     // the stock? Moves that only shift cards between like places (a whole
     // pile into an empty one of its kind, a foundation's card to another
@@ -91,8 +116,24 @@ protected:
     void turnIfExposed(int pile);
     const PatienceRules& rules() const { return rules_; }
 
+    void addKitOptions() override;
+    void kitOptionChosen(int option) override;
+    void dealTable() override;
+    std::vector<uint8_t> kitData() const override;
+    void kitDataLoaded(const std::vector<uint8_t>& bytes) override;
+
 private:
+    Solution solveHere(const SolverBudget& budget, Goal goal = Goal::Win);
+    void showHint();
+    void showHintFor(const SolverMove& move);
+    bool allFaceUp() const;
+
     PatienceRules rules_;
+    bool winnableOnly_ = false;   // the player's setting, taken up by the next deal
+    // The last winning line found, to answer hints along it at once.
+    std::vector<SolverMove> knownLine_;
+    std::vector<uint64_t> knownKeys_;
+    SearchReport lastSearch_;
     std::vector<std::pair<int, FoundationRule>> foundationRules_;  // pile, its own rule
     std::vector<std::pair<int, Lift>> lifts_;                      // pile, its own lift
 };

@@ -31,6 +31,7 @@ PatienceRules KlondikeRules()
     r.tableau = r.runs = Build::DownAlternate;
     r.emptyTableau = Empty::KingOnly;
     r.foundationReturns = true;
+    r.winnableDeals = true;
     return r;
 }
 
@@ -69,6 +70,8 @@ private:
             for (int c = row; c < 7; ++c) dealCard(columns[c], cards[next++], c != row ? Face::Down : Face::Up);
         while (next < cards.size()) dealCard(stock_, cards[next++], Face::Down);
     }
+
+    StockPlay stockPlay() const override { return {stock_, waste_, turned_, s_.draw}; }
 
     void stockClicked() override
     {

@@ -102,7 +102,7 @@ TEST_F(CanfieldGame, TheStockDealsThreeOrOneAndTurnsOverAsOftenAsWanted)
         EXPECT_EQ(g.pile(kStock), stock) << "pass " << pass;
     }
 
-    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"Draw One", "Draw Three"}));
+    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"Draw One", "Draw Three", "Hint"}));
     EXPECT_TRUE(g->OptionChecked(1));
     ASSERT_TRUE(g->SelectOption(0));
     EXPECT_EQ(g->MessageText(), "Draw One next deal");

@@ -116,7 +116,7 @@ TEST_F(KlondikeGame, TurningTheWasteOverCostsByDrawMode)
 
 TEST_F(KlondikeGame, DrawOptionsApplyFromTheNextDeal)
 {
-    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"Draw One", "Draw Three"}));
+    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"Draw One", "Draw Three", "Hint", "Winnable deals only"}));
     ASSERT_TRUE(g.start(8));
     EXPECT_TRUE(g->OptionChecked(kDrawOne));
     ASSERT_TRUE(g->SelectOption(kDrawThree));

@@ -52,7 +52,7 @@ struct Variant {
 
 TEST_F(SpiderGame, EachVariantDealsItsSuitsFromTheNextDeal)
 {
-    EXPECT_EQ(g->OptionTexts(), (std::vector<std::string>{"One Suit", "Two Suits", "Four Suits"}));
+    EXPECT_EQ(g->OptionTexts(), (std::vector<std::string>{"One Suit", "Two Suits", "Four Suits", "Hint"}));
     const Variant variants[] = {
         {kOneSuit, {TS_SUIT_SPADES}},
         {kTwoSuits, {TS_SUIT_SPADES, TS_SUIT_HEARTS}},

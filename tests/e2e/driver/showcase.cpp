@@ -123,3 +123,28 @@ MEASUREMENT(showcase_game_table)
     program.PostCommand(IDM_EXIT);
     program.WaitForExit();
 }
+
+// A game's table after the player asked for a hint: the card to move marked
+// and the message area saying where it goes. LUMORA_SHOWCASE_OPTION is the
+// number of the game's "Hint" item in its Options menu (0 when absent):
+//   LUMORA_SHOWCASE_GAME=FREECELL LUMORA_E2E_IMAGES='Z:\tmp\shots'
+//       tests/e2e/run-scenario build/win64/bin showcase_hint
+MEASUREMENT(showcase_hint)
+{
+    const char* stem = std::getenv("LUMORA_SHOWCASE_GAME");
+    REQUIRE(stem != nullptr);
+    const char* option = std::getenv("LUMORA_SHOWCASE_OPTION");
+    const std::string file = std::string(stem) + ".dll";
+    REQUIRE(e2e::InstallFile(("games\\" + file).c_str(), file.c_str()));
+    e2e::Program program;
+    HWND main = program.WaitForMainWindow();
+    REQUIRE(main != nullptr);
+    program.SendCommand(IDM_SMALLCARDS);
+    program.SendCommand(IDM_GAMELIST_FIRST);
+    program.Settle();
+    program.SendCommand(IDM_OPTION_FIRST + (option ? std::atoi(option) : 0));
+    program.Settle();
+    e2e::KeepImage(CaptureAround(main, 0), std::string(stem) + "-hint");
+    program.PostCommand(IDM_EXIT);
+    program.WaitForExit();
+}
