@@ -10,6 +10,7 @@
 
 #include "core/host_core.h"
 #include "core/host_seam.h"
+#include "drawing_reads.h"
 
 namespace headless {
 
@@ -66,6 +67,10 @@ class RecordingSeam : public core::HostSeam {
 public:
     std::vector<SeamEvent> events;
     core::PaintFlags* paint = nullptr;  // cleared by every repaint when set
+    // When set, every repaint reads the table, and every stack drawn on the
+    // window or into the drag image is read, as the program's drawing does.
+    const core::HostCore* drawn = nullptr;
+    uint32_t drawnSum = 0;  // what those reads saw, so they are not optimised away
     bool dragImagesAvailable = true;
     uint32_t tick = 1000;
     uint32_t tickStep = 1;  // every TickCount call advances the clock
@@ -96,6 +101,7 @@ public:
             e.flag = paint->tableDirty;
             *paint = core::PaintFlags{};
         }
+        if (drawn) drawnSum += ReadTableAsDrawn(*drawn);
         Add(e);
     }
     bool MakeDragImage(const CardStack& drag, const table::TableView&, int32_t width, int32_t height) override
@@ -103,6 +109,7 @@ public:
         SeamEvent e = Ev(SeamCall::MakeDragImage);
         e.rect = {0, 0, width, height};
         e.number = drag.count;
+        if (drawn) drawnSum += ReadAsDrawn(drag, *drawn);
         Add(e);
         return dragImagesAvailable;
     }
@@ -113,6 +120,7 @@ public:
         SeamEvent e = Ev(SeamCall::DrawStackOnWindow);
         e.point = {stack.x, stack.y};
         e.number = stack.count;
+        if (drawn) drawnSum += ReadAsDrawn(stack, *drawn);
         Add(e);
     }
     void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft) override
