@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "headless_host.h"
@@ -38,7 +39,10 @@ struct Module {
     TSWindow window = nullptr;
     int rows = 0;
     int depth = 0;
-    bool touched = false;             // the module changed the table in this step
+    int measuring = 0;                  // module actions under way, one inside another
+    std::vector<uint32_t> appeared;     // cards the module's actions put on the table in this step
+    std::vector<uint32_t> disappeared;  // and those they took away
+    bool brokeDrag = false;  // it wrote a count or a capacity while cards were in the air
     CardStack* argument = nullptr;    // the stack the current call was given
     CardStack* offered = nullptr;     // the drag stack of the current TSOkToDropCards
     CardStack** loadArray = nullptr;  // during TSLoadGame
@@ -51,6 +55,8 @@ struct Module {
 };
 
 Module g;
+
+std::vector<uint32_t> HeldCards(const core::HostCore& core);
 
 [[noreturn]] void Broken(const char* what)
 {
@@ -129,12 +135,16 @@ CardStack* WritableStack()
     return s && (s == g.offered || IsLive(s)) ? s : nullptr;
 }
 
+bool CardsInTheAir() { return Core().drag.dragging || Core().drag.dropping; }
+
 void Write()
 {
     CardStack* s = WritableStack();
     const uint8_t field = In().Pick(kFields);
     if (!s) return;
-    g.touched = true;
+    // Cards in the air need the slots they left: a module that writes a
+    // count or capacity meanwhile may leave them no room to come back.
+    if ((field == kCount || field == kCapacity) && CardsInTheAir()) g.brokeDrag = true;
     switch (field) {
     case kCount: s->count = In().I16(); return;
     case kCapacity: s->capacity = In().I16(); return;
@@ -179,7 +189,6 @@ void Message()
         spec.capacity = raw ? In().I16() : In().Pick(60);
         spec.reserved = In().I16();
         Keep(reinterpret_cast<CardStack*>(SendRecord(message, 0, &spec)));
-        g.touched = true;
         return;
     }
     case HM_ADDCARD: {
@@ -189,7 +198,6 @@ void Message()
         p.mark = In().Pick(4) == 0 ? In().U32() : 0;
         p.image = In().Pick(4) == 0 ? In().U32() : In().Pick(52);
         p.redrawNow = In().Pick(2);
-        g.touched = true;
         SendRecord(message, 0, In().Pick(16) ? &p : nullptr);
         return;
     }
@@ -200,7 +208,6 @@ void Message()
         m.faceDown = In().Pick(2);
         m.slide = In().Pick(4) == 0 ? In().U32() : In().Pick(2);
         m.redrawNow = In().Pick(2);
-        g.touched = true;
         SendRecord(message, 0, In().Pick(16) ? &m : nullptr);
         return;
     }
@@ -221,22 +228,46 @@ void Message()
     case HM_CHECKOPTION: Send(message, 0, In().I32()); return;
     case HM_REMOVECARD: {
         const int16_t index = In().Pick(2) ? In().I16() : In().Pick(8);
-        g.touched = true;
         SendRecord(message, static_cast<uint16_t>(index), ChooseStack());
         return;
     }
     case HM_MARKCARD: {
         const uint32_t mark = In().U32();
-        g.touched = true;
         SendRecord(message, mark, ChooseStack());
         return;
     }
     case HM_CLEARSTACK:
-        g.touched = true;
         SendRecord(message, 0, ChooseStack());
         return;
     default: Send(message, In().U16(), In().I32()); return;  // the rest, and numbers beside the block
     }
+}
+
+// Cards in a but not in b (both sorted).
+std::vector<uint32_t> Minus(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
+{
+    std::vector<uint32_t> out;
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
+    return out;
+}
+
+// Runs one action of the module and writes down which cards it put on the
+// table or took away; actions inside it (from calls it caused) count as
+// part of it.
+template <typename Action>
+void Measured(Action action)
+{
+    if (g.measuring++) {
+        action();
+        --g.measuring;
+        return;
+    }
+    const std::vector<uint32_t> before = HeldCards(Core());
+    action();
+    const std::vector<uint32_t> after = HeldCards(Core());
+    --g.measuring;
+    for (uint32_t c : Minus(after, before)) g.appeared.push_back(c);
+    for (uint32_t c : Minus(before, after)) g.disappeared.push_back(c);
 }
 
 void Actions(int most)
@@ -245,13 +276,12 @@ void Actions(int most)
     if (g.depth > kMaxDepth) return;
     for (int i = 0; i < n && !In().Done(); ++i) {
         switch (In().Pick(kActions)) {
-        case kMessage: Message(); break;
-        case kWrite: Write(); break;
+        case kMessage: Measured(Message); break;
+        case kWrite: Measured(Write); break;
         case kWriteStackArray:
             if (g.loadArray && g.loadCount > 0) {
                 const uint8_t at = In().Byte();
                 g.loadArray[at % g.loadCount] = ChooseStack();
-                g.touched = true;
             }
             break;
         default: break;
@@ -437,7 +467,7 @@ std::vector<uint32_t> HeldCards(const core::HostCore& core)
             cards.push_back(static_cast<uint16_t>(s.cards[i].image) << 1 | (s.cards[i].faceDown ? 1u : 0u));
     };
     for (int i = 0; i < core.table.count(); ++i) add(*core.table[i]);
-    if (core.drag.dragging && core.drag.dragStack) add(*core.drag.dragStack);
+    if ((core.drag.dragging || core.drag.dropping) && core.drag.dragStack) add(*core.drag.dragStack);
     std::sort(cards.begin(), cards.end());
     return cards;
 }
@@ -466,6 +496,24 @@ void CheckHost(const core::HostCore& core)
     g.sink += headless::ReadTableAsDrawn(core);
 }
 
+// The cards held now are those before the step, with what the module's
+// own actions added and took away.
+void CheckConserved(const core::HostCore& core, const std::vector<uint32_t>& before, const char* what)
+{
+    if (g.brokeDrag) return;
+    std::vector<uint32_t> gone = g.disappeared;
+    std::sort(gone.begin(), gone.end());
+    std::vector<uint32_t> all = before;
+    all.insert(all.end(), g.appeared.begin(), g.appeared.end());
+    std::sort(all.begin(), all.end());
+    const std::vector<uint32_t> expected = Minus(all, gone);
+    const std::vector<uint32_t> now = HeldCards(core);
+    if (now == expected) return;
+    if (std::getenv("LUMORA_FUZZ_TRACE"))
+        std::fprintf(stderr, "held %zu cards before, %zu expected, %zu now\n", before.size(), expected.size(), now.size());
+    Broken(what);
+}
+
 table::Point PointFrom(const core::HostCore& core)
 {
     if (In().Pick(2) == kRaw) {
@@ -485,11 +533,13 @@ void RunStep(headless::HeadlessHost& host, uint8_t step)
 {
     core::HostCore& core = host.Core();
     const std::vector<uint32_t> before = HeldCards(core);
-    bool conserved = true;  // the step by itself neither adds nor takes away a card
-    g.touched = false;
+    bool conserved = true;  // the host by itself neither adds nor takes away a card in this step
+    g.appeared.clear();
+    g.disappeared.clear();
+    if (!CardsInTheAir()) g.brokeDrag = false;
     switch (step) {
-    case kModuleMessage: Message(); break;
-    case kModuleWrite: Write(); break;
+    case kModuleMessage: Measured(Message); break;
+    case kModuleWrite: Measured(Write); break;
     case kPress: {
         const table::Point p = PointFrom(core);
         host.Press(p.x, p.y);
@@ -527,7 +577,7 @@ void RunStep(headless::HeadlessHost& host, uint8_t step)
     case kSaveAndLoad: {
         std::vector<uint8_t> bytes = host.Save();
         const uint8_t how = In().Byte();
-        if (!g.touched && HeldCards(core) != before) Broken("saving lost or added a card");
+        CheckConserved(core, before, "saving lost or added a card");
         conserved = false;
         if (bytes.empty()) {
             Require(core.flow.currentModule < 0, "a game in play can be saved");
@@ -554,7 +604,7 @@ void RunStep(headless::HeadlessHost& host, uint8_t step)
     default: break;
     }
     CheckHost(core);
-    if (conserved && !g.touched && HeldCards(core) != before) Broken("a step of the player lost or added a card");
+    if (conserved) CheckConserved(core, before, "a step lost or added a card the module did not");
     host.Seam().Clear();
 }
 
@@ -576,9 +626,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const bool trace = std::getenv("LUMORA_FUZZ_TRACE") != nullptr;
     for (int step = 0; step < kMaxSteps && !in.Done(); ++step) {
         const uint8_t next = in.Pick(kSteps);
-        if (trace)
-            std::fprintf(stderr, "step %d: %d, %d stacks, dragging %d\n", step, next, host.Core().table.count(),
-                         host.Core().drag.dragging);
+        if (trace) {
+            const core::HostCore& c = host.Core();
+            std::fprintf(stderr, "step %d: %d, dragging %d, stacks (count/capacity/slots):", step, next, c.drag.dragging);
+            for (int i = 0; i < c.table.count(); ++i)
+                std::fprintf(stderr, " %d/%d/%d", c.table[i]->count, c.table[i]->capacity, table::SlotCount(*c.table[i]));
+            if (c.drag.dragStack) std::fprintf(stderr, " drag %d from %d", c.drag.dragStack->count, c.table.IndexOf(c.drag.grabbedStack));
+            std::fprintf(stderr, "\n");
+        }
         RunStep(host, next);
     }
     return 0;
