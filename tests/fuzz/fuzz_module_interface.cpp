@@ -15,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 #include <vector>
 
 #include "headless_host.h"
@@ -40,8 +39,8 @@ struct Module {
     int rows = 0;
     int depth = 0;
     int measuring = 0;                  // module actions under way, one inside another
-    std::vector<uint32_t> appeared;     // cards the module's actions put on the table in this step
-    std::vector<uint32_t> disappeared;  // and those they took away
+    uint64_t changedBy = 0;  // what the module's actions in this step did to the held cards (Held::sum)
+    int64_t countedBy = 0;   // and to their number
     bool brokeDrag = false;  // it wrote a count or a capacity while cards were in the air
     CardStack* argument = nullptr;    // the stack the current call was given
     CardStack* offered = nullptr;     // the drag stack of the current TSOkToDropCards
@@ -56,7 +55,15 @@ struct Module {
 
 Module g;
 
-std::vector<uint32_t> HeldCards(const core::HostCore& core);
+// The cards the host holds, on the table and in the air, as a multiset:
+// their number and a sum of a mix of each card's image and face, so two
+// holdings compare equal, whatever the order, and a change is a difference.
+struct Held {
+    int64_t count = 0;
+    uint64_t sum = 0;
+    bool operator==(const Held&) const = default;
+};
+Held HeldCards(const core::HostCore& core);
 
 [[noreturn]] void Broken(const char* what)
 {
@@ -243,14 +250,6 @@ void Message()
     }
 }
 
-// Cards in a but not in b (both sorted).
-std::vector<uint32_t> Minus(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
-{
-    std::vector<uint32_t> out;
-    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
-    return out;
-}
-
 // Runs one action of the module and writes down which cards it put on the
 // table or took away; actions inside it (from calls it caused) count as
 // part of it.
@@ -262,12 +261,12 @@ void Measured(Action action)
         --g.measuring;
         return;
     }
-    const std::vector<uint32_t> before = HeldCards(Core());
+    const Held before = HeldCards(Core());
     action();
-    const std::vector<uint32_t> after = HeldCards(Core());
+    const Held after = HeldCards(Core());
     --g.measuring;
-    for (uint32_t c : Minus(after, before)) g.appeared.push_back(c);
-    for (uint32_t c : Minus(before, after)) g.disappeared.push_back(c);
+    g.countedBy += after.count - before.count;
+    g.changedBy += after.sum - before.sum;
 }
 
 void Actions(int most)
@@ -458,18 +457,25 @@ core::ModuleEntryPoints EntryPoints()
 
 // --- The host's side --------------------------------------------------------
 
-// Every card the host holds, on the table and in the air: image and face.
-std::vector<uint32_t> HeldCards(const core::HostCore& core)
+uint64_t Mix(uint64_t v)
 {
-    std::vector<uint32_t> cards;
-    auto add = [&cards](const CardStack& s) {
-        for (int16_t i = 0; i < table::ReadableCount(s); ++i)
-            cards.push_back(static_cast<uint16_t>(s.cards[i].image) << 1 | (s.cards[i].faceDown ? 1u : 0u));
+    v = (v ^ (v >> 30)) * 0xBF58476D1CE4E5B9u;
+    v = (v ^ (v >> 27)) * 0x94D049BB133111EBu;
+    return v ^ (v >> 31);
+}
+
+Held HeldCards(const core::HostCore& core)
+{
+    Held held;
+    auto add = [&held](const CardStack& s) {
+        const int16_t n = table::ReadableCount(s);
+        held.count += n;
+        for (int16_t i = 0; i < n; ++i)
+            held.sum += Mix(static_cast<uint16_t>(s.cards[i].image) << 1 | (s.cards[i].faceDown ? 1u : 0u));
     };
     for (int i = 0; i < core.table.count(); ++i) add(*core.table[i]);
     if ((core.drag.dragging || core.drag.dropping) && core.drag.dragStack) add(*core.drag.dragStack);
-    std::sort(cards.begin(), cards.end());
-    return cards;
+    return held;
 }
 
 void CheckHost(const core::HostCore& core)
@@ -498,19 +504,15 @@ void CheckHost(const core::HostCore& core)
 
 // The cards held now are those before the step, with what the module's
 // own actions added and took away.
-void CheckConserved(const core::HostCore& core, const std::vector<uint32_t>& before, const char* what)
+void CheckConserved(const core::HostCore& core, const Held& before, const char* what)
 {
     if (g.brokeDrag) return;
-    std::vector<uint32_t> gone = g.disappeared;
-    std::sort(gone.begin(), gone.end());
-    std::vector<uint32_t> all = before;
-    all.insert(all.end(), g.appeared.begin(), g.appeared.end());
-    std::sort(all.begin(), all.end());
-    const std::vector<uint32_t> expected = Minus(all, gone);
-    const std::vector<uint32_t> now = HeldCards(core);
+    const Held expected{before.count + g.countedBy, before.sum + g.changedBy};
+    const Held now = HeldCards(core);
     if (now == expected) return;
     if (std::getenv("LUMORA_FUZZ_TRACE"))
-        std::fprintf(stderr, "held %zu cards before, %zu expected, %zu now\n", before.size(), expected.size(), now.size());
+        std::fprintf(stderr, "held %lld cards before, %lld expected, %lld now\n", static_cast<long long>(before.count),
+                     static_cast<long long>(expected.count), static_cast<long long>(now.count));
     Broken(what);
 }
 
@@ -532,10 +534,10 @@ table::Point PointFrom(const core::HostCore& core)
 void RunStep(headless::HeadlessHost& host, uint8_t step)
 {
     core::HostCore& core = host.Core();
-    const std::vector<uint32_t> before = HeldCards(core);
+    const Held before = HeldCards(core);
     bool conserved = true;  // the host by itself neither adds nor takes away a card in this step
-    g.appeared.clear();
-    g.disappeared.clear();
+    g.changedBy = 0;
+    g.countedBy = 0;
     if (!CardsInTheAir()) g.brokeDrag = false;
     switch (step) {
     case kModuleMessage: Measured(Message); break;
