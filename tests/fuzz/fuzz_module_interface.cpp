@@ -38,10 +38,10 @@ struct Module {
     TSWindow window = nullptr;
     int rows = 0;
     int depth = 0;
-    int measuring = 0;                  // module actions under way, one inside another
-    uint64_t changedBy = 0;  // what the module's actions in this step did to the held cards (Held::sum)
-    int64_t countedBy = 0;   // and to their number
-    bool brokeDrag = false;  // it wrote a count or a capacity while cards were in the air
+    int measuring = 0;                // module actions under way, one inside another
+    uint64_t changedBy = 0;           // what the module's actions in this step did to the held cards (Held::sum)
+    int64_t countedBy = 0;            // and to their number
+    bool brokeDrag = false;           // it wrote a count or a capacity while cards were in the air
     CardStack* argument = nullptr;    // the stack the current call was given
     CardStack* offered = nullptr;     // the drag stack of the current TSOkToDropCards
     CardStack** loadArray = nullptr;  // during TSLoadGame
@@ -243,9 +243,7 @@ void Message()
         SendRecord(message, mark, ChooseStack());
         return;
     }
-    case HM_CLEARSTACK:
-        SendRecord(message, 0, ChooseStack());
-        return;
+    case HM_CLEARSTACK: SendRecord(message, 0, ChooseStack()); return;
     default: Send(message, In().U16(), In().I32()); return;  // the rest, and numbers beside the block
     }
 }
@@ -572,10 +570,22 @@ void RunStep(headless::HeadlessHost& host, uint8_t step)
         host.RightRelease(p.x, p.y);
         break;
     }
-    case kUndo: host.Undo(); conserved = false; break;
-    case kReplay: host.Replay(); conserved = false; break;
-    case kNewGame: host.NewGame(); conserved = false; break;
-    case kChooseGame: host.ChooseGame(In().Pick(3)); conserved = false; break;
+    case kUndo:
+        host.Undo();
+        conserved = false;
+        break;
+    case kReplay:
+        host.Replay();
+        conserved = false;
+        break;
+    case kNewGame:
+        host.NewGame();
+        conserved = false;
+        break;
+    case kChooseGame:
+        host.ChooseGame(In().Pick(3));
+        conserved = false;
+        break;
     case kSaveAndLoad: {
         std::vector<uint8_t> bytes = host.Save();
         const uint8_t how = In().Byte();
@@ -630,10 +640,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const uint8_t next = in.Pick(kSteps);
         if (trace) {
             const core::HostCore& c = host.Core();
-            std::fprintf(stderr, "step %d: %d, dragging %d, stacks (count/capacity/slots):", step, next, c.drag.dragging);
+            std::fprintf(stderr, "step %d: %d, dragging %d, stacks (count/capacity/slots):", step, next,
+                         c.drag.dragging);
             for (int i = 0; i < c.table.count(); ++i)
-                std::fprintf(stderr, " %d/%d/%d", c.table[i]->count, c.table[i]->capacity, table::SlotCount(*c.table[i]));
-            if (c.drag.dragStack) std::fprintf(stderr, " drag %d from %d", c.drag.dragStack->count, c.table.IndexOf(c.drag.grabbedStack));
+                std::fprintf(stderr, " %d/%d/%d", c.table[i]->count, c.table[i]->capacity,
+                             table::SlotCount(*c.table[i]));
+            if (c.drag.dragStack)
+                std::fprintf(stderr, " drag %d from %d", c.drag.dragStack->count, c.table.IndexOf(c.drag.grabbedStack));
             std::fprintf(stderr, "\n");
         }
         RunStep(host, next);
