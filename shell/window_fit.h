@@ -38,7 +38,8 @@ WindowFit WindowRectForTable(const table::Rect& workArea, const table::Rect& adj
 // not right after the card-size switch warned about the display.
 bool WarnTableTooLarge(const WindowFit& fit, table::CardSize size, bool displayWarned);
 
-// The client pixel of table point (0, 0): centred below the strip, never negative.
+// The client pixel of table point (0, 0): centred below the strip, never
+// negative, and within the client area whatever size a module gave its table.
 table::Point PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight, const Extent& table);
 
 // Top-left corner that centres a window on the desktop, keeping its size.

@@ -149,9 +149,12 @@ const core::ModuleEntry& HeadlessHost::Module(int row) const { return core_.modu
 
 void HeadlessHost::LayOut(int32_t smallWidth, int32_t smallHeight)
 {
+    // The client area the program's window takes for the table (its size
+    // in 16 bits, as the window does), the table placed in it.
     const shell::Extent extent = shell::TableExtent(smallWidth, smallHeight, core_.cardSize());
-    core_.clientWidth = extent.width;
-    core_.clientHeight = extent.height + shell::kStripHeight;
+    const table::Rect client = shell::ClientRectForTable(extent.width, extent.height);
+    core_.clientWidth = client.Width();
+    core_.clientHeight = client.Height();
     core_.view.cards = table::GeometryFor(core_.cardSize());
     core_.view.origin = shell::PlaceTableOrigin(core_.clientWidth, core_.clientHeight, extent);
 }
