@@ -4,7 +4,7 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: play test dist bench-startup bootstrap native win64 win32 clean
+.PHONY: play test dist bench-startup bootstrap native fuzz win64 win32 clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -12,6 +12,10 @@ bootstrap:
 native: bootstrap
 	cmake --preset native >/dev/null
 	cmake --build --preset native -j $(JOBS)
+
+fuzz: bootstrap
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
 
 win64: bootstrap
 	cmake --preset win64 >/dev/null
@@ -24,8 +28,9 @@ win32: bootstrap
 play: win64
 	scripts/play
 
-test: native win64 win32
+test: native fuzz win64 win32
 	ctest --preset native -j $(JOBS)
+	ctest --preset fuzz -j $(JOBS)
 	ctest --preset win64
 
 # The downloads: dist/lumora-solitaire-<version>-win64.zip and -win32.zip.

@@ -11,6 +11,7 @@ struct DragState {
     bool leftPressed = false;
     bool armed = false;     // the module allowed a drag from the last press
     bool dragging = false;  // cards are lifted and carried
+    bool dropping = false;  // the release is offering the lifted cards to the stacks under them
     bool singleCard = false;
     bool viewing = false;  // a right-button card view is showing
     CardStack* grabbedStack = nullptr;

@@ -57,6 +57,15 @@ void TakeUndoSnapshot(HostCore& core)
     CopyText(snap.scoreText, core.state.scoreText);
     snap.score = m->score;
     core.table.Snapshot();
+    // Cards in the air belong to their stack: a snapshot taken during a
+    // drag (a module's message from TSOkToDropCards, or the drop itself)
+    // shows them where they were, so Undo never loses them.
+    const DragState& d = core.drag;
+    if ((d.dragging || d.dropping) && d.dragStack) {
+        if (CardStack* shadow = core.table.ShadowOf(d.grabbedStack))
+            table::ReturnDraggedCards(*shadow, d.grabbedIndex,
+                                      d.singleCard ? table::DragMode::Single : table::DragMode::Run, *d.dragStack);
+    }
     if (m->entry.prepareForUndo) m->entry.prepareForUndo();
 }
 

@@ -18,7 +18,8 @@ void CallStackChanged(HostCore& core, CardStack* target);
 void CallOptionSelected(HostCore& core, int32_t option);
 
 // A click passed to the module arms the snapshot; the next change of the
-// table takes it, so one user action is one undo step.
+// table takes it, so one user action is one undo step. Cards lifted by a
+// drag are in the snapshot on the stack they came from.
 void ArmUndo(HostCore& core);
 void TakeUndoSnapshot(HostCore& core);
 // The module plays cards by itself when Auto Play is on and a game is in play.

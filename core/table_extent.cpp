@@ -9,11 +9,12 @@ Extent TableExtent(int32_t smallWidth, int32_t smallHeight, table::CardSize size
 
 table::Point PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight, const Extent& t)
 {
-    int32_t x = (clientWidth - t.width) / 2;
-    int32_t y = (clientHeight - t.height - kStripHeight) / 2 + kStripHeight;
-    if (x < 0) x = 0;
-    if (y < 0) y = 0;
-    return {x, y};
+    // The table's size comes from its module unchecked: worked out in 64
+    // bits, the origin stays within the client area whatever it is.
+    auto within = [](int64_t v, int32_t most) { return static_cast<int32_t>(v < 0 ? 0 : v > most ? most : v); };
+    const int64_t x = (int64_t{clientWidth} - t.width) / 2;
+    const int64_t y = (int64_t{clientHeight} - t.height - kStripHeight) / 2 + kStripHeight;
+    return {within(x, clientWidth < 0 ? 0 : clientWidth), within(y, clientHeight < 0 ? 0 : clientHeight)};
 }
 
 }  // namespace core

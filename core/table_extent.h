@@ -21,7 +21,8 @@ struct Extent {
 // A module's table size (small-card pixels) in pixels of the card size in use.
 Extent TableExtent(int32_t smallWidth, int32_t smallHeight, table::CardSize size);
 
-// The client pixel of table point (0, 0): centred below the strip, never negative.
+// The client pixel of table point (0, 0): centred below the strip, never
+// negative, and within the client area whatever size a module gave its table.
 table::Point PlaceTableOrigin(int32_t clientWidth, int32_t clientHeight, const Extent& table);
 
 }  // namespace core

@@ -1,6 +1,7 @@
 #include "interaction/dragging.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "core/module_calls.h"
 
@@ -172,6 +173,22 @@ void DragCards(core::HostCore& core, int32_t x, int32_t y)
         core.seam.DrawStackOnWindow(*d.dragStack, core.drawing());
 }
 
+namespace {
+
+// Room on a stack for n more cards.
+bool HasRoom(const CardStack& s, int16_t n) { return s.count >= 0 && s.count + n <= table::UsableCapacity(s); }
+
+// Asks the module whether the candidate takes the cards. The module gets a
+// copy of the drag stack, fresh for each question, so nothing it writes
+// there reaches the cards in the air.
+bool OkToDrop(core::HostCore& core, const CardStack& drag, CardStack& offer, CardStack* candidate)
+{
+    std::memcpy(&offer, &drag, TS_STACK_BYTES(table::SlotCount(drag)));
+    return core::CallOkToDropCards(core, &offer, candidate) != 0;
+}
+
+}  // namespace
+
 bool DropCards(core::HostCore& core, int32_t x, int32_t y)
 {
     core::DragState& d = core.drag;
@@ -194,25 +211,35 @@ bool DropCards(core::HostCore& core, int32_t x, int32_t y)
     const table::Rect r = table::Offset(table::CardRect(*drag, core.view, 0), x - d.lastX, y - d.lastY);
     core::PlayTableSound(core, core::Sound::Flip, core::SoundMode::Async);
 
+    // The module may change the table while it is asked (a message sent
+    // from TSOkToDropCards or TSPrepareForUndo): the table only grows
+    // meanwhile, so the ranked indices stay good, and room is checked again
+    // right before the cards are placed.
+    d.dropping = true;
     table::DropTargets targets;
     table::RankDropTargets(core.table.live(), core.view, r, targets);
+    CardStack* offer = table::NewStack(drag->count);  // none: the drop is refused
     CardStack* accepted = nullptr;
-    for (int16_t i = 0; i < targets.count && !accepted; ++i) {
+    for (int16_t i = 0; i < targets.count && offer && !accepted; ++i) {
         CardStack* candidate = core.table[targets.stack[static_cast<size_t>(i)]];
         if (candidate == source) continue;
-        if (core::CallOkToDropCards(core, drag, candidate) == 0) continue;
-        if (candidate->count < 0 || candidate->count + drag->count > candidate->capacity) break;  // no room
+        if (!OkToDrop(core, *drag, *offer, candidate)) continue;
+        if (!HasRoom(*candidate, drag->count)) break;  // no room
         accepted = candidate;
     }
+    table::FreeStack(offer);
+    if (accepted) {
+        core::TakeUndoSnapshot(core);  // shows the lifted cards on their source
+        if (!HasRoom(*accepted, drag->count)) accepted = nullptr;
+    }
+    d.dropping = false;
 
-    table::ReturnDraggedCards(*source, d.grabbedIndex, Mode(d), *drag);
     table::Rect t;
     if (accepted) {
-        core::TakeUndoSnapshot(core);
-        table::TakeDraggedCards(*source, d.grabbedIndex, Mode(d));
         for (int16_t i = 0; i < drag->count; ++i) accepted->cards[accepted->count++] = drag->cards[i];
         t = table::StackRect(*accepted, core.view);
     } else {
+        table::ReturnDraggedCards(*source, d.grabbedIndex, Mode(d), *drag);
         t = table::StackRect(*source, core.view);
     }
     drag->count = 0;
@@ -235,6 +262,13 @@ void DoubleClickCards(core::HostCore& core, int32_t x, int32_t y)
     core::CallDoubleClick(core, core.table[hit.stack], hit.card);
     d.armed = false;
     d.singleCard = false;
+}
+
+int16_t CardsInTheAir(const core::HostCore& core, const CardStack& stack)
+{
+    const core::DragState& d = core.drag;
+    if (!(d.dragging || d.dropping) || !d.dragStack || d.grabbedStack != &stack) return 0;
+    return table::ReadableCount(*d.dragStack);
 }
 
 void ShowCard(core::HostCore& core, int32_t x, int32_t y)

@@ -26,6 +26,10 @@ void CancelDrag(core::HostCore& core);
 // the next press of either button is taken as a new one.
 void MouseCaptureLost(core::HostCore& core);
 
+// The cards lifted off this stack by the drag (or the drop) under way, which
+// will come back to it if no stack takes them: their slots stay theirs.
+int16_t CardsInTheAir(const core::HostCore& core, const CardStack& stack);
+
 void ShowCard(core::HostCore& core, int32_t x, int32_t y);
 void HideCard(core::HostCore& core, int32_t x, int32_t y);
 

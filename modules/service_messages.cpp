@@ -2,6 +2,7 @@
 
 #include "core/module_calls.h"
 #include "interaction/card_motion.h"
+#include "interaction/dragging.h"
 #include "modules/game_flow.h"
 
 namespace modules {
@@ -21,7 +22,26 @@ T* Record(intptr_t lParam)
 
 CardEntry& TopCard(CardStack& s) { return s.cards[s.count - 1]; }
 
-bool HasReadableTop(const CardStack& s) { return s.count > 0 && s.count <= s.capacity; }
+// A top card the host may touch: the count lies within the stack's memory
+// (a module may have written either field).
+bool HasReadableTop(const CardStack& s) { return s.count > 0 && s.count <= table::SlotCount(s); }
+
+// Room for one more card, leaving the slots of cards in the air from it.
+bool HasRoom(const core::HostCore& core, const CardStack& s)
+{
+    return s.count >= 0 && s.count + interaction::CardsInTheAir(core, s) < table::UsableCapacity(s);
+}
+
+// Takes the undo snapshot before a change that `possible` allows, and
+// says whether the change is still possible: the snapshot calls the
+// module's TSPrepareForUndo, which may change the table in its turn.
+template <typename Check>
+bool SnapshotFor(core::HostCore& core, Check possible)
+{
+    if (!possible()) return false;
+    core::TakeUndoSnapshot(core);
+    return possible();
+}
 
 }  // namespace
 
@@ -39,8 +59,7 @@ void AddCard(core::HostCore& core, const CardPlacement* p)
 {
     if (!p) return;
     CardStack* s = Ours(core, p->stack);
-    if (!s || s->count < 0 || table::IsFull(*s)) return;
-    core::TakeUndoSnapshot(core);
+    if (!s || !SnapshotFor(core, [&] { return HasRoom(core, *s); })) return;
     CardEntry& card = s->cards[s->count++];
     card.faceDown = p->faceDown;
     card.mark = p->mark;
@@ -55,10 +74,10 @@ void MoveCard(core::HostCore& core, const CardMove* m)
     if (!m) return;
     CardStack* src = Ours(core, m->source);
     CardStack* dst = Ours(core, m->destination);
-    if (!src || !dst || !HasReadableTop(*src)) return;
+    if (!src || !dst) return;
 
     if (src == dst) {
-        core::TakeUndoSnapshot(core);
+        if (!SnapshotFor(core, [&] { return HasReadableTop(*src); })) return;
         CardEntry& top = TopCard(*src);
         top.faceDown = m->faceDown;
         top.mark = 0;
@@ -70,8 +89,8 @@ void MoveCard(core::HostCore& core, const CardMove* m)
         return;
     }
 
-    if (dst->count < 0 || table::IsFull(*dst)) return;  // the card stays on its source
-    core::TakeUndoSnapshot(core);
+    // A destination without room leaves the card on its source.
+    if (!SnapshotFor(core, [&] { return HasReadableTop(*src) && HasRoom(core, *dst); })) return;
     const int16_t image = TopCard(*src).image;
     core::InvalidateTable(core, table::TopAreaRect(*src, core.view));
     --src->count;
@@ -99,8 +118,7 @@ int32_t ShuffleValues(core::HostCore& core, int16_t count, uint8_t* values)
 void RemoveCard(core::HostCore& core, int16_t index, CardStack* stack)
 {
     CardStack* s = Ours(core, stack);
-    if (!s || !HasReadableTop(*s) || index < 0) return;
-    core::TakeUndoSnapshot(core);
+    if (!s || index < 0 || !SnapshotFor(core, [&] { return HasReadableTop(*s); })) return;
     const table::Rect before = table::StackRect(*s, core.view);
     for (int16_t j = index; j < s->count - 1; ++j) s->cards[j] = s->cards[j + 1];
     --s->count;
@@ -111,8 +129,7 @@ void RemoveCard(core::HostCore& core, int16_t index, CardStack* stack)
 void MarkCard(core::HostCore& core, uint32_t mark, CardStack* stack)
 {
     CardStack* s = Ours(core, stack);
-    if (!s || !HasReadableTop(*s)) return;
-    core::TakeUndoSnapshot(core);
+    if (!s || !SnapshotFor(core, [&] { return HasReadableTop(*s); })) return;
     TopCard(*s).mark = mark;
     core::InvalidateTable(core, table::CardRect(*s, core.view, static_cast<int16_t>(s->count - 1)));
     core.seam.RepaintNow();

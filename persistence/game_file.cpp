@@ -1,6 +1,8 @@
 #include "persistence/game_file.h"
 
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "interaction/card_motion.h"
@@ -88,10 +90,18 @@ void WriteTableBlock(const table::CardTable& table, ByteSink& out)
     const int16_t n = table.count();
     WriteRecord(out, n);
     for (int i = 0; i < n; ++i) {
+        // A module may have written the count or the capacity out of step
+        // with the stack's memory: the file holds the stack as its memory
+        // does, with the cards that may be read, so it loads again.
         const CardStack& s = *table[i];
-        const uint32_t size = TS_STACK_BYTES(s.capacity < 0 ? 0 : s.capacity);
+        CardStack header;
+        std::memcpy(&header, &s, sizeof header);
+        header.capacity = table::SlotCount(s);
+        header.count = table::ReadableCount(s);
+        const uint32_t size = TS_STACK_BYTES(header.capacity);
         WriteRecord(out, size);
-        out.Write(&s, size);
+        out.Write(&header, sizeof header);
+        out.Write(s.cards, size - sizeof header);
     }
 }
 
@@ -181,8 +191,11 @@ LoadError LoadGameFile(core::HostCore& core, GameMemory& memory, ByteSource* in,
         return Fail(core, LoadError::BadData, "Error loading file");
     }
 
+    // The module gets its own copy of the stack addresses: what it writes
+    // into the array never reaches the host's table.
     core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
-    if (m.entry.loadGame) m.entry.loadGame(core.table.StackArray(), core.table.count(), block);
+    std::array<CardStack*, table::kMaxStacks> stacks = core.table.live().stacks;
+    if (m.entry.loadGame) m.entry.loadGame(stacks.data(), core.table.count(), block);
     if (block) memory.Free(block);
 
     const int16_t oldCardSize = core.state.cardSize;

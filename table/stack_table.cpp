@@ -7,13 +7,32 @@
 
 namespace table {
 
+namespace {
+// Lies just before every stack record; keeps the record 8-byte aligned.
+struct alignas(8) SlotsHeader {
+    int16_t slots;
+};
+static_assert(sizeof(SlotsHeader) == 8);
+
+SlotsHeader* HeaderOf(CardStack* s) { return reinterpret_cast<SlotsHeader*>(s) - 1; }
+const SlotsHeader* HeaderOf(const CardStack* s) { return reinterpret_cast<const SlotsHeader*>(s) - 1; }
+}  // namespace
+
 CardStack* NewStack(int16_t capacity)
 {
     if (capacity < 0) return nullptr;
-    return static_cast<CardStack*>(std::calloc(1, TS_STACK_BYTES(capacity)));
+    auto* block = static_cast<SlotsHeader*>(std::calloc(1, sizeof(SlotsHeader) + TS_STACK_BYTES(capacity)));
+    if (!block) return nullptr;
+    block->slots = capacity;
+    return reinterpret_cast<CardStack*>(block + 1);
 }
 
-void FreeStack(CardStack* stack) { std::free(stack); }
+void FreeStack(CardStack* stack)
+{
+    if (stack) std::free(HeaderOf(stack));
+}
+
+int16_t SlotCount(const CardStack& s) { return HeaderOf(&s)->slots; }
 
 CardStack* CardTable::Create(const StackSpec& spec, CardSize size)
 {
@@ -65,8 +84,6 @@ void CardTable::Discard()
 }
 
 namespace {
-// A shadow has its stack's size, but its header is zero unless it came from
-// a saved game: the live stack's capacity bounds both.
 int16_t Within(int16_t count, int16_t capacity)
 {
     if (count <= 0 || capacity <= 0) return 0;
@@ -79,10 +96,16 @@ void CardTable::Snapshot()
     for (int i = 0; i < live_.count; ++i) {
         const CardStack& s = *live_[i];
         CardStack& d = *shadow_[i];
-        const int16_t n = Within(s.count, s.capacity);
+        const int16_t n = ReadableCount(s);
         std::memcpy(d.cards, s.cards, sizeof(CardEntry) * static_cast<size_t>(n));
         d.count = n;
     }
+}
+
+CardStack* CardTable::ShadowOf(const CardStack* stack) const
+{
+    const int i = IndexOf(stack);
+    return i < 0 ? nullptr : shadow_[i];
 }
 
 void CardTable::Swap()
@@ -90,7 +113,10 @@ void CardTable::Swap()
     for (int i = 0; i < live_.count; ++i) {
         CardStack& a = *live_[i];
         CardStack& b = *shadow_[i];
-        const int16_t n = std::max(Within(a.count, a.capacity), Within(b.count, a.capacity));
+        // A stack and its shadow have the same memory; the counts, which a
+        // module may have written, are kept within it.
+        const int16_t slots = SlotCount(a);
+        const int16_t n = std::max(Within(a.count, slots), Within(b.count, slots));
         for (int16_t j = 0; j < n; ++j) std::swap(a.cards[j], b.cards[j]);
         std::swap(a.count, b.count);
     }
@@ -130,19 +156,18 @@ void TakeDraggedCards(CardStack& source, int16_t picked, DragMode mode)
     source.count = static_cast<int16_t>(n - 1);
 }
 
-void ReturnDraggedCards(CardStack& source, int16_t picked, DragMode mode, const CardStack& drag)
+int16_t ReturnDraggedCards(CardStack& source, int16_t picked, DragMode mode, const CardStack& drag)
 {
     const int16_t n = ReadableCount(source);
-    if (picked < 0 || picked > n) return;
-    if (mode == DragMode::Run) {
-        const int room = source.capacity - n;
-        source.count = static_cast<int16_t>(n + std::min<int>(std::max<int>(drag.count, 0), room));
-        return;
-    }
-    if (n >= source.capacity || drag.count < 1) return;
-    std::memmove(&source.cards[picked + 1], &source.cards[picked], sizeof(CardEntry) * static_cast<size_t>(n - picked));
-    source.cards[picked] = drag.cards[0];
-    source.count = static_cast<int16_t>(n + 1);
+    // Cards that come back need the slots they left, not the room the
+    // record's capacity (which a module may have lowered) leaves new cards.
+    const int back = std::min<int>(ReadableCount(drag), SlotCount(source) - n);
+    if (picked < 0 || back <= 0) return -1;
+    const int16_t at = mode == DragMode::Run || picked > n ? n : picked;
+    std::memmove(&source.cards[at + back], &source.cards[at], sizeof(CardEntry) * static_cast<size_t>(n - at));
+    std::memcpy(&source.cards[at], drag.cards, sizeof(CardEntry) * static_cast<size_t>(back));
+    source.count = static_cast<int16_t>(n + back);
+    return at;
 }
 
 }  // namespace table

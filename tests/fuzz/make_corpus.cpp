@@ -11,6 +11,7 @@
 #include "persistence/game_file.h"
 #include "persistence/native_game_memory.h"
 #include "persistence/score_file.h"
+#include "tests/fuzz/module_script.h"
 #include "tests/fuzz/null_seam.h"
 
 namespace {
@@ -66,15 +67,134 @@ std::vector<uint8_t> SavedGame(size_t dataBytes, int stacks, int16_t cardSize)
     return out.bytes;
 }
 
+// Scripts of the module-interface target (module_script.h): a deal of
+// three stacks, then what players and modules do with it.
+class Script {
+public:
+    std::vector<uint8_t> bytes;
+    Script& Byte(uint8_t b)
+    {
+        bytes.push_back(b);
+        return *this;
+    }
+    Script& U16(uint16_t v) { return Byte(static_cast<uint8_t>(v)).Byte(static_cast<uint8_t>(v >> 8)); }
+    Script& U32(uint32_t v) { return U16(static_cast<uint16_t>(v)).U16(static_cast<uint16_t>(v >> 16)); }
+    // Both rows accepted with a small table, Auto Play as given, the deal's
+    // seed, no options, then TSNewGame's actions.
+    explicit Script(bool autoPlay)
+    {
+        for (int row = 0; row < 2; ++row) Byte(1).Byte(100).Byte(80);
+        Byte(autoPlay).U32(12345).Byte(0);
+    }
+    Script& Actions(uint8_t n) { return Byte(n); }
+    Script& CreateStack(uint8_t x, uint8_t fan, uint8_t capacity)
+    {
+        Byte(fuzz::script::kMessage).Byte(HM_CREATESTACK - HM_FIRST + 1);
+        Byte(0).Byte(1).Byte(x).Byte(4).Byte(1).Byte(fan).Byte(capacity).U16(0);
+        return *this;
+    }
+    Script& AddCard(uint8_t stack, uint8_t image, bool faceDown = false)
+    {
+        Byte(fuzz::script::kMessage).Byte(HM_ADDCARD - HM_FIRST + 1);
+        Byte(fuzz::script::kLive).Byte(stack).Byte(faceDown).Byte(1).Byte(1).Byte(image).Byte(0).Byte(1);
+        return *this;
+    }
+    Script& Send(uint16_t message, fuzz::script::StackChoice choice = fuzz::script::kLive, uint8_t stack = 0)
+    {
+        Byte(fuzz::script::kMessage).Byte(static_cast<uint8_t>(message - HM_FIRST + 1));
+        if (message == HM_REMOVECARD) Byte(1).U16(0);
+        if (message == HM_MARKCARD) U32(1);
+        Byte(choice);
+        if (choice == fuzz::script::kLive) Byte(stack);
+        return *this;
+    }
+    Script& Write(fuzz::script::Field field, uint8_t stack, uint16_t value)
+    {
+        Byte(fuzz::script::kWrite).Byte(0).Byte(stack).Byte(field).U16(value);
+        return *this;
+    }
+    Script& Dealt() { return Byte(1); }
+    // Three stacks fanned down: five cards, two cards and none.
+    Script& Deal()
+    {
+        Actions(10).CreateStack(3, TS_FAN_DOWN, 13).CreateStack(23, TS_FAN_DOWN, 13).CreateStack(43, TS_FAN_DOWN, 13);
+        for (uint8_t c = 0; c < 5; ++c) AddCard(0, c, c < 2);
+        AddCard(1, 20).AddCard(1, 21);
+        return Dealt();
+    }
+    Script& Step(fuzz::script::Step step) { return Byte(step); }
+    Script& OnCard(fuzz::script::Step step, uint8_t stack, uint8_t card)
+    {
+        return Step(step).Byte(fuzz::script::kOnCard).Byte(stack).Byte(card).Byte(0x33);
+    }
+    Script& Answer(uint8_t answer) { return Byte(0).Byte(answer); }  // no actions, then the answer
+};
+
+std::vector<uint8_t> DragAndUndo()
+{
+    using namespace fuzz::script;
+    Script s(false);
+    s.Deal();
+    s.OnCard(kPress, 0, 2).Answer(TS_HIT_DRAG_RUN).OnCard(kMove, 1, 1).OnCard(kRelease, 1, 1);
+    s.Answer(1).Actions(0).Actions(0);  // accepted; TSPrepareForUndo, TSStackChanged
+    s.Step(kUndo).Actions(0);
+    s.Step(kSaveAndLoad).Actions(0).Byte(1).Byte(4).Byte(2).Actions(0).U16(0).Actions(0);
+    s.OnCard(kRightPress, 0, 0).OnCard(kRightRelease, 0, 0);
+    s.OnCard(kPress, 1, 0).Answer(TS_HIT_MARK).OnCard(kRelease, 1, 0);
+    s.OnCard(kDoubleClick, 1, 0).Actions(0);
+    return s.bytes;
+}
+
+std::vector<uint8_t> SingleCardRefused()
+{
+    using namespace fuzz::script;
+    Script s(true);
+    s.Deal();
+    s.Actions(0);  // autoplay after the deal
+    s.OnCard(kPress, 0, 3).Answer(TS_HIT_DRAG_CARD).Actions(0).OnCard(kMove, 2, 0).OnCard(kRelease, 2, 0).Answer(0);
+    s.OnCard(kPress, 0, 1).Answer(TS_HIT_DRAG_CARD).Actions(0).OnCard(kMove, 1, 1).Step(kCaptureLost);
+    s.Step(kCardSize).Byte(1).Step(kCardSet).Byte(2).Step(kAutoPlay).Step(kSounds).Byte(0);
+    return s.bytes;
+}
+
+// The module changes the table from inside the drop: it clears the source
+// and fills the target while the cards are in the air.
+std::vector<uint8_t> ChangesDuringTheDrop()
+{
+    using namespace fuzz::script;
+    Script s(false);
+    s.Deal();
+    s.OnCard(kPress, 0, 2).Answer(TS_HIT_DRAG_RUN).OnCard(kMove, 1, 1).OnCard(kRelease, 1, 1);
+    s.Actions(3).Send(HM_CLEARSTACK, kLive, 0).AddCard(1, 30).Write(kCount, 1, 500).Byte(1);
+    s.Actions(1).AddCard(0, 40).Actions(0);
+    s.Step(kUndo).Actions(0).Step(kUndo).Actions(0);
+    return s.bytes;
+}
+
+// The module breaks its own table, and the game is saved and loaded.
+std::vector<uint8_t> BrokenTableSaved()
+{
+    using namespace fuzz::script;
+    Script s(false);
+    s.Deal();
+    s.Step(kModuleWrite).Byte(0).Byte(0).Byte(kCount).U16(900);
+    s.Step(kModuleWrite).Byte(0).Byte(1).Byte(kCapacity).U16(5000);
+    s.Step(kModuleWrite).Byte(0).Byte(2).Byte(kFan).U16(77);
+    s.Step(kSaveAndLoad).Actions(0).Byte(0).Byte(2).Actions(0).U16(0).Actions(0);
+    s.Step(kModuleMessage).Send(HM_REMOVECARD, kLive, 1);
+    s.Step(kModuleMessage).Send(HM_CLEARSTACK, kMadeUp).Byte(1).U16(0);
+    return s.bytes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make_corpus <saved-game dir> <score dir> <curstate dir>\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: make_corpus <saved-game dir> <score dir> <curstate dir> <module-script dir>\n");
         return 2;
     }
-    const std::string games = argv[1], scores = argv[2], states = argv[3];
+    const std::string games = argv[1], scores = argv[2], states = argv[3], scripts = argv[4];
     bool ok = Put(games + "/empty_table.tsg", SavedGame(0, 0, 0)) && Put(games + "/no_data.tsg", SavedGame(0, 3, 0)) &&
               Put(games + "/with_data.tsg", SavedGame(16, 5, 1)) && Put(games + "/many.tsg", SavedGame(1, 13, 0));
 
@@ -99,5 +219,9 @@ int main(int argc, char** argv)
         std::memcpy(bytes.data(), &r, sizeof r);
         ok = ok && Put(states + "/show" + std::to_string(show) + ".bin", bytes);
     }
+    ok = ok && Put(scripts + "/drag_and_undo.bin", DragAndUndo()) &&
+         Put(scripts + "/single_card_refused.bin", SingleCardRefused()) &&
+         Put(scripts + "/changes_during_the_drop.bin", ChangesDuringTheDrop()) &&
+         Put(scripts + "/broken_table_saved.bin", BrokenTableSaved());
     return ok ? 0 : 1;
 }

@@ -40,6 +40,9 @@ public:
     // Loads a module and calls its TSInitModule; true when it was accepted
     // (it becomes the next row). LoadError() tells why not.
     bool LoadModule(const std::string& path);
+    // Accepts a module whose entry points live in this process (a scripted
+    // test module): its TSInitModule is called as for a loaded one.
+    bool AddModule(const core::ModuleEntryPoints& entry);
     const std::string& LoadError() const { return loadError_; }
     int ModuleCount() const { return core_.modules.count; }
     const core::ModuleEntry& Module(int row) const;
@@ -138,6 +141,7 @@ private:
         HeadlessHost& host_;
     };
 
+    bool Accept(core::ModuleEntry& row);
     static intptr_t Send(TsNativeHost* self, uint32_t message, uintptr_t wParam, intptr_t lParam);
     void RunPostedCommands();
 

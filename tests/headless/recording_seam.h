@@ -11,6 +11,8 @@
 
 #include "core/host_core.h"
 #include "core/host_seam.h"
+#include "drawing_reads.h"
+#include "shell/window_fit.h"
 
 namespace headless {
 
@@ -68,6 +70,10 @@ class RecordingSeam : public core::HostSeam {
 public:
     std::vector<SeamEvent> events;
     core::PaintFlags* paint = nullptr;  // cleared by every repaint when set
+    // When set, every repaint reads the table, and every stack drawn on the
+    // window or into the drag image is read, as the program's drawing does.
+    const core::HostCore* drawn = nullptr;
+    uint32_t drawnSum = 0;  // what those reads saw, so they are not optimised away
     bool dragImagesAvailable = true;
     uint32_t tick = 1000;
     uint32_t tickStep = 1;  // every TickCount call advances the clock
@@ -100,6 +106,7 @@ public:
             e.flag = paint->tableDirty;
             *paint = core::PaintFlags{};
         }
+        if (drawn) drawnSum += ReadTableAsDrawn(*drawn);
         Add(e);
     }
     bool MakeDragImage(const CardStack& drag, const table::CardDrawing& drawing, int32_t width, int32_t height) override
@@ -108,6 +115,7 @@ public:
         e.rect = {0, 0, width, height};
         e.number = drag.count;
         e.drawing = drawing;
+        if (drawn) drawnSum += ReadAsDrawn(drag, *drawn);
         Add(e);
         return dragImagesAvailable;
     }
@@ -119,6 +127,7 @@ public:
         e.drawing = drawing;
         e.point = {stack.x, stack.y};
         e.number = stack.count;
+        if (drawn) drawnSum += ReadAsDrawn(stack, *drawn);
         Add(e);
     }
     void DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft,
@@ -149,7 +158,10 @@ public:
         e.number2 = tableHeight;
         e.flag = size == table::CardSize::Large;
         Add(e);
-        return fittedClient.value_or(core::Extent{tableWidth, tableHeight + core::kStripHeight});
+        // By default the client area the program's window takes: the table's
+        // size in 16 bits, as a window holds it, with the strip above.
+        const table::Rect client = shell::ClientRectForTable(tableWidth, tableHeight);
+        return fittedClient.value_or(core::Extent{client.Width(), client.Height()});
     }
     void EnableGameCommands() override { Add(Ev(SeamCall::EnableGameCommands)); }
     void CheckMenuItem(int command, bool checked) override

@@ -23,6 +23,7 @@ struct FakeModule {
     std::function<void()> autoPlay = [] {};
     std::function<void(int32_t)> optionSelected = [](int32_t) {};
     std::function<void()> setupOptions = [] {};
+    std::function<void()> prepareForUndo = [] {};
     int16_t score = 0;
     std::vector<std::string> calls;  // entry points in the order they were called
 
@@ -50,7 +51,7 @@ struct FakeModule {
         m.entry.doubleClick = [](CardStack* s, int16_t c) { Log("DoubleClick"), current->doubleClick(s, c); };
         m.entry.okToDropCards = [](CardStack* d, CardStack* t) { return Log("OkToDrop"), current->okToDrop(d, t); };
         m.entry.stackChanged = [](CardStack* t) { Log("StackChanged"), current->stackChanged(t); };
-        m.entry.prepareForUndo = [] { Log("PrepareForUndo"); };
+        m.entry.prepareForUndo = [] { Log("PrepareForUndo"), current->prepareForUndo(); };
         m.entry.undo = [] { Log("Undo"); };
         m.entry.getScore = [] { return Log("GetScore"), current->score; };
         if (core.modules.count <= row) core.modules.count = row + 1;

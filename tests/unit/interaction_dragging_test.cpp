@@ -456,3 +456,94 @@ TEST_F(Dragging, WhatArrivesDuringADragPutsTheLiftedCardsBackFirst)
         EXPECT_EQ(Images(*source), images) << c.what << ": the late release changes nothing";
     }
 }
+
+TEST_F(Dragging, WhatTheModuleWritesIntoTheOfferedDragStackNeverReachesTheCardsInTheAir)
+{
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    struct Case {
+        const char* what;
+        int16_t count;  // written into the drag stack it is offered
+        bool accepts;
+    };
+    for (const Case c : {Case{"a negative count, accepted", -5, true}, Case{"a count of 300, refused", 300, false},
+                         Case{"a count of 300, accepted", 300, true}, Case{"no cards, accepted", 0, true}}) {
+        source->count = 5;
+        for (int16_t i = 0; i < 5; ++i) source->cards[i] = CardEntry{0, 0, i, 0};
+        left->count = 1;
+        accepting = c.accepts ? left : nullptr;
+        fake.okToDrop = [&](CardStack* dragged, CardStack* target) {
+            dragged->count = c.count;
+            dragged->capacity = c.count;
+            dragged->cards[0].image = 44;
+            return static_cast<int32_t>(target == accepting);
+        };
+        Drag(onCard2, {220, 75});
+        EXPECT_EQ(Images(*source), c.accepts ? (std::vector<int16_t>{0, 1}) : (std::vector<int16_t>{0, 1, 2, 3, 4}))
+            << c.what;
+        EXPECT_EQ(Images(*left), c.accepts ? (std::vector<int16_t>{20, 2, 3, 4}) : (std::vector<int16_t>{20}))
+            << c.what;
+    }
+}
+
+TEST_F(Dragging, ASourceTheModuleChangesDuringTheDropGetsItsCardsBack)
+{
+    // While the cards 2, 3, 4 are in the air the module clears their stack
+    // and puts a card of its own there; the drop is refused.
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    fake.okToDrop = [this](CardStack*, CardStack*) {
+        modules::HandleServiceMessage(core, HM_CLEARSTACK, 0, reinterpret_cast<intptr_t>(source));
+        CardPlacement p{source, 0, 0, 30, 0};
+        modules::HandleServiceMessage(core, HM_ADDCARD, 0, reinterpret_cast<intptr_t>(&p));
+        return 0;
+    };
+    EXPECT_FALSE(Drag(onCard2, {220, 75}));
+    EXPECT_EQ(Images(*source), (std::vector<int16_t>{30, 2, 3, 4})) << "the cards in the air come back on top";
+}
+
+TEST_F(Dragging, MessagesLeaveTheSlotsOfTheCardsInTheAir)
+{
+    // The source has 10 slots and 5 cards; 3 are in the air. A module that
+    // adds cards meanwhile finds room for 5 only, so the 3 can come back.
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    fake.okToDrop = [this](CardStack*, CardStack*) {
+        for (int16_t i = 0; i < 8; ++i) {
+            CardPlacement p{source, 0, 0, static_cast<uint32_t>(30 + i), 0};
+            modules::HandleServiceMessage(core, HM_ADDCARD, 0, reinterpret_cast<intptr_t>(&p));
+        }
+        return 0;
+    };
+    EXPECT_FALSE(Drag(onCard2, {220, 75}));
+    EXPECT_EQ(Images(*source), (std::vector<int16_t>{0, 1, 30, 31, 32, 33, 34, 2, 3, 4}));
+}
+
+TEST_F(Dragging, AnUndoSnapshotTakenDuringTheDropShowsTheCardsOnTheirSource)
+{
+    // The module's first change after the press comes from TSOkToDropCards,
+    // while cards 2, 3, 4 are in the air: Undo must bring back all five.
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    fake.okToDrop = [this](CardStack*, CardStack* target) {
+        CardPlacement p{right, 0, 0, 40, 0};
+        modules::HandleServiceMessage(core, HM_ADDCARD, 0, reinterpret_cast<intptr_t>(&p));
+        return static_cast<int32_t>(target == left);
+    };
+    EXPECT_TRUE(Drag(onCard2, {220, 75}));
+    EXPECT_EQ(Images(*left), (std::vector<int16_t>{20, 2, 3, 4}));
+    EXPECT_EQ(fake.Calls("PrepareForUndo"), 1);
+    modules::Undo(core);
+    EXPECT_EQ(Images(*source), (std::vector<int16_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(Images(*left), (std::vector<int16_t>{20}));
+    EXPECT_EQ(Images(*right), (std::vector<int16_t>{}));
+}
+
+TEST_F(Dragging, RoomOnTheTargetIsCheckedAgainAfterTheModulePreparedForUndo)
+{
+    // The target accepts, then fills itself in TSPrepareForUndo: the cards
+    // go back to their source instead of beyond the target's slots.
+    fake.mouseHit = [](CardStack*, int16_t) { return int16_t{TS_HIT_DRAG_RUN}; };
+    accepting = left;
+    fake.prepareForUndo = [this] { left->count = 9; };
+    EXPECT_FALSE(Drag(onCard2, {220, 75}));
+    EXPECT_EQ(Images(*source), (std::vector<int16_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(left->count, 9);
+    EXPECT_EQ(fake.Calls("StackChanged"), 0);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "core_fixture.h"
@@ -138,6 +139,74 @@ TEST_F(ServiceMessages, NothingIsWrittenBeyondAStackOrIntoAStrangersMemory)
     EXPECT_TRUE(seam.events.empty());
     EXPECT_EQ(fake.Calls("PrepareForUndo"), 0) << "a request that changes nothing takes no snapshot";
     EXPECT_TRUE(core.flow.undoArmed);
+}
+
+TEST_F(ServiceMessages, AStackAModuleWroteIsNeverReadOrWrittenBeyondItsSlots)
+{
+    FakeModule fake;
+    Play(fake);
+    CardStack* raised = AddStack(10, 10, TS_FAN_DOWN, 2, {{1}, {2}});
+    CardStack* other = AddStack(100, 10, TS_FAN_DOWN, 4, {{3}});
+    raised->capacity = 400;  // written by the module: the stack still has 2 slots
+    raised->count = 2;
+
+    CardPlacement onRaised{raised, 0, 0, 9, 1};
+    Send(HM_ADDCARD, 0, &onRaised);
+    CardMove toRaised{other, raised, 0, 0, 1};
+    Send(HM_MOVECARD, 0, &toRaised);
+    EXPECT_EQ(Images(*raised), (std::vector<int16_t>{1, 2})) << "no third card in two slots";
+    EXPECT_EQ(Images(*other), (std::vector<int16_t>{3}));
+
+    raised->count = 300;  // beyond its memory: no top card to touch
+    Send(HM_REMOVECARD, 0, raised);
+    Send(HM_MARKCARD, 1, raised);
+    CardMove fromRaised{raised, other, 0, 0, 1};
+    Send(HM_MOVECARD, 0, &fromRaised);
+    EXPECT_EQ(raised->count, 300);
+    EXPECT_EQ(Images(*other), (std::vector<int16_t>{3}));
+}
+
+TEST_F(ServiceMessages, AChangeIsCheckedAgainAfterTheModulePreparedForUndo)
+{
+    // The first change after a click takes the snapshot, which calls
+    // TSPrepareForUndo; the module fills the stack there.
+    FakeModule fake;
+    Play(fake);
+    CardStack* s = AddStack(10, 10, TS_FAN_DOWN, 3, {{1}});
+    CardStack* other = AddStack(100, 10, TS_FAN_DOWN, 3, {{5}});
+    struct Case {
+        const char* what;
+        std::function<void()> send;
+        std::function<void()> meanwhile;
+    };
+    const Case cases[] = {
+        {"a card added to a stack filled meanwhile",
+         [&] {
+             CardPlacement p{s, 0, 0, 9, 1};
+             Send(HM_ADDCARD, 0, &p);
+         },
+         [&] { s->count = 3; }},
+        {"a card moved onto a stack filled meanwhile",
+         [&] {
+             CardMove m{other, s, 0, 0, 1};
+             Send(HM_MOVECARD, 0, &m);
+         },
+         [&] { s->count = 3; }},
+        {"a card removed from a stack emptied meanwhile", [&] { Send(HM_REMOVECARD, 0, other); },
+         [&] { other->count = 0; }},
+        {"a card marked on a stack whose count went beyond its memory", [&] { Send(HM_MARKCARD, 1, other); },
+         [&] { other->count = 900; }},
+    };
+    for (const Case& c : cases) {
+        s->count = 1;
+        other->count = 1;
+        core.flow.undoArmed = true;
+        fake.prepareForUndo = c.meanwhile;
+        c.send();  // AddressSanitizer catches a card written or read beyond the 3 slots
+        EXPECT_EQ(fake.Calls("PrepareForUndo"), 1) << c.what;
+        EXPECT_LE(s->count, 3) << c.what;
+        fake.calls.clear();
+    }
 }
 
 TEST_F(ServiceMessages, MoveCardTurnsMovesSlidesRepaintsAndPlays)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "interaction/card_motion.h"
 #include "interaction/dragging.h"
 #include "persistence/game_file.h"
 #include "persistence/native_game_memory.h"
@@ -215,6 +216,51 @@ TEST_F(SavedGame, SavingDuringADragWritesTheLiftedCardsBackInPlace)
     ASSERT_GE(bytes.size(), 358u + 4u + 24u);
     EXPECT_EQ(bytes[358 + 4 + 20], 1);  // stack 0's count in the file
     EXPECT_EQ(core.table[0]->count, 1);
+    EXPECT_EQ(core.table[0]->cards[0].image, 5);
+}
+
+TEST_F(SavedGame, ATableTheModuleBrokeIsSavedAsItsMemoryHoldsItAndLoadsAgain)
+{
+    struct Case {
+        const char* what;
+        int16_t capacity;  // written over the record's capacity of 2
+        int16_t count;     // written over its count of 1
+        int16_t savedCount;
+    };
+    const Case cases[] = {
+        {"a count beyond the capacity", 2, 900, 2},
+        {"a capacity raised beyond the memory", 5000, 1, 1},
+        {"a capacity lowered below the cards", 0, 1, 1},
+        {"a negative count", 2, -3, 0},
+    };
+    for (const Case& c : cases) {
+        interaction::DiscardTable(core);
+        PutGameOnTable();
+        CardStack& s = *core.table[0];
+        s.capacity = c.capacity;
+        s.count = c.count;
+        const std::vector<uint8_t> bytes = Save();  // AddressSanitizer catches a read beyond the 2 slots
+        ASSERT_EQ(bytes.size(), 358u + (4 + 24 + 2 * 12) + (4 + 24 + 12)) << c.what;
+        persistence::SpanSource in(bytes);
+        ASSERT_EQ(persistence::LoadGameFile(core, memory, &in, "again.tsg"), LoadError::None) << c.what;
+        EXPECT_EQ(core.table[0]->capacity, 2) << c.what;
+        EXPECT_EQ(core.table[0]->count, c.savedCount) << c.what;
+        EXPECT_EQ(core.table[1]->count, 1) << c.what;
+    }
+}
+
+TEST_F(SavedGame, TheModuleGetsItsOwnCopyOfTheStackAddresses)
+{
+    PutGameOnTable();
+    const std::vector<uint8_t> bytes = Save();
+    core.modules.rows[0].entry.loadGame = [](CardStack** stacks, int16_t n, TSMemory) {
+        for (int16_t i = 0; i < n; ++i) stacks[i] = nullptr;  // a module writing into the array it was lent
+    };
+    persistence::SpanSource in(bytes);
+    ASSERT_EQ(persistence::LoadGameFile(core, memory, &in, "again.tsg"), LoadError::None);
+    ASSERT_EQ(core.table.count(), 2);
+    EXPECT_NE(core.table[0], nullptr);
+    EXPECT_NE(core.table[1], nullptr);
     EXPECT_EQ(core.table[0]->cards[0].image, 5);
 }
 

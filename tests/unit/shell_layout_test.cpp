@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/table_extent.h"
 #include "shell/dialog_layout.h"
 #include "shell/window_fit.h"
@@ -74,6 +76,10 @@ TEST(WindowFit, TableOriginIsCentredBelowTheStripAndNeverNegative)
         {400, 100, 400, 300, {0, 0}},      // (100 - 332) / 2 + 32 < 0
         {401, 333, 400, 300, {0, 32}},     // a 1-pixel remainder rounds toward zero
         {400, 300, 400, 300, {0, 16}},     // (300 - 332) / 2 = -16, + 32
+        // Sizes a module may report, worked out without overflow.
+        {800, 632, INT32_MIN, INT32_MIN, {800, 632}},
+        {800, 632, INT32_MAX, INT32_MAX, {0, 0}},
+        {800, 632, -10, 300, {405, 182}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(core::PlaceTableOrigin(c.cw, c.ch, {c.tw, c.th}), c.origin) << c.cw << "x" << c.ch;

@@ -208,3 +208,74 @@ TEST(StackTable, DiscardEmptiesBothTables)
     EXPECT_EQ(t.shadow().count, 0);
     EXPECT_NE(t.Create(Spec(0, 0, 4), CardSize::Small), nullptr);
 }
+
+TEST(StackTable, AStackIsReadAndFilledWithinItsOwnSlotsWhateverItsFieldsSay)
+{
+    struct Case {
+        const char* what;
+        int16_t capacity;  // written over the record's capacity of 3
+        int16_t count;     // written over its count of 2
+        int16_t readable;
+        int16_t usable;
+        bool full;
+    };
+    const Case cases[] = {
+        {"as made", 3, 2, 2, 3, false},
+        {"a capacity raised beyond the memory", 500, 2, 2, 3, false},
+        {"a capacity and a count raised beyond it", 500, 400, 3, 3, true},
+        {"a capacity lowered below the cards", 1, 2, 2, 1, true},
+        {"a negative capacity", -4, 2, 2, 0, true},
+        {"a negative count", 3, -7, 0, 3, true},
+    };
+    for (const Case& c : cases) {
+        CardTable t;
+        CardStack& s = *t.Create(Spec(0, 0, 3), CardSize::Small);
+        Fill(s, {1, 2});
+        s.capacity = c.capacity;
+        s.count = c.count;
+        EXPECT_EQ(table::SlotCount(s), 3) << c.what;
+        EXPECT_EQ(table::ReadableCount(s), c.readable) << c.what;
+        EXPECT_EQ(table::UsableCapacity(s), c.usable) << c.what;
+        EXPECT_EQ(table::IsFull(s), c.full) << c.what;
+        t.Snapshot();  // AddressSanitizer catches any access beyond the 3 slots
+        t.Swap();
+        t.Swap();
+        CardStack* drag = table::NewStack(3);
+        drag->count = drag->capacity = 3;
+        table::ReturnDraggedCards(s, 0, DragMode::Run, *drag);
+        EXPECT_LE(table::ReadableCount(s), 3) << c.what;
+        table::FreeStack(drag);
+    }
+}
+
+TEST(StackTable, DraggedCardsComeBackFromTheDragStackOntoWhatTheSourceHoldsNow)
+{
+    struct Case {
+        const char* what;
+        DragMode mode;
+        int16_t picked;
+        std::vector<int16_t> meanwhile;  // the source as a module left it while the cards were in the air
+        std::vector<int16_t> after;
+    };
+    const Case cases[] = {
+        {"run mode, nothing changed", DragMode::Run, 2, {0, 1}, {0, 1, 2, 3, 4}},
+        {"run mode, the source cleared", DragMode::Run, 2, {}, {2, 3, 4}},
+        {"run mode, a card added", DragMode::Run, 2, {0, 1, 9}, {0, 1, 9, 2, 3, 4}},
+        {"single mode, nothing changed", DragMode::Single, 1, {0, 2, 3, 4}, {0, 1, 2, 3, 4}},
+        {"single mode, the source shorter than the index", DragMode::Single, 3, {7}, {7, 3}},
+    };
+    for (const Case& c : cases) {
+        CardTable t;
+        CardStack& s = *t.Create(Spec(0, 0, 7), CardSize::Small);
+        Fill(s, {0, 1, 2, 3, 4});
+        const int16_t n = c.mode == DragMode::Run ? static_cast<int16_t>(5 - c.picked) : int16_t{1};
+        CardStack* drag = table::NewStack(n);
+        drag->count = drag->capacity = n;
+        for (int16_t i = 0; i < n; ++i) drag->cards[i] = s.cards[c.picked + i];
+        table::TakeDraggedCards(s, c.picked, c.mode);
+        Fill(s, c.meanwhile);
+        table::ReturnDraggedCards(s, c.picked, c.mode, *drag);
+        EXPECT_EQ(Images(s), c.after) << c.what;
+        table::FreeStack(drag);
+    }
+}
