@@ -179,7 +179,7 @@ TEST(SimpleHint, TheMarkGoesWithTheNextActionAndUndoSkipsTheHint)
     ASSERT_TRUE(g->SelectOption(HintOption(g)));
     ASSERT_TRUE(g->Click(kGolfStock, 0));
     EXPECT_TRUE(MarkedPiles(g).empty()) << "the mark went with the next action";
-    EXPECT_EQ(g->MessageText(), "Stock 0, one pass");
+    EXPECT_NE(g->MessageText().rfind("Hint", 0), 0u);
 }
 
 TEST(SimpleHint, ComesAfterTheGamesOwnOptions)
