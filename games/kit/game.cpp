@@ -75,6 +75,7 @@ int32_t Game::newGame()
     resetState();
     notice_.clear();
     hintCard_ = kNoCard;
+    clickArmedUndo_ = false;
     dealTable();
     playing_ = true;
     resetTransients();
@@ -98,6 +99,7 @@ void Game::loadGame(CardStack** stacks, int count, TSMemory data)
     stacks_.clear();
     resetTransients();
     hintCard_ = kNoCard;
+    clickArmedUndo_ = false;
     if (!stacks || count <= 0 || count > pileCount()) return;
     for (int i = 0; i < count; ++i) {
         const CardStack* s = stacks[i];
@@ -201,6 +203,7 @@ void Game::autoPlay()
 int16_t Game::mouseHit(CardStack* s, int card)
 {
     dragFrom_ = dragIndex_ = -1;
+    clickArmedUndo_ = true;
     const int p = indexOf(s);
     if (!playing_ || p < 0) return TS_HIT_NOTHING;
     changed_ = false;
@@ -215,6 +218,7 @@ int16_t Game::mouseHit(CardStack* s, int card)
 
 void Game::doubleClick(CardStack* s, int card)
 {
+    clickArmedUndo_ = true;
     const int p = indexOf(s);
     if (!playing_ || p < 0) return;
     changed_ = false;
@@ -238,7 +242,7 @@ void Game::stackChanged(CardStack* target)
     if (!playing_ || to < 0 || dragFrom_ < 0) return;
     const int from = dragFrom_;
     dragFrom_ = -1;
-    changed_ = true;
+    tableChanged();
     dropped(from, to, dropCount_);
     afterAction();
 }
@@ -345,7 +349,7 @@ void Game::dealCard(int pile, Card card, bool faceDown)
         return;
     }
     host_.addCard(stacks_[pile], card, faceDown);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::moveTop(int from, int to, bool faceDown, bool slide, bool redraw)
@@ -361,14 +365,14 @@ void Game::moveTop(int from, int to, bool faceDown, bool slide, bool redraw)
         return;
     }
     host_.moveCard(stacks_[from], stacks_[to], faceDown, slide, redraw);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::turnTop(int pile, bool faceDown)
 {
     if (empty(pile)) return;
     host_.turnTop(stacks_[pile], faceDown);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::moveCardAt(int from, int index, int to)
@@ -377,20 +381,20 @@ void Game::moveCardAt(int from, int index, int to)
     const CardEntry card = stacks_[from]->cards[index];
     host_.removeCard(stacks_[from], index);
     host_.addCard(stacks_[to], card.image, card.faceDown != 0, true);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::removeCard(int pile, int index)
 {
     if (index < 0 || index >= count(pile)) return;
     host_.removeCard(stacks_[pile], index);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::clearPile(int pile)
 {
     host_.clearStack(stacks_[pile]);
-    changed_ = true;
+    tableChanged();
 }
 
 bool Game::recycle(int waste, int stock)
@@ -405,12 +409,14 @@ void Game::markTop(int pile, bool marked)
 {
     if (empty(pile)) return;
     host_.markTop(stacks_[pile], marked);
-    changed_ = true;
+    tableChanged();
 }
 
 void Game::showHintMark(int pile)
 {
-    if (offTable_ || empty(pile)) return;
+    // After a click that changed nothing the host's undo is still armed: a
+    // mark now would take its snapshot, and Undo would lose the last move.
+    if (offTable_ || empty(pile) || clickArmedUndo_) return;
     host_.markTop(stacks_[pile], true);
     hintCard_ = top(pile);
 }

@@ -233,6 +233,11 @@ protected:
 private:
     void afterAction();
     void resetTransients();
+    void tableChanged()
+    {
+        changed_ = true;
+        clickArmedUndo_ = false;  // the host took its snapshot at the first change
+    }
     CardStack* createStack(const Pile& pile);
 
     const char* name_;
@@ -255,6 +260,7 @@ private:
     bool offTable_ = false;
     int kitOptions_ = 0;
     Card hintCard_ = kNoCard;
+    bool clickArmedUndo_ = false;  // a click armed the host's undo and nothing has changed since
     std::string notice_;
 };
 

@@ -229,11 +229,17 @@ TEST(Hint, LeavesUndoAloneAndGoesWithTheNextMove)
     ASSERT_TRUE(PlayHint(g, kFreeCell));
     EXPECT_TRUE(MarkedPiles(g).empty()) << "the hint's mark went with the move";
     EXPECT_NE(g->MessageText().rfind("Hint", 0), 0u);
+    // A click that moves nothing leaves the host's undo armed: the hint then
+    // names the card without marking it, so the last move can still be undone.
+    const std::vector<std::string> hinted = Faces(g);
+    ASSERT_TRUE(g->DragCard(8, 0, 8) == false);
+    ASSERT_TRUE(g->SelectOption(Hint(g)));
+    EXPECT_EQ(g->MessageText().rfind("Hint: ", 0), 0u);
+    EXPECT_TRUE(MarkedPiles(g).empty());
     g->Undo();
-    EXPECT_EQ(Faces(g), moved);
+    EXPECT_EQ(Faces(g), moved) << "Undo still takes back the hinted move";
     g->Undo();
-    g->Undo();
-    EXPECT_EQ(Faces(g), moved);
+    EXPECT_EQ(Faces(g), hinted);
 }
 
 TEST(Hint, ABoundedSearchGivesUpOnAPositionWithoutEnd)
