@@ -182,6 +182,19 @@ TEST(SimpleHint, TheMarkGoesWithTheNextActionAndUndoSkipsTheHint)
     EXPECT_NE(g->MessageText().rfind("Hint", 0), 0u);
 }
 
+TEST(SimpleHint, AfterAClickThatChangedNothingUndoStillTakesBackTheLastMove)
+{
+    Session g{GOLF_MODULE};
+    ASSERT_TRUE(g.start(1));
+    g.arrange({{kGolfFoundation, "7H"}, {0, "6C"}, {1, "9S 8D"}, {kGolfStock, "2D# 3C#"}});
+    ASSERT_TRUE(g->Click(kGolfStock, 1));
+    g->Click(0, 0);  // picks the six of clubs up and puts it back
+    ASSERT_TRUE(g->SelectOption(HintOption(g)));
+    EXPECT_EQ(g->MessageText(), "Hint: deal from the stock");
+    g->Undo();
+    EXPECT_EQ(g.pile(kGolfFoundation), "7H");
+}
+
 TEST(SimpleHint, ComesAfterTheGamesOwnOptions)
 {
     const std::vector<std::pair<const char*, std::vector<std::string>>> menus = {
