@@ -195,6 +195,35 @@ TEST(SimpleHint, AfterAClickThatChangedNothingUndoStillTakesBackTheLastMove)
     EXPECT_EQ(g.pile(kGolfFoundation), "7H");
 }
 
+// Golf and TriPeaks: a click (Golf: a double click) on the marked card
+// does what the hint says; following the hints, every one changes the table,
+// until the game is over.
+TEST(SimpleHint, FollowingTheHintsPlaysGolfAndTriPeaksToTheirEnd)
+{
+    for (const char* module : {GOLF_MODULE, TRIPEAKS_MODULE}) {
+        for (uint32_t seed = 1; seed <= 5; ++seed) {
+            SCOPED_TRACE(std::string(module) + " seed " + std::to_string(seed));
+            Session g{module};
+            ASSERT_TRUE(g.start(seed));
+            const int hint = HintOption(g);
+            int steps = 0;
+            for (; steps < 60 && g->GameInPlay(); ++steps) {
+                ASSERT_TRUE(g->SelectOption(hint));
+                const std::vector<int> marked = MarkedPiles(g);
+                if (g->MessageText() == "Hint: no move helps") break;
+                ASSERT_EQ(marked.size(), 1u) << g->MessageText();
+                const std::vector<std::string> before = g.table();
+                const int p = marked[0];
+                if (module == std::string(GOLF_MODULE) && p != kGolfStock) g->DoubleClick(p, g.count(p) - 1);
+                else g->Click(p, g.count(p) - 1);
+                EXPECT_NE(g.table(), before) << g->MessageText();
+            }
+            EXPECT_LT(steps, 60);
+            EXPECT_FALSE(g->GameInPlay());
+        }
+    }
+}
+
 TEST(SimpleHint, ComesAfterTheGamesOwnOptions)
 {
     const std::vector<std::pair<const char*, std::vector<std::string>>> menus = {
