@@ -11,9 +11,14 @@
 // "Deal One at a Time", is turned from the stock into the row card by
 // card). A pile moves whole onto its left neighbour or onto the pile third
 // to its left when their top cards match in suit or rank; the piles after
-// it close up. Won when one pile is left. Score: the piles gathered.
+// it close up. Won when one pile is left. Score: the piles gathered. The
+// hint looks three moves ahead for the move that gathers most and leaves
+// most moves open.
+#include <algorithm>
+
 #include "game.h"
 #include "layout.h"
+#include "simple_hint.h"
 
 namespace {
 
@@ -35,7 +40,7 @@ public:
     }
 
 private:
-    enum Option { kOneAtATime };
+    enum Option { kOneAtATime, kHint };
 
     void deal() override
     {
@@ -149,12 +154,71 @@ private:
     {
         host().addOption(kOneAtATime, "Deal One at a Time");
         host().checkOption(kOneAtATime, oneAtATime_);
+        host().addOption(kHint, kHintOptionText);
     }
     void optionChosen(int option) override
     {
+        if (option == kHint && playing()) showHint();
         if (option != kOneAtATime) return;
         oneAtATime_ = !oneAtATime_;  // for the next deal
         host().checkOption(kOneAtATime, oneAtATime_);
+    }
+
+    // The hint's search needs the top cards alone: a pile that moves takes
+    // its top card with it, and the piles after it close up.
+    using Tops = std::vector<Card>;
+    struct Gathering {
+        int from, to;
+    };
+    static bool Match(Card a, Card b) { return Suit(a) == Suit(b) || Rank(a) == Rank(b); }
+    static std::vector<Gathering> Gatherings(const Tops& tops)
+    {
+        std::vector<Gathering> out;
+        for (int p = 1; p < static_cast<int>(tops.size()); ++p)
+            for (int to : {p - 1, p - 3})
+                if (to >= 0 && Match(tops[static_cast<size_t>(p)], tops[static_cast<size_t>(to)])) out.push_back({p, to});
+        return out;
+    }
+    static Tops After(Tops tops, Gathering g)
+    {
+        tops[static_cast<size_t>(g.to)] = tops[static_cast<size_t>(g.from)];
+        tops.erase(tops.begin() + g.from);
+        return tops;
+    }
+    // The most piles gathered in `depth` more moves, weighed above the moves
+    // left open after them.
+    static constexpr int kGatherWeight = 256;
+    static int LookAhead(const Tops& tops, int depth)
+    {
+        const std::vector<Gathering> moves = Gatherings(tops);
+        if (depth == 0 || moves.empty()) return static_cast<int>(moves.size());
+        int best = 0;
+        for (Gathering g : moves) best = std::max(best, kGatherWeight + LookAhead(After(tops, g), depth - 1));
+        return best;
+    }
+
+    void showHint()
+    {
+        Tops tops;
+        for (int p = 0; p < pilesOut(); ++p) tops.push_back(top(p));
+        Gathering best{-1, -1};
+        int bestValue = -1;
+        for (Gathering g : Gatherings(tops)) {
+            const int value = LookAhead(After(tops, g), 2);
+            if (value > bestValue) {
+                best = g;
+                bestValue = value;
+            }
+        }
+        if (best.from >= 0) {
+            showHintMark(best.from);
+            showMessage(HintText("% to the %", {top(best.from), top(best.to)}, messageRoom()));
+        } else if (!empty(stock_)) {
+            showHintMark(stock_);
+            showMessage("Hint: deal from the stock");
+        } else {
+            showMessage("Hint: no move helps");
+        }
     }
 
     int stock_;

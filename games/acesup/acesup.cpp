@@ -8,9 +8,12 @@
 // top card is discarded (a click on it) when a higher card of its suit
 // shows on top of another pile; aces are high. Any top card may be dragged
 // into an empty pile. Won when only the four aces are left. Score: the
-// cards discarded.
+// cards discarded. The hint discards first; else it fills an empty pile
+// with the card that lets most cards be discarded (an ace, or the card
+// from the tallest pile, when none does); else it deals.
 #include "game.h"
 #include "layout.h"
+#include "simple_hint.h"
 
 namespace {
 
@@ -119,6 +122,83 @@ private:
     std::string messageText() const override
     {
         return Counted(cardsIn(Role::Stock) + cardsIn(Role::Tableau), "card") + " left";
+    }
+
+    enum Option { kHint };
+    void addOptions() override { host().addOption(kHint, kHintOptionText); }
+    void optionChosen(int option) override
+    {
+        if (option == kHint && playing()) showHint();
+    }
+
+    // The four piles as the hint's search plays them.
+    using Piles = std::vector<std::vector<Card>>;
+    static bool Discardable(const Piles& piles, size_t p)
+    {
+        if (piles[p].empty()) return false;
+        for (size_t q = 0; q < piles.size(); ++q)
+            if (q != p && !piles[q].empty() && Suit(piles[q].back()) == Suit(piles[p].back()) &&
+                HighRank(piles[q].back()) > HighRank(piles[p].back()))
+                return true;
+        return false;
+    }
+    // How many cards go one after another once `piles` stand so.
+    static int DiscardsFrom(Piles piles)
+    {
+        int n = 0;
+        for (bool more = true; more;) {
+            more = false;
+            for (size_t p = 0; p < piles.size(); ++p) {
+                if (Discardable(piles, p)) {
+                    piles[p].pop_back();
+                    ++n;
+                    more = true;
+                }
+            }
+        }
+        return n;
+    }
+
+    void showHint()
+    {
+        const std::vector<int> tableau = piles(Role::Tableau);
+        for (int p : tableau) {
+            if (discardable(p)) {
+                showHintMark(p);
+                showMessage(HintText("discard the %", {top(p)}, messageRoom()));
+                return;
+            }
+        }
+        Piles now;
+        int hole = -1;
+        for (int p : tableau) {
+            now.emplace_back();
+            for (int k = 0; k < count(p); ++k) now.back().push_back(cardAt(p, k));
+            if (empty(p) && hole < 0) hole = static_cast<int>(now.size()) - 1;
+        }
+        // A lone card moved into an empty pile changes nothing.
+        int best = -1, bestValue = -1;
+        for (size_t p = 0; hole >= 0 && p < now.size(); ++p) {
+            if (now[p].size() < 2) continue;
+            Piles after = now;
+            after[static_cast<size_t>(hole)].push_back(after[p].back());
+            after[p].pop_back();
+            const bool ace = Rank(now[p].back()) == TS_RANK_ACE;
+            const int value = 1000 * DiscardsFrom(after) + (ace ? 100 : 0) + static_cast<int>(now[p].size());
+            if (value > bestValue) {
+                best = tableau[p];
+                bestValue = value;
+            }
+        }
+        if (best >= 0) {
+            showHintMark(best);
+            showMessage(HintText("% to an empty pile", {top(best)}, messageRoom()));
+        } else if (!empty(stock_)) {
+            showHintMark(stock_);
+            showMessage("Hint: deal from the stock");
+        } else {
+            showMessage("Hint: no move helps");
+        }
     }
 
     int stock_, discard_;

@@ -16,9 +16,11 @@
 // is turned from that pile. There is no choice to make: a click on any pile
 // turns the next card, which is framed in red. Lost when the fourth king
 // comes up while cards are still face down; won when every card is face
-// up. Score: the cards turned.
+// up. Score: the cards turned. The hint names the pile to turn from, which
+// the game has already framed.
 #include "game.h"
 #include "layout.h"
+#include "simple_hint.h"
 
 namespace {
 
@@ -108,6 +110,19 @@ private:
     {
         return Counted(cardsIn(Role::Reserve), "card") + " face down, " + Counted(count(Shown(kKings)), "king") +
                " out";
+    }
+
+    enum Option { kHint };
+    void addOptions() override { host().addOption(kHint, kHintOptionText); }
+    // The next card is framed already; marking it again for the hint would
+    // let the hint's mark take the game's own frame away with it.
+    void optionChosen(int option) override
+    {
+        if (option != kHint || !playing()) return;
+        const int from = current();
+        if (over()) showMessage("Hint: no move helps");
+        else if (from == kKings) showMessage("Hint: turn the next card in the middle");
+        else showMessage("Hint: turn the next card at " + std::to_string(from + 1) + " o'clock");
     }
 };
 

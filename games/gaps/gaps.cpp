@@ -14,11 +14,15 @@
 // Clicking the reshuffle place (twice in a game) gathers every card not yet
 // in order from the left of its row, shuffles them and deals them again,
 // leaving one gap after each row's ordered part. Score: the cards in order.
+// The hint looks three moves ahead for the most cards in order, then cards
+// after their neighbour in suit, then gaps that can still be filled.
+#include <algorithm>
 #include <array>
 
 #include "game.h"
 #include "layout.h"
 #include "rules.h"
+#include "simple_hint.h"
 
 namespace {
 
@@ -201,6 +205,98 @@ private:
                                                             : Counted(state_.reshufflesLeft, "reshuffle") + " left";
         if (!canMove() && state_.reshufflesLeft > 0) return "No gap can be filled: click the circle to reshuffle (" + left + ")";
         return Counted(points(), "card") + " in order, " + left;
+    }
+
+    enum Option { kHint };
+    void addOptions() override { host().addOption(kHint, kHintOptionText); }
+    void optionChosen(int option) override
+    {
+        if (option == kHint && playing()) showHint();
+    }
+
+    // The rows as the hint's search plays them: kNoCard in a gap.
+    using Places = std::array<Card, kPlaces>;
+    struct Fill {
+        int from, to;
+    };
+    // Every move that fills a gap, but a two moved from one left end to another.
+    static std::vector<Fill> Fills(const Places& at)
+    {
+        std::vector<Fill> out;
+        for (int gap = 0; gap < kPlaces; ++gap) {
+            if (at[static_cast<size_t>(gap)] != kNoCard) continue;
+            const bool leftEnd = gap % kColumns == 0;
+            const Card left = leftEnd ? kNoCard : at[static_cast<size_t>(gap - 1)];
+            if (!leftEnd && (left == kNoCard || Rank(left) == TS_RANK_KING)) continue;
+            for (int p = 0; p < kPlaces; ++p) {
+                const Card c = at[static_cast<size_t>(p)];
+                if (c == kNoCard) continue;
+                if (leftEnd ? (Rank(c) == 1 && p % kColumns != 0) : c == left + 1) out.push_back({p, gap});
+            }
+        }
+        return out;
+    }
+    static constexpr int kOrderedWeight = 1000, kFollowingWeight = 20;
+    static int Worth(const Places& at)
+    {
+        int value = 0;
+        for (int r = 0; r < kRows; ++r) {
+            const size_t first = static_cast<size_t>(Place(r, 0));
+            int n = 0;
+            if (at[first] != kNoCard && Rank(at[first]) == 1)
+                for (n = 1; n < kColumns - 1 && at[first + static_cast<size_t>(n)] == at[first] + n;) ++n;
+            value += kOrderedWeight * n;
+        }
+        for (int p = 0; p < kPlaces; ++p) {
+            const Card c = at[static_cast<size_t>(p)];
+            if (c != kNoCard && p % kColumns != 0 && at[static_cast<size_t>(p - 1)] == c - 1 && Rank(c) != 0)
+                value += kFollowingWeight;
+        }
+        std::vector<int> gaps;
+        for (Fill f : Fills(at))
+            if (std::find(gaps.begin(), gaps.end(), f.to) == gaps.end()) gaps.push_back(f.to);
+        return value + static_cast<int>(gaps.size());
+    }
+    static Places After(Places at, Fill f)
+    {
+        at[static_cast<size_t>(f.to)] = at[static_cast<size_t>(f.from)];
+        at[static_cast<size_t>(f.from)] = kNoCard;
+        return at;
+    }
+    static int LookAhead(const Places& at, int depth)
+    {
+        int best = Worth(at);
+        if (depth == 0) return best;
+        for (Fill f : Fills(at)) best = std::max(best, LookAhead(After(at, f), depth - 1));
+        return best;
+    }
+
+    void showHint()
+    {
+        Places at;
+        for (int p = 0; p < kPlaces; ++p) at[static_cast<size_t>(p)] = empty(p) ? kNoCard : top(p);
+        Fill best{-1, -1};
+        int bestValue = -1;
+        for (Fill f : Fills(at)) {
+            const int value = LookAhead(After(at, f), 2);
+            if (value > bestValue) {
+                best = f;
+                bestValue = value;
+            }
+        }
+        if (best.from >= 0) {
+            showHintMark(best.from);
+            const Card card = top(best.from);
+            if (best.to % kColumns == 0)
+                showMessage(HintText("% to the left end of row " + std::to_string(best.to / kColumns + 1), {card},
+                                     messageRoom()));
+            else
+                showMessage(HintText("% after the %", {card, top(best.to - 1)}, messageRoom()));
+        } else if (state_.reshufflesLeft > 0 && !won()) {
+            showMessage("Hint: click the circle to reshuffle");
+        } else {
+            showMessage("Hint: no move helps");
+        }
     }
 
     GapsState state_{};

@@ -10,10 +10,15 @@
 // played onto it, whatever the suit; ranks do not turn the corner (no ace on
 // a king, no king on an ace) and a king ends the sequence: nothing goes on
 // it, the stock must be turned. Score: the cards cleared from the columns,
-// plus the cards left in the stock when all are cleared.
+// plus the cards left in the stock when all are cleared. The hint names the
+// card that begins the longest run the columns offer.
+#include <algorithm>
+#include <array>
+
 #include "game.h"
 #include "layout.h"
 #include "rules.h"
+#include "simple_hint.h"
 
 namespace {
 
@@ -83,6 +88,70 @@ private:
     std::string messageText() const override
     {
         return "Stock " + std::to_string(count(stock_)) + ", one pass";
+    }
+
+    enum Option { kHint };
+    void addOptions() override { host().addOption(kHint, kHintOptionText); }
+    void optionChosen(int option) override
+    {
+        if (option == kHint && playing()) showHint();
+    }
+
+    // The most column cards that can follow `under` one after another, the
+    // columns standing `heights` high; `last` is the column `under` came
+    // from (-1: the foundation's own card), which with the heights makes the key.
+    using Heights = std::array<int, kColumns>;
+    int longestRun(Heights& heights, Card under, int last, std::vector<int8_t>& known) const
+    {
+        size_t key = static_cast<size_t>(last + 1);
+        for (int h : heights) key = key * (kRows + 1) + static_cast<size_t>(h);
+        if (known[key] >= 0) return known[key];
+        int best = 0;
+        for (int c = 0; c < kColumns; ++c) {
+            if (heights[c] == 0) continue;
+            const Card card = cardAt(c, heights[c] - 1);
+            if (!Follows(Build::UpOrDownAnyKingEnds, under, card)) continue;
+            --heights[c];
+            best = std::max(best, 1 + longestRun(heights, card, c, known));
+            ++heights[c];
+        }
+        known[key] = static_cast<int8_t>(best);
+        return best;
+    }
+    static constexpr size_t RunKeys()
+    {
+        size_t n = kColumns + 1;
+        for (int c = 0; c < kColumns; ++c) n *= kRows + 1;
+        return n;
+    }
+
+    // The card that begins the longest run; of runs alike, the one from the
+    // taller column, which keeps more cards within reach.
+    void showHint()
+    {
+        Heights heights{};
+        for (int c = 0; c < kColumns; ++c) heights[c] = std::min(count(c), kRows);
+        std::vector<int8_t> known(RunKeys(), -1);
+        int best = -1, bestRun = 0;
+        for (int c = 0; c < kColumns; ++c) {
+            if (!playable(c)) continue;
+            --heights[c];
+            const int run = 1 + longestRun(heights, top(c), c, known);
+            ++heights[c];
+            if (run > bestRun || (run == bestRun && count(c) > count(best))) {
+                best = c;
+                bestRun = run;
+            }
+        }
+        if (best >= 0) {
+            showHintMark(best);
+            showMessage(HintText("% to the foundation", {top(best)}, messageRoom()));
+        } else if (!empty(stock_)) {
+            showHintMark(stock_);
+            showMessage("Hint: deal from the stock");
+        } else {
+            showMessage("Hint: no move helps");
+        }
     }
 
     int stock_, foundation_;

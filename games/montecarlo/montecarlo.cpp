@@ -12,9 +12,15 @@
 // the stock closes the grid up: the cards left move up to the first places
 // in reading order, and the places after them are filled from the stock.
 // With Auto Play on the grid closes up by itself when no pair touches.
-// Score: the cards removed.
+// Score: the cards removed. The hint names the pair that lets most pairs
+// follow it, three removals ahead, and then most pairs once the grid is
+// closed up (the stock's cards unseen).
+#include <algorithm>
+#include <array>
+
 #include "game.h"
 #include "layout.h"
+#include "simple_hint.h"
 
 namespace {
 
@@ -135,6 +141,79 @@ private:
     std::string messageText() const override
     {
         return Counted(cardsIn(Role::Tableau) + count(stock_), "card") + " left";
+    }
+
+    enum Option { kHint };
+    void addOptions() override { host().addOption(kHint, kHintOptionText); }
+    void optionChosen(int option) override
+    {
+        if (option == kHint && playing()) showHint();
+    }
+
+    // The grid as the hint's search plays it: kNoCard where a card has gone.
+    using Cells = std::array<Card, kCells>;
+    struct Pair {
+        int a, b;
+    };
+    static std::vector<Pair> Pairs(const Cells& cells)
+    {
+        std::vector<Pair> out;
+        for (int a = 0; a < kCells; ++a)
+            for (int b = a + 1; b < kCells; ++b)
+                if (Touch(a, b) && cells[static_cast<size_t>(a)] != kNoCard && cells[static_cast<size_t>(b)] != kNoCard &&
+                    Rank(cells[static_cast<size_t>(a)]) == Rank(cells[static_cast<size_t>(b)]))
+                    out.push_back({a, b});
+        return out;
+    }
+    static Cells ClosedUp(const Cells& cells)
+    {
+        Cells out;
+        out.fill(kNoCard);
+        size_t to = 0;
+        for (Card c : cells)
+            if (c != kNoCard) out[to++] = c;
+        return out;
+    }
+    // Pairs removed in `depth` more removals, weighed above the pairs that
+    // touch once the grid is closed up after them.
+    static constexpr int kPairWeight = 64;
+    static int LookAhead(const Cells& cells, int depth)
+    {
+        const std::vector<Pair> pairs = Pairs(cells);
+        if (depth == 0 || pairs.empty()) return static_cast<int>(Pairs(ClosedUp(cells)).size());
+        int best = 0;
+        for (Pair p : pairs) {
+            Cells after = cells;
+            after[static_cast<size_t>(p.a)] = after[static_cast<size_t>(p.b)] = kNoCard;
+            best = std::max(best, kPairWeight + LookAhead(after, depth - 1));
+        }
+        return best;
+    }
+
+    void showHint()
+    {
+        Cells cells;
+        for (int c = 0; c < kCells; ++c) cells[static_cast<size_t>(c)] = empty(c) ? kNoCard : top(c);
+        Pair best{-1, -1};
+        int bestValue = -1;
+        for (Pair p : Pairs(cells)) {
+            Cells after = cells;
+            after[static_cast<size_t>(p.a)] = after[static_cast<size_t>(p.b)] = kNoCard;
+            const int value = LookAhead(after, 2);
+            if (value > bestValue) {
+                best = p;
+                bestValue = value;
+            }
+        }
+        if (best.a >= 0) {
+            showHintMark(best.a);
+            showMessage(HintText("% with the %", {top(best.a), top(best.b)}, messageRoom()));
+        } else if (canCloseUp()) {
+            showHintMark(stock_);
+            showMessage("Hint: close up the grid");
+        } else {
+            showMessage("Hint: no move helps");
+        }
     }
 
     int stock_, discard_;

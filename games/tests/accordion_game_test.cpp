@@ -117,7 +117,7 @@ TEST_F(AccordionGame, IsWonAtOnePileAndLostWhenNoPileMoves)
 
 TEST_F(AccordionGame, DealingOneAtATimeTurnsTheStockOntoTheEndOfTheRow)
 {
-    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"Deal One at a Time"}));
+    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"Deal One at a Time", "Hint"}));
     EXPECT_FALSE(g->OptionChecked(kOneAtATime));
     ASSERT_TRUE(g->SelectOption(kOneAtATime));
     EXPECT_TRUE(g->OptionChecked(kOneAtATime));

@@ -136,7 +136,7 @@ TEST_F(TriPeaksGame, IsWonWhenThePeaksAreClearAndLostWhenNothingPlays)
 
 TEST_F(TriPeaksGame, WrappingIsAnOptionForTheNextDeal)
 {
-    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"King and Ace Wrap"}));
+    ASSERT_EQ(g->OptionTexts(), (std::vector<std::string>{"King and Ace Wrap", "Hint"}));
     EXPECT_TRUE(g->OptionChecked(kWrap));
     ASSERT_TRUE(g.start(3));
     ASSERT_TRUE(g->SelectOption(kWrap));

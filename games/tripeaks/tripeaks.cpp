@@ -14,9 +14,15 @@
 // wrapping is on). The stock turns one card at a time onto the waste, once
 // through. Score: each card of a run from the peaks scores one more than
 // the one before; turning the stock ends the run. Clearing a peak's top
-// card scores 15, the last of the three 30.
+// card scores 15, the last of the three 30. The hint names the card that
+// begins the longest run of the cards in sight, of runs alike the one that
+// turns most cards.
+#include <algorithm>
+#include <unordered_map>
+
 #include "game.h"
 #include "layout.h"
+#include "simple_hint.h"
 
 namespace {
 
@@ -65,7 +71,7 @@ private:
         int32_t run;
         int32_t wrap;  // king and ace follow each other; fixed for the deal
     } s_{};
-    enum Option { kWrap };
+    enum Option { kWrap, kHint };
 
     void resetState() override { s_.wrap = wrapPreference_ ? 1 : 0; }
     void stateFromTable() override { s_.wrap = 1; }
@@ -157,12 +163,75 @@ private:
     {
         host().addOption(kWrap, "King and Ace Wrap");
         host().checkOption(kWrap, wrapPreference_);
+        host().addOption(kHint, kHintOptionText);
     }
     void optionChosen(int option) override
     {
+        if (option == kHint && playing()) showHint();
         if (option != kWrap) return;
         wrapPreference_ = !wrapPreference_;  // from the next deal
         host().checkOption(kWrap, wrapPreference_);
+    }
+
+    // The search for a hint sees what a player sees: the face-up cards. It
+    // takes the cells of `gone` off the table, so a cell it uncovers is only
+    // a card turned, never a card to play.
+    using Cells = uint32_t;
+    static Cells Bit(int cell) { return Cells{1} << cell; }
+    bool freeWithout(int cell, Cells gone) const
+    {
+        for (int c : coverers(cell))
+            if (!empty(c) && !(gone & Bit(c))) return false;
+        return true;
+    }
+    bool inSight(int cell, Cells gone) const
+    {
+        return !empty(cell) && !(gone & Bit(cell)) && faceUp(cell, 0) && freeWithout(cell, gone);
+    }
+    int turnedWithout(Cells gone) const
+    {
+        int n = 0;
+        for (int c = 0; c < kCells; ++c)
+            if (!empty(c) && !(gone & Bit(c)) && !faceUp(c, 0) && !uncovered(c) && freeWithout(c, gone)) ++n;
+        return n;
+    }
+    // How good the best run on from `gone` is, `under` on the waste: the
+    // cards it plays, then the cards it turns. A run weighs more than any
+    // count of turned cards (at most 18 of the 28 are face down).
+    static constexpr int kRunWeight = 32;
+    int bestRunOn(Cells gone, Card under, std::unordered_map<uint64_t, int>& known) const
+    {
+        const uint64_t key = (uint64_t{gone} << 8) | static_cast<uint64_t>(under);
+        if (const auto found = known.find(key); found != known.end()) return found->second;
+        int best = turnedWithout(gone);
+        for (int c = 0; c < kCells; ++c)
+            if (inSight(c, gone) && follows(top(c), under))
+                best = std::max(best, kRunWeight + bestRunOn(gone | Bit(c), top(c), known));
+        known[key] = best;
+        return best;
+    }
+
+    void showHint()
+    {
+        std::unordered_map<uint64_t, int> known;
+        int best = -1, bestValue = -1;
+        for (int c = 0; c < kCells; ++c) {
+            if (!playable(c) || !faceUp(c, 0)) continue;
+            const int value = kRunWeight + bestRunOn(Bit(c), top(c), known);
+            if (value > bestValue) {
+                best = c;
+                bestValue = value;
+            }
+        }
+        if (best >= 0) {
+            showHintMark(best);
+            showMessage(HintText("% to the waste", {top(best)}, messageRoom()));
+        } else if (!empty(stock_)) {
+            showHintMark(stock_);
+            showMessage("Hint: deal from the stock");
+        } else {
+            showMessage("Hint: no move helps");
+        }
     }
 
     int stock_, waste_;
