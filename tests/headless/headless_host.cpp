@@ -61,6 +61,7 @@ void HeadlessHost::WindowSeam::ShowGameOver(bool won)
 HeadlessHost::HeadlessHost() : seam_(*this), core_(seam_)
 {
     seam_.paint = &core_.paint;
+    seam_.drawn = &core_;
     bridge_.send = &HeadlessHost::Send;
     bridge_.host = this;
     core::WindowMade(core_, 400, 400 + core::kStripHeight);
@@ -102,13 +103,35 @@ bool HeadlessHost::LoadModule(const std::string& path)
         dlclose(library);
         return false;
     }
-    if (row.entry.initModule(static_cast<TsNativeHost*>(&bridge_), row.name, &row.tableWidth) == 0) {
-        loadError_ = "TSInitModule refused";
+    if (!Accept(row)) {
         dlclose(library);
         return false;
     }
-    row.name[TS_NAME_BYTES - 1] = '\0';
     libraries_.push_back(library);
+    return true;
+}
+
+bool HeadlessHost::AddModule(const core::ModuleEntryPoints& entry)
+{
+    loadError_.clear();
+    if (core_.modules.count >= core::kMaxModules) {
+        loadError_ = "the module table is full";
+        return false;
+    }
+    core::ModuleEntry& row = core_.modules.rows[static_cast<size_t>(core_.modules.count)];
+    row = core::ModuleEntry{};
+    row.entry = entry;
+    return row.entry.initModule && Accept(row);
+}
+
+bool HeadlessHost::Accept(core::ModuleEntry& row)
+{
+    if (row.entry.initModule(static_cast<TsNativeHost*>(&bridge_), row.name, &row.tableWidth) == 0) {
+        loadError_ = "TSInitModule refused";
+        row = core::ModuleEntry{};
+        return false;
+    }
+    row.name[TS_NAME_BYTES - 1] = '\0';
     ++core_.modules.count;
     return true;
 }
