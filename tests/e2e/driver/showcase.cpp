@@ -141,6 +141,7 @@ MEASUREMENT(showcase_hint)
     REQUIRE(main != nullptr);
     program.SendCommand(IDM_SMALLCARDS);
     program.SendCommand(IDM_GAMELIST_FIRST);
+    Sleep(1500);  // the deal's slides and auto-play run on timers
     program.Settle();
     program.SendCommand(IDM_OPTION_FIRST + (option ? std::atoi(option) : 0));
     program.Settle();
