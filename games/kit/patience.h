@@ -6,6 +6,7 @@
 // double clicks, auto-play and the win are done here.
 #pragma once
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -82,6 +83,9 @@ protected:
     // Can a click on the stock still change something? (Default: a stock
     // holds a card; Klondike also turns its waste over.)
     virtual bool stockCanDeal() const;
+    // What a hint says when the stock is the move left: a game whose stock
+    // refuses to deal for now says what it needs first.
+    virtual std::string stockHint() const { return "Hint: deal from the stock"; }
     // How the stock deals, when the solver may play it (Klondike); by default it may not.
     virtual StockPlay stockPlay() const { return {}; }
     // Is any move left: a card or run that some pile accepts, a card to turn,

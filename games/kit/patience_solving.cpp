@@ -175,7 +175,7 @@ void Patience::showHintFor(const SolverMove& move)
         if (stock < 0 && !stocks.empty()) stock = stocks.front();
         if (stock >= 0 && !empty(stock)) {
             showHintMark(stock);
-            showMessage("Hint: deal from the stock");
+            showMessage(stockHint());
         } else {
             showMessage("Hint: turn the waste over");
         }

@@ -41,6 +41,7 @@ const Piles kSeahaven{"SEAHAVEN", SEAHAVEN_MODULE, Range(0, 4), Range(14, 4), Ra
 const Piles kBakersDozen{"BAKERDOZ", BAKERDOZ_MODULE, {}, Range(13, 4), Range(0, 13)};
 const Piles kBeleaguered{"BELEAGUR", BELEAGUR_MODULE, {}, Range(8, 4), Range(0, 8)};
 const Piles kKlondike{"KLONDIKE", KLONDIKE_MODULE, {}, Range(2, 4), Range(6, 7), 0, 1, 13};
+const Piles kSpider{"SPIDER", SPIDER_MODULE, {}, Range(1, 8), Range(9, 10), 0};
 const Piles kYukon{"YUKON", YUKON_MODULE, {}, Range(7, 4), Range(0, 7)};
 
 // What the module's last search did, read from the loaded module.
@@ -193,6 +194,9 @@ TEST(Hint, NamesTheCardAndWhereItGoesWithoutChangingTheTable)
     const std::map<int, std::string> hopeless = {
         {4, "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"}, {5, "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD"},
         {7, "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS"}, {8, "2H 4H"}, {9, "3H"}};
+    // Spider: a column is empty, so the stock will not deal until it is filled.
+    std::map<int, std::string> spiderGap = {{0, "AC# 2C# 3C# 4C# 5C# 6C# 7C# 8C# 9C# TC#"}};
+    for (int c = 9; c < 18; ++c) spiderGap[c] = "KH";
     const std::vector<Case> cases = {
         {kFreeCell, hopeless, "Hint: no move leads to a win", -1},
         {kFreeCell, blocked, "Hint: JS to an empty column", 8},  // too long in full
@@ -200,6 +204,7 @@ TEST(Hint, NamesTheCardAndWhereItGoesWithoutChangingTheTable)
         {kKlondike, klondike, "Hint: 7H to the 8S", 6},  // a narrow message area
         {kKlondike, stockOnly, "Hint: deal from the stock", 0},
         {kYukon, yukon, "Hint: QH to the KC", 0},
+        {kSpider, spiderGap, "Hint: fill every column, then deal", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
