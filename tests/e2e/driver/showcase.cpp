@@ -149,3 +149,31 @@ MEASUREMENT(showcase_hint)
     program.PostCommand(IDM_EXIT);
     program.WaitForExit();
 }
+
+// A game's new deal after the player checked "Winnable deals only", with the
+// message area saying whether the deal was proven. LUMORA_SHOWCASE_OPTION is
+// the number of that item in the game's Options menu:
+//   LUMORA_SHOWCASE_GAME=FREECELL LUMORA_SHOWCASE_OPTION=1
+//       LUMORA_E2E_IMAGES='Z:\tmp\shots' tests/e2e/run-scenario build/win64/bin showcase_winnable
+MEASUREMENT(showcase_winnable)
+{
+    const char* stem = std::getenv("LUMORA_SHOWCASE_GAME");
+    const char* option = std::getenv("LUMORA_SHOWCASE_OPTION");
+    REQUIRE(stem != nullptr && option != nullptr);
+    const std::string file = std::string(stem) + ".dll";
+    REQUIRE(e2e::InstallFile(("games\\" + file).c_str(), file.c_str()));
+    e2e::Program program;
+    HWND main = program.WaitForMainWindow();
+    REQUIRE(main != nullptr);
+    program.SendCommand(IDM_SMALLCARDS);
+    program.SendCommand(IDM_GAMELIST_FIRST);
+    Sleep(1500);  // the deal's slides and auto-play run on timers
+    program.Settle();
+    program.SendCommand(IDM_OPTION_FIRST + std::atoi(option));
+    program.SendCommand(IDM_NEWGAME);
+    Sleep(1500);
+    program.Settle();
+    e2e::KeepImage(CaptureAround(main, 0), std::string(stem) + "-winnable");
+    program.PostCommand(IDM_EXIT);
+    program.WaitForExit();
+}
