@@ -64,7 +64,6 @@ private:
         for (size_t i = 1; next < cards.size(); ++i) dealCard(cells[i], cards[next++]);
     }
 
-
     std::string messageText() const override
     {
         return "Runs of " + std::to_string(longestRun(-1, -1)) + " can move";
