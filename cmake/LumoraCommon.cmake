@@ -7,7 +7,10 @@ if(WIN32)
   # the MinGW-w64 toolchain (libstdc++, libgcc_s, winpthread), which ships
   # beside the program (LUMORA_RUNTIME_DLLS). A module loaded at every start
   # then carries only its own code. The runtime is copied into bin/ so that
-  # whatever runs from there finds it.
+  # whatever runs from there finds it, with its sections laid out on page
+  # boundaries in the file: Wine then maps it from the file and keeps in
+  # memory only the pages in use (a third of libstdc++) instead of reading
+  # all of it. The download ships these copies.
   set(LUMORA_RUNTIME_DLLS "")
   foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name}
@@ -20,7 +23,20 @@ if(WIN32)
   if(NOT LUMORA_RUNTIME_DLLS MATCHES "libstdc\\+\\+-6\\.dll")
     message(FATAL_ERROR "The C++ runtime DLLs of ${CMAKE_CXX_COMPILER} were not found")
   endif()
-  file(COPY ${LUMORA_RUNTIME_DLLS} DESTINATION ${CMAKE_BINARY_DIR}/bin)
+  set(copies "")
+  foreach(path IN LISTS LUMORA_RUNTIME_DLLS)
+    get_filename_component(name ${path} NAME)
+    set(copy ${CMAKE_BINARY_DIR}/bin/${name})
+    if(${path} IS_NEWER_THAN ${copy})
+      file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+      execute_process(COMMAND ${CMAKE_OBJCOPY} --file-alignment 0x1000 ${path} ${copy} RESULT_VARIABLE failed)
+      if(failed)
+        message(FATAL_ERROR "cannot copy ${path} into bin/")
+      endif()
+    endif()
+    list(APPEND copies ${copy})
+  endforeach()
+  set(LUMORA_RUNTIME_DLLS ${copies})
 endif()
 
 # A tool that runs away from the program's folder (the end-to-end driver in

@@ -2,7 +2,8 @@
 # OBJDUMP: every MinGW runtime DLL (lib*.dll) that a binary imports lies in
 # the folder, with its licence text beside the others; every game module
 # (MODULES, joined with "|") lies in it and exports exactly the entry points
-# of the .def file DEF, undecorated.
+# of the .def file DEF, undecorated; the runtime DLLs are laid out on page
+# boundaries in their files, which Wine maps instead of reading whole.
 cmake_minimum_required(VERSION 3.25)
 string(REPLACE "|" ";" modules "${MODULES}")
 file(STRINGS ${DEF} wanted REGEX "^    TS[A-Za-z]+$")
@@ -35,6 +36,9 @@ foreach(binary IN LISTS binaries)
       endif()
     endif()
   endforeach()
+  if(binary MATCHES "^lib.*\\.dll$" AND NOT table MATCHES "FileAlignment[ \t]+0*1000\n")
+    list(APPEND faults "${binary} is not laid out on page boundaries")
+  endif()
   get_filename_component(stem ${binary} NAME_WE)
   if(stem IN_LIST modules)
     # The export table's names, after "[Ordinal/Name Pointer] Table".
@@ -70,4 +74,4 @@ if(faults)
   message(FATAL_ERROR "The download is incomplete:\n  ${report}")
 endif()
 list(LENGTH binaries count)
-message(STATUS "${count} binaries, every imported runtime DLL present, every module exporting the sixteen entry points")
+message(STATUS "${count} binaries, every imported runtime DLL present and page-aligned, every module exporting the sixteen entry points")

@@ -174,25 +174,32 @@ struct Kind {
     std::string from;
 };
 
+// One line of the program's start-up trace: "<ms> ms <MiB> MiB <step>".
+struct TraceStep {
+    std::string name;
+    double ms = 0;
+    double workingSetMiB = 0;
+};
+
 struct Start {
     double ms = 0;
     double workingSetMiB = 0;
-    std::vector<std::pair<std::string, double>> trace;
+    std::vector<TraceStep> trace;
 };
 
-std::vector<std::pair<std::string, double>> ReadTrace(const std::string& path)
+std::vector<TraceStep> ReadTrace(const std::string& path)
 {
-    std::vector<std::pair<std::string, double>> steps;
+    std::vector<TraceStep> steps;
     FILE* file = std::fopen(path.c_str(), "r");
     if (!file) return steps;
     char line[256];
     while (std::fgets(line, sizeof line, file)) {
-        double ms = 0;
+        TraceStep step;
         int used = 0;
-        if (std::sscanf(line, "%lf ms %n", &ms, &used) < 1 || used == 0) continue;
-        std::string step = line + used;
-        while (!step.empty() && (step.back() == '\n' || step.back() == '\r')) step.pop_back();
-        steps.emplace_back(step, ms);
+        if (std::sscanf(line, "%lf ms %lf MiB %n", &step.ms, &step.workingSetMiB, &used) < 2 || used == 0) continue;
+        step.name = line + used;
+        while (!step.name.empty() && (step.name.back() == '\n' || step.name.back() == '\r')) step.name.pop_back();
+        steps.push_back(step);
     }
     std::fclose(file);
     return steps;
@@ -291,7 +298,7 @@ int main(int argc, char** argv)
 
     const size_t n = kinds.size();
     std::vector<std::vector<double>> ms(n), workingSet(n);
-    std::vector<std::map<std::string, std::vector<double>>> steps(n);
+    std::vector<std::map<std::string, std::vector<double>>> steps(n), stepWorkingSet(n);
     std::vector<std::vector<std::string>> stepOrder(n);
     for (int i = 0; i < starts; ++i) {
         std::printf("start %2d:", i + 1);
@@ -300,9 +307,10 @@ int main(int argc, char** argv)
             if (!StartOnce(kinds[k], work + "\\" + std::to_string(i) + char('a' + k), start)) return 1;
             ms[k].push_back(start.ms);
             workingSet[k].push_back(start.workingSetMiB);
-            for (const auto& [step, at] : start.trace) {
-                if (!steps[k].count(step)) stepOrder[k].push_back(step);
-                steps[k][step].push_back(at);
+            for (const TraceStep& step : start.trace) {
+                if (!steps[k].count(step.name)) stepOrder[k].push_back(step.name);
+                steps[k][step.name].push_back(step.ms);
+                stepWorkingSet[k][step.name].push_back(step.workingSetMiB);
             }
             std::printf("  (%c) %6.1f ms", char('a' + k), start.ms);
         }
@@ -325,9 +333,10 @@ int main(int argc, char** argv)
     }
     for (size_t k = 1; k < n; ++k) {
         if (stepOrder[k].empty()) continue;
-        std::printf("\n(%c) start-up trace, median ms from process creation:\n", char('a' + k));
+        std::printf("\n(%c) start-up trace, medians: ms from process creation, working set after the step:\n",
+                    char('a' + k));
         for (const std::string& step : stepOrder[k])
-            std::printf("  %7.1f  %s%s\n", Median(steps[k][step]), step.c_str(),
+            std::printf("  %7.1f ms %6.1f MiB  %s%s\n", Median(steps[k][step]), Median(stepWorkingSet[k][step]), step.c_str(),
                         steps[k][step].size() < ms[k].size() ? "  (not in every start)" : "");
     }
     return 0;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <cstdio>
 
 #include "core/win/app.h"
@@ -17,6 +19,7 @@ constexpr int kMaxSteps = 48;
 struct Step {
     const char* name;
     double ms;
+    double workingSetMiB;
 };
 
 struct Trace {
@@ -53,6 +56,14 @@ double MillisecondsSinceCreation(const Trace& trace)
     return static_cast<double>(static_cast<LONGLONG>(Ticks(now) - trace.created)) / 10000.0;
 }
 
+double WorkingSetMiB()
+{
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory)) return 0;
+    return static_cast<double>(memory.WorkingSetSize) / (1024.0 * 1024.0);
+}
+
 bool ShowsFaceUpCard(const table::StackTable& stacks)
 {
     for (int i = 0; i < stacks.count; ++i) {
@@ -69,7 +80,7 @@ void TraceStartup(const char* step)
 {
     Trace& trace = TheTrace();
     if (!trace.on || trace.finished || trace.count == kMaxSteps) return;
-    trace.steps[trace.count++] = {step, MillisecondsSinceCreation(trace)};
+    trace.steps[trace.count++] = {step, MillisecondsSinceCreation(trace), WorkingSetMiB()};
 }
 
 void TraceStartupPaint()
@@ -94,7 +105,10 @@ void FinishStartupTrace()
     const std::string path = core::BesideExecutable(kTraceFile);
     FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "w");
     if (!file) return;
-    for (int i = 0; i < trace.count; ++i) std::fprintf(file, "%8.1f ms %s\n", trace.steps[i].ms, trace.steps[i].name);
+    for (int i = 0; i < trace.count; ++i) {
+        const Step& step = trace.steps[i];
+        std::fprintf(file, "%8.1f ms %7.1f MiB %s\n", step.ms, step.workingSetMiB, step.name);
+    }
     std::fclose(file);
 }
 

@@ -1,5 +1,6 @@
 // The start-up trace: with LUMORA_TRACE_STARTUP set in the environment, the
-// time of each start-up step from the creation of the process, written to
+// time of each start-up step from the creation of the process and the
+// working set at its end, written to
 // startup-trace.txt beside the program once a paint has shown the first
 // face-up card (or at exit, when none did). Without it, nothing is timed.
 #pragma once

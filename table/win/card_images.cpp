@@ -45,12 +45,14 @@ DrawnLater& Later()
     return later;
 }
 
-// A library beside the program, whatever the current folder, loaded.
+// A library beside the program, whatever the current folder, opened for
+// its pictures only: none of its code runs, and only the pictures drawn are
+// read from the file.
 HMODULE OpenLibrary(const char* name)
 {
     const std::string path = core::BesideExecutable(name);
     if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
-    return LoadLibraryA(path.c_str());
+    return LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
 }
 
 // Greys a menu item where the menu still has it.

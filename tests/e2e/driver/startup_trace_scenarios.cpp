@@ -22,7 +22,8 @@ constexpr const char* kFirstSeven[] = {"FREECELL", "SPIDER", "PYRAMID", "GOLF", 
 bool FileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 // The steps of the trace in the order written; a line that is not
-// "<number> ms <step>" is kept as "(unreadable)".
+// "<number> ms <number> MiB <step>", with a working set above nothing, is
+// kept as "(unreadable)".
 std::vector<std::string> TraceSteps()
 {
     std::vector<std::string> steps;
@@ -30,9 +31,9 @@ std::vector<std::string> TraceSteps()
     if (!file) return steps;
     char line[256];
     while (std::fgets(line, sizeof line, file)) {
-        double ms = 0;
+        double ms = 0, workingSetMiB = 0;
         int used = 0;
-        if (std::sscanf(line, "%lf ms %n", &ms, &used) < 1 || used == 0) {
+        if (std::sscanf(line, "%lf ms %lf MiB %n", &ms, &workingSetMiB, &used) < 2 || used == 0 || workingSetMiB <= 0) {
             steps.push_back("(unreadable)");
             continue;
         }
