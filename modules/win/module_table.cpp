@@ -8,6 +8,7 @@
 #include "core/win/executable_folder.h"
 #include "core/win/handles.h"
 #include "modules/module_names.h"
+#include "modules/win/module_prefetch.h"
 #include "resources/resource.h"
 
 namespace modules {
@@ -81,12 +82,15 @@ void BuildGameList(HWND mainWindow)
 {
     HMENU gameList = GetSubMenu(GetMenu(mainWindow), MENU_POS_GAMELIST);
     DeleteMenu(gameList, 0, MF_BYPOSITION);  // the resource's placeholder
+    AwaitModulePrefetch();
     for (const char* stem : kModuleNameList) LoadModule(mainWindow, stem);
+    ReleaseModulePrefetch();
     DrawMenuBar(mainWindow);
 }
 
 void CloseAllModules()
 {
+    ReleaseModulePrefetch();  // a start-up that ended before the Game List
     core::ModuleTable& table = Table();
     for (int i = 0; i < table.count; ++i) {
         core::ModuleEntry& row = table.rows[static_cast<size_t>(i)];

@@ -7,6 +7,7 @@
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "modules/game_flow.h"
+#include "modules/win/module_prefetch.h"
 #include "modules/win/module_table.h"
 #include "persistence/win/resume.h"
 #include "persistence/win/saved_game.h"
@@ -62,6 +63,7 @@ bool Abandon(HWND window)
 {
     core::TheApp().startupFailed = true;
     if (window) DestroyWindow(window);
+    modules::ReleaseModulePrefetch();
     return false;
 }
 
@@ -82,6 +84,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     core::App& app = core::TheApp();
     app.instance = instance;
     app.accelerators = LoadAcceleratorsA(instance, "TSLNACC");
+    modules::StartModulePrefetch();  // the module files load while the windows are made
 
     HWND window = CreateMainWindow(instance);
     app.mainWindow = window;
