@@ -196,7 +196,12 @@ std::vector<TraceStep> ReadTrace(const std::string& path)
     while (std::fgets(line, sizeof line, file)) {
         TraceStep step;
         int used = 0;
-        if (std::sscanf(line, "%lf ms %lf MiB %n", &step.ms, &step.workingSetMiB, &used) < 2 || used == 0) continue;
+        // Builds before the trace gave working sets wrote "<ms> ms <step>".
+        if (std::sscanf(line, "%lf ms %lf MiB %n", &step.ms, &step.workingSetMiB, &used) < 2 || used == 0) {
+            step.workingSetMiB = 0;
+            used = 0;
+            if (std::sscanf(line, "%lf ms %n", &step.ms, &used) < 1 || used == 0) continue;
+        }
         step.name = line + used;
         while (!step.name.empty() && (step.name.back() == '\n' || step.name.back() == '\r')) step.name.pop_back();
         steps.push_back(step);
@@ -335,9 +340,13 @@ int main(int argc, char** argv)
         if (stepOrder[k].empty()) continue;
         std::printf("\n(%c) start-up trace, medians: ms from process creation, working set after the step:\n",
                     char('a' + k));
-        for (const std::string& step : stepOrder[k])
-            std::printf("  %7.1f ms %6.1f MiB  %s%s\n", Median(steps[k][step]), Median(stepWorkingSet[k][step]), step.c_str(),
+        for (const std::string& step : stepOrder[k]) {
+            const double workingSet = Median(stepWorkingSet[k][step]);
+            char mib[16] = "     -";
+            if (workingSet > 0) std::snprintf(mib, sizeof mib, "%6.1f", workingSet);
+            std::printf("  %7.1f ms %s MiB  %s%s\n", Median(steps[k][step]), mib, step.c_str(),
                         steps[k][step].size() < ms[k].size() ? "  (not in every start)" : "");
+        }
     }
     return 0;
 }
