@@ -1,9 +1,8 @@
 // The process entry and the message loop.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "core/win/app.h"
+#include "core/win/visual_styles.h"
 #include "shell/win/main_window.h"
 #include "shell/win/startup.h"
 #include "shell/win/startup_trace.h"
@@ -30,13 +29,6 @@ namespace shell {
 
 namespace {
 
-// Dialog controls take the platform's visual styles (see the manifest).
-void StyleDialogControls()
-{
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-}
-
 int RunMessageLoop()
 {
     const core::App& app = core::TheApp();
@@ -56,8 +48,6 @@ int RunMessageLoop()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandTail, int showCommand)
 {
     shell::TraceStartup("entry function");
-    shell::StyleDialogControls();
-    shell::TraceStartup("dialog controls styled");
     if (!previous && !shell::RegisterMainWindowClass(instance)) return 0;
     shell::TraceStartup("window class registered");
     if (!shell::StartUp(instance, showCommand, commandTail ? commandTail : "")) return 0;

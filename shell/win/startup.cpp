@@ -5,6 +5,7 @@
 #include "core/win/app.h"
 #include "core/win/executable_folder.h"
 #include "core/win/surfaces.h"
+#include "core/win/visual_styles.h"
 #include "furniture/win/furniture.h"
 #include "modules/game_flow.h"
 #include "modules/win/module_prefetch.h"
@@ -74,6 +75,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     // Every file the program keeps or opens lies beside it; from a folder
     // too deep for their paths nothing could be found or kept.
     if (core::ExecutableFolder().empty()) {
+        core::ApplyVisualStyles();
         MessageBoxA(nullptr,
                     "Lumora Solitaire cannot run from this folder because its path is too long. "
                     "Move the folder that holds lumora.exe to a place with a shorter path, "
@@ -120,6 +122,8 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     TraceStartup("first game chosen");
     ApplySavedPlacement(showCommand);
     TraceStartup("window shown");
+    core::ApplyVisualStyles();
+    TraceStartup("visual styles applied");
     return true;
 }
 

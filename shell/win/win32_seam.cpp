@@ -4,6 +4,7 @@
 
 #include "core/win/app.h"
 #include "core/win/handles.h"
+#include "core/win/visual_styles.h"
 #include "furniture/win/furniture.h"
 #include "interaction/win/drag_image.h"
 #include "resources/resource.h"
@@ -133,7 +134,11 @@ void Win32Seam::ShowGameOver(bool won) { ShowGameOverDialog(Main(), won); }
 
 void Win32Seam::PostCommand(int command) { PostMessageA(Main(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
-void Win32Seam::ShowMessage(const char* text, const char* caption) { MessageBoxA(Main(), text, caption, MB_OK); }
+void Win32Seam::ShowMessage(const char* text, const char* caption)
+{
+    core::ApplyVisualStyles();  // a saved game named at start-up may fail to load
+    MessageBoxA(Main(), text, caption, MB_OK);
+}
 
 bool Win32Seam::CardSizeAvailable(table::CardSize size) { return table::CardSizeAvailable(size); }
 

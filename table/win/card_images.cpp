@@ -3,6 +3,7 @@
 #include "core/win/app.h"
 #include "core/win/executable_folder.h"
 #include "core/win/surfaces.h"
+#include "core/win/visual_styles.h"
 #include "resources/resource.h"
 #include "table/drawable.h"
 #include "table/win/dib_bitmap.h"
@@ -151,6 +152,7 @@ bool OpenCardLibraries()
     if (!l.small) GreyItem(IDM_SMALLCARDS);
     if (!l.large) GreyItem(IDM_LARGECARDS);
     if (l.small || l.large) return true;
+    core::ApplyVisualStyles();
     MessageBoxA(nullptr,
                 "Lumora Solitaire cannot find the card libraries \"DECKMINI.DLL\" or \"DECKMAXI.DLL\". "
                 "It cannot run without at least one of these libraries.",

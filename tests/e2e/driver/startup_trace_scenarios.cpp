@@ -76,7 +76,6 @@ SCENARIO(startup_trace_lists_the_steps_in_order_only_when_asked)
     CHECK_EQ(program.WaitForExit(), 0L);
 
     const std::vector<std::string> expected = {"entry function",
-                                               "dialog controls styled",
                                                "window class registered",
                                                "main window created",
                                                "host state restored",
@@ -90,6 +89,7 @@ SCENARIO(startup_trace_lists_the_steps_in_order_only_when_asked)
                                                "splash closed",
                                                "first game chosen",
                                                "window shown",
+                                               "visual styles applied",
                                                "deal begins",
                                                "first paint showing card faces"};
     std::vector<std::string> steps = TraceSteps();
