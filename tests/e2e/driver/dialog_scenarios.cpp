@@ -53,6 +53,27 @@ SCENARIO(about_box_pages_to_the_credits_then_closes)
     CHECK_EQ(program.WaitForExit(), 0L);
 }
 
+// The visual styles come with the version 6 common controls, which load
+// with the first dialog rather than before the first deal.
+SCENARIO(visual_styles_load_with_the_first_dialog)
+{
+    REQUIRE(e2e::InstallProbe());
+    Program program;
+    REQUIRE(program.WaitForMainWindow() != nullptr);
+    program.Settle();
+    CHECK_EQ(program.LibraryPath("comctl32.dll"), std::string());
+    program.PostCommand(IDM_SCOREHISTORY);
+    HWND dialog = program.WaitForDialog("Score History");
+    REQUIRE(dialog != nullptr);
+    std::string path = program.LibraryPath("comctl32.dll");
+    CharLowerA(path.data());
+    CHECK(path.find("common-controls_6595b64144ccf1df_6.") != std::string::npos);  // the side-by-side version 6
+    e2e::ClickButton(dialog, IDOK);
+    CHECK(e2e::WaitGone(dialog));
+    program.PostCommand(IDM_EXIT);
+    CHECK_EQ(program.WaitForExit(), 0L);
+}
+
 // Start-up runs no message loop until its end, so the splash must be painted
 // as soon as it is shown; the probe looks at it while the modules load.
 SCENARIO(splash_is_painted_while_the_modules_load)

@@ -1,9 +1,5 @@
 // Playing a game in the program: the probe module deals a small table and
 // the driver plays it with the mouse and the menus.
-#include <windows.h>
-
-#include <psapi.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,25 +14,6 @@ namespace {
 
 using e2e::ProbeClient;
 using e2e::Program;
-
-// Whether a library of this file name is loaded in the process.
-bool LoadsLibrary(DWORD pid, const char* fileName)
-{
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-    if (!process) return false;
-    HMODULE modules[256];
-    DWORD bytes = 0;
-    bool found = false;
-    if (K32EnumProcessModules(process, modules, sizeof modules, &bytes)) {
-        for (DWORD i = 0; i < bytes / sizeof modules[0] && i < 256 && !found; ++i) {
-            char name[MAX_PATH] = {};
-            K32GetModuleBaseNameA(process, modules[i], name, sizeof name);
-            found = lstrcmpiA(name, fileName) == 0;
-        }
-    }
-    CloseHandle(process);
-    return found;
-}
 
 constexpr int kCardWidth = 45;  // small cards
 constexpr int kFan = 10;
@@ -366,8 +343,8 @@ SCENARIO(module_missing_an_export_is_refused)
     CHECK_EQ(probe.MenuItemText(kGameList, 1), std::string("Probe PYRAMID"));
     CHECK_EQ(probe.MenuItemId(kGameList, 1), IDM_GAMELIST_FIRST + 1);
     // The module files were loaded ahead by a worker; the refused one is gone.
-    CHECK(LoadsLibrary(program.pid(), "SPIDER.dll"));
-    CHECK(!LoadsLibrary(program.pid(), "FREECELL.dll"));
+    CHECK(!program.LibraryPath("SPIDER.dll").empty());
+    CHECK(program.LibraryPath("FREECELL.dll").empty());
     program.PostCommand(IDM_EXIT);
     CHECK_EQ(program.WaitForExit(), 0L);
 }

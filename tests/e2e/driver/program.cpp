@@ -1,5 +1,8 @@
 #include "program.h"
 
+#include <psapi.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -140,6 +143,23 @@ long Program::WaitForExit(int timeoutMs)
 bool Program::IsRunning() const
 {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::string Program::LibraryPath(const char* fileName) const
+{
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!process_.hProcess || !K32EnumProcessModules(process_.hProcess, modules, sizeof modules, &bytes)) return "";
+    const DWORD count = std::min<DWORD>(bytes / sizeof modules[0], 512);
+    for (DWORD i = 0; i < count; ++i) {
+        char name[MAX_PATH] = {};
+        K32GetModuleBaseNameA(process_.hProcess, modules[i], name, sizeof name);
+        if (lstrcmpiA(name, fileName) != 0) continue;
+        char path[MAX_PATH] = {};
+        K32GetModuleFileNameExA(process_.hProcess, modules[i], path, sizeof path);
+        return path;
+    }
+    return "";
 }
 
 void Program::PostCommand(int id) const { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }

@@ -41,6 +41,9 @@ public:
     // The exit code, or -1 if the process is still running after the wait.
     long WaitForExit(int timeoutMs = kDefaultWaitMs);
     bool IsRunning() const;
+    // The full path of the loaded library with this file name, or "" when
+    // the process has none.
+    std::string LibraryPath(const char* fileName) const;
 
     // Posts WM_COMMAND id to the main window.
     void PostCommand(int id) const;
