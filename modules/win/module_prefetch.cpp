@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <array>
-#include <string>
 
 #include "core/win/executable_folder.h"
 #include "modules/module_names.h"
@@ -23,21 +22,26 @@ Prefetch& ThePrefetch()
     return prefetch;
 }
 
-// Loads what the module table will load: the list's files beside the
-// program, by their full paths.
+// Loads what the module table will load.
 DWORD WINAPI MapModuleFiles(void*)
 {
     Prefetch& p = ThePrefetch();
     for (size_t i = 0; i < kModuleNameList.size(); ++i) {
-        const std::string path = core::BesideExecutable((std::string(kModuleNameList[i]) + ".dll").c_str());
-        const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-            p.libraries[i] = LoadLibraryA(path.c_str());
+        const std::string path = ModuleFilePath(kModuleNameList[i]);
+        if (!path.empty()) p.libraries[i] = LoadLibraryA(path.c_str());
     }
     return 0;
 }
 
 }  // namespace
+
+std::string ModuleFilePath(const char* stem)
+{
+    const std::string path = core::BesideExecutable((std::string(stem) + ".dll").c_str());
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    const bool file = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return file ? path : std::string();
+}
 
 void StartModulePrefetch()
 {

@@ -4,7 +4,14 @@
 // then finds each library loaded and only asks the module for its name.
 #pragma once
 
+#include <string>
+
 namespace modules {
+
+// The full path of the module file <stem>.dll beside the program, or ""
+// when there is none. Never a file of that name in the current folder or
+// on the search path.
+std::string ModuleFilePath(const char* stem);
 
 // Starts the worker; once only.
 void StartModulePrefetch();

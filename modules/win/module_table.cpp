@@ -1,11 +1,9 @@
 #include "modules/win/module_table.h"
 
 #include <array>
-#include <cstdio>
 #include <utility>
 
 #include "core/win/app.h"
-#include "core/win/executable_folder.h"
 #include "core/win/handles.h"
 #include "modules/module_names.h"
 #include "modules/win/module_prefetch.h"
@@ -25,12 +23,6 @@ std::array<core::Library, core::kMaxModules>& Libraries()
     return libraries;
 }
 
-bool FileExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 void* LookUpExport(void* library, const char* name)
 {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name));
@@ -47,12 +39,8 @@ bool LoadModule(HWND mainWindow, const char* stem)
 {
     core::ModuleTable& table = Table();
     if (table.count >= core::kMaxModules) return false;
-    char fileName[16];
-    std::snprintf(fileName, sizeof fileName, "%s.dll", stem);
-    // By its full path beside the program: never a file of that name in the
-    // current folder or on the search path.
-    const std::string path = core::BesideExecutable(fileName);
-    if (path.empty() || !FileExists(path)) return false;
+    const std::string path = ModuleFilePath(stem);
+    if (path.empty()) return false;
 
     core::Library library(LoadLibraryA(path.c_str()));
     if (!library) return false;
