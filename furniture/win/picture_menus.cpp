@@ -13,7 +13,8 @@ namespace {
 constexpr COLORREF kSelectionRed = RGB(255, 0, 0);
 
 // A popup of owner-drawn items whose item data is the thumbnail's bitmap,
-// put in place of the Options menu's item at `position`.
+// put in place of the Options menu's item at `position`. The menu bar itself
+// does not change, so it is not redrawn.
 template <size_t N>
 void ReplaceWithPictureMenu(HWND window, int position, const char* title, int firstId,
                             const std::array<Picture, N>& thumbnails)
@@ -30,7 +31,6 @@ void ReplaceWithPictureMenu(HWND window, int position, const char* title, int fi
                      reinterpret_cast<UINT_PTR>(popup), title)) {
         DestroyMenu(popup);
     }
-    DrawMenuBar(window);
 }
 
 void FrameRed(HDC dc, RECT r)

@@ -29,7 +29,7 @@ void CentreOnDesktop(HWND window)
     GetWindowRect(GetDesktopWindow(), &desktop);
     GetWindowRect(window, &w);
     const table::Point p = CentreOnDesktop(FromRect(desktop), FromRect(w));
-    SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT ControlRectInClient(HWND dialog, HWND control)
@@ -50,8 +50,8 @@ Delta FitDialogToBitmap(HWND dialog, int id, HBITMAP bitmap)
     RECT window;
     GetWindowRect(dialog, &window);
     const table::Rect resized = ResizedDialog(FromRect(window), d);
-    SetWindowPos(dialog, nullptr, 0, 0, resized.Width(), resized.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowPos(control, nullptr, 0, 0, info.bmWidth, info.bmHeight, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(dialog, nullptr, 0, 0, resized.Width(), resized.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control, nullptr, 0, 0, info.bmWidth, info.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return d;
 }
 

@@ -43,7 +43,10 @@ void ShowPicture(const char* name)
     }
 }
 
-void OnInitDialog(HWND dialog)
+// True when the dialog manager is to give the focus to the dialog (and so
+// activate it): the About box. The splash takes no input, so it shows
+// without taking the activation, and its closing has none to hand back.
+bool OnInitDialog(HWND dialog)
 {
     SplashState& s = State();
     s.picture = GetDlgItem(dialog, IDC_SPLASH_PICTURE);
@@ -63,6 +66,9 @@ void OnInitDialog(HWND dialog)
     for (int id : {IDC_SPLASH_SEPARATOR, IDC_SPLASH_VERSION, IDC_SPLASH_LOADLINE}) ShiftControl(dialog, id, d);
     CentreOnDesktop(dialog);
     s.firstPage = true;
+    if (!core::TheApp().splashUp) return true;
+    ShowWindow(dialog, SW_SHOWNA);  // the dialog manager leaves a visible dialog as it is
+    return false;
 }
 
 void OnPaint(HWND dialog)
@@ -111,7 +117,7 @@ void OnDestroy() { State().bitmap.reset(); }
 INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: OnInitDialog(dialog); return TRUE;
+    case WM_INITDIALOG: return OnInitDialog(dialog) ? TRUE : FALSE;
     case WM_PAINT: OnPaint(dialog); return TRUE;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

@@ -128,7 +128,12 @@ void Win32Seam::RemoveOptionItems(int32_t count)
     for (int32_t i = 0; i <= count; ++i) DeleteMenu(options, MENU_HOST_OPTION_ITEMS, MF_BYPOSITION);
 }
 
-void Win32Seam::RedrawMenuBar() { DrawMenuBar(Main()); }
+// A hidden window draws its menu bar when it is shown: redrawing it before
+// (a game chosen at start-up adding its options) only costs time.
+void Win32Seam::RedrawMenuBar()
+{
+    if (IsWindowVisible(Main())) DrawMenuBar(Main());
+}
 
 void Win32Seam::ShowGameOver(bool won) { ShowGameOverDialog(Main(), won); }
 
