@@ -10,6 +10,7 @@
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
+#include "resources/resource.h"
 #include "table/win/dib_bitmap.h"
 
 namespace furniture {
@@ -100,6 +101,29 @@ const Picture& BackgroundTile(int n)
     return f.tiles[i];
 }
 
+const Picture* Thumbnail(int command)
+{
+    FurnitureStore& f = TheFurniture();
+    Picture* picture = nullptr;
+    int resource = 0;
+    size_t slot = 0;
+    if (const int i = command - IDM_BACKGROUND_FIRST; i >= 0 && i < kBackgrounds) {
+        picture = &f.backgroundThumbnails[static_cast<size_t>(i)];
+        resource = kBackgroundThumbnailFirst + i;
+        slot = static_cast<size_t>(i);
+    } else if (const int j = command - IDM_CARDSET_FIRST; j >= 0 && j < kCardSetThumbnails) {
+        picture = &f.cardSetThumbnails[static_cast<size_t>(j)];
+        resource = kCardSetThumbnailFirst + j;
+        slot = static_cast<size_t>(kBackgrounds + j);
+    }
+    if (!picture) return nullptr;
+    if (!f.thumbnailsLookedFor[slot]) {
+        f.thumbnailsLookedFor[slot] = true;
+        LoadPicture(*picture, Numbered(resource));
+    }
+    return picture;
+}
+
 void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX)
 {
     if (!p) return;
@@ -111,10 +135,6 @@ void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX
 bool LoadFurniture()
 {
     FurnitureStore& f = TheFurniture();
-    for (int i = 0; i < kBackgrounds; ++i)
-        LoadPicture(f.backgroundThumbnails[i], Numbered(kBackgroundThumbnailFirst + i));
-    for (int i = 0; i < kCardSetThumbnails; ++i)
-        LoadPicture(f.cardSetThumbnails[i], Numbered(kCardSetThumbnailFirst + i));
     LoadPicture(f.upButtons, "UPBUTTONS");
     LoadPicture(f.downButtons, "DOWNBUTTONS");
     LoadPicture(f.messageArea, "MSGAREA");
@@ -144,6 +164,7 @@ void ReleaseFurniture()
     f.tilesLookedFor = {};
     for (Picture& p : f.backgroundThumbnails) p.reset();
     for (Picture& p : f.cardSetThumbnails) p.reset();
+    f.thumbnailsLookedFor = {};
     f.upButtons.reset();
     f.downButtons.reset();
     f.messageArea.reset();

@@ -12,19 +12,14 @@ namespace {
 
 constexpr COLORREF kSelectionRed = RGB(255, 0, 0);
 
-// A popup of owner-drawn items whose item data is the thumbnail's bitmap,
-// put in place of the Options menu's item at `position`. The menu bar itself
-// does not change, so it is not redrawn.
-template <size_t N>
-void ReplaceWithPictureMenu(HWND window, int position, const char* title, int firstId,
-                            const std::array<Picture, N>& thumbnails)
+// A popup of `items` owner-drawn items, each drawn with the thumbnail of its
+// command, put in place of the Options menu's item at `position`. The menu
+// bar itself does not change, so it is not redrawn.
+void ReplaceWithPictureMenu(HWND window, int position, const char* title, int firstId, int items)
 {
     HMENU popup = CreatePopupMenu();
     if (!popup) return;
-    for (size_t i = 0; i < N; ++i) {
-        AppendMenuA(popup, MF_OWNERDRAW, static_cast<UINT_PTR>(firstId + static_cast<int>(i)),
-                    reinterpret_cast<LPCSTR>(thumbnails[i].bitmap.get()));
-    }
+    for (int i = 0; i < items; ++i) AppendMenuA(popup, MF_OWNERDRAW, static_cast<UINT_PTR>(firstId + i), nullptr);
     HMENU options = GetSubMenu(GetMenu(window), MENU_POS_OPTIONS);
     // The old submenu is destroyed with the item it belonged to.
     if (!ModifyMenuA(options, static_cast<UINT>(position), MF_BYPOSITION | MF_POPUP | MF_STRING,
@@ -46,9 +41,8 @@ void FrameRed(HDC dc, RECT r)
 void BuildPictureMenus()
 {
     HWND window = core::TheApp().mainWindow;
-    const FurnitureStore& f = TheFurniture();
-    ReplaceWithPictureMenu(window, MENU_POS_BACKGROUNDS, "Backgrounds", IDM_BACKGROUND_FIRST, f.backgroundThumbnails);
-    ReplaceWithPictureMenu(window, MENU_POS_CARDSETS, "Card sets", IDM_CARDSET_FIRST, f.cardSetThumbnails);
+    ReplaceWithPictureMenu(window, MENU_POS_BACKGROUNDS, "Backgrounds", IDM_BACKGROUND_FIRST, kBackgrounds);
+    ReplaceWithPictureMenu(window, MENU_POS_CARDSETS, "Card sets", IDM_CARDSET_FIRST, kCardSetThumbnails);
 }
 
 void MeasureThumbnailItem(MEASUREITEMSTRUCT& item)
@@ -61,7 +55,8 @@ void DrawThumbnailItem(const DRAWITEMSTRUCT& item)
 {
     const RECT& r = item.rcItem;
     const ThumbnailCopy copy = ThumbnailCopyFor({r.left, r.top, r.right, r.bottom});
-    auto thumbnail = reinterpret_cast<HBITMAP>(item.itemData);
+    const Picture* picture = Thumbnail(static_cast<int>(item.itemID));
+    HBITMAP thumbnail = picture ? picture->bitmap.get() : nullptr;
     // An item wider than the thumbnail shows the menu's colour beside it, so
     // that the selection frame of a moment ago does not stay there.
     if (copy.width < r.right - r.left) FillRect(item.hDC, &r, GetSysColorBrush(COLOR_MENU));

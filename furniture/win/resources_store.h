@@ -1,5 +1,6 @@
-// The host's own pictures and sounds as loaded at start-up. Owned here;
-// the drawing code of the furniture reads them.
+// The host's own pictures: the strip's, loaded at start-up, and the tiles
+// and thumbnails, loaded when first drawn. Owned here; the drawing code of
+// the furniture reads them.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +27,10 @@ struct Picture {
 struct FurnitureStore {
     std::array<Picture, kBackgrounds> tiles;  // each loaded when first drawn (BackgroundTile)
     std::array<bool, kBackgrounds> tilesLookedFor{};
+    // Each loaded when its menu item is first drawn (Thumbnail).
     std::array<Picture, kBackgrounds> backgroundThumbnails;
     std::array<Picture, kCardSetThumbnails> cardSetThumbnails;
+    std::array<bool, kBackgrounds + kCardSetThumbnails> thumbnailsLookedFor{};
     Picture upButtons;
     Picture downButtons;
     Picture messageArea;
@@ -38,6 +41,9 @@ FurnitureStore& TheFurniture();
 // The background tile n, loaded when first asked for: only the chosen
 // background is drawn, and the others may never be. Absent when missing.
 const Picture& BackgroundTile(int n);
+// The thumbnail of a Backgrounds or Card sets menu item, by its command,
+// loaded when first asked for; null for another command.
+const Picture* Thumbnail(int command);
 
 // Copies a w x h block from the picture's top-left corner to (x, y).
 void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX = 0);

@@ -66,6 +66,7 @@ static_assert(offsetof(core::ModuleEntry, tableHeight) == offsetof(core::ModuleE
 
 }  // namespace
 
+// The Game List is a submenu: the menu bar itself does not change.
 void BuildGameList(HWND mainWindow)
 {
     HMENU gameList = GetSubMenu(GetMenu(mainWindow), MENU_POS_GAMELIST);
@@ -73,7 +74,6 @@ void BuildGameList(HWND mainWindow)
     AwaitModulePrefetch();
     for (const char* stem : kModuleNameList) LoadModule(mainWindow, stem);
     ReleaseModulePrefetch();
-    DrawMenuBar(mainWindow);
 }
 
 void CloseAllModules()

@@ -62,26 +62,15 @@ void GreyItem(int command)
     EnableMenuItem(GetMenu(core::TheApp().mainWindow), static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
 }
 
-bool LoadPicture(CardPicture& p, HMODULE library, int number, int32_t w, int32_t h, int32_t fanX, int32_t fanY)
+// A picture sized now and made a device bitmap when first drawn; false when
+// the library lacks it.
+bool LoadPictureLater(CardPicture& p, HMODULE library, int number, int32_t w, int32_t h, int32_t fanX, int32_t fanY)
 {
-    p.bitmap =
-        LoadDibBitmap(library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow, core::TheSurfaces().palette.get());
+    p.bitmap.reset();
     p.width = w;
     p.height = h;
     p.fanX = fanX;
     p.fanY = fanY;
-    return static_cast<bool>(p.bitmap);
-}
-
-// A face or back, sized now and made a device bitmap when first drawn;
-// false when the library lacks it.
-bool LoadPictureLater(CardPicture& p, HMODULE library, int number, const CardGeometry& g)
-{
-    p.bitmap.reset();
-    p.width = g.width;
-    p.height = g.height;
-    p.fanX = g.fanX;
-    p.fanY = g.fanY;
     return FindResourceA(library, MAKEINTRESOURCEA(number), reinterpret_cast<LPCSTR>(RT_BITMAP)) != nullptr;
 }
 
@@ -103,7 +92,9 @@ bool LoadSize(CardSize size, HMODULE library)
     const int32_t ow = large ? kLargeOutlineWidth : kSmallOutlineWidth;
     const int32_t oh = large ? kLargeOutlineHeight : kSmallOutlineHeight;
     Later() = {library, size};
-    auto card = [&](CardPicture& p, int number) { return LoadPictureLater(p, library, number, g); };
+    auto card = [&](CardPicture& p, int number) {
+        return LoadPictureLater(p, library, number, g.width, g.height, g.fanX, g.fanY);
+    };
     for (int i = 0; i < kPips; ++i)
         if (!card(s.pips[i], PipPicture(size, i))) return false;
     for (int i = 0; i < kCourts; ++i)
@@ -113,8 +104,8 @@ bool LoadSize(CardSize size, HMODULE library)
     for (int i = 0; i < kCardSets; ++i)
         if (!card(s.backs[i], table::BackPicture(size, i))) return false;
     for (int i = 0; i < kBaseImages; ++i)
-        if (!LoadPicture(s.bases[i], library, BasePicture(size, i), g.width, g.height, 0, 0)) return false;
-    if (!LoadPicture(s.outline, library, OutlinePicture(size), ow, oh, 0, 0)) return false;
+        if (!LoadPictureLater(s.bases[i], library, BasePicture(size, i), g.width, g.height, 0, 0)) return false;
+    if (!LoadPictureLater(s.outline, library, OutlinePicture(size), ow, oh, 0, 0)) return false;
     s.markBrush.reset(CreateSolidBrush(RGB(255, 0, 0)));
     return true;
 }
@@ -143,6 +134,14 @@ const CardPicture* CardBack(int cardSet)
     const int set = DrawnCardSet(cardSet);
     return Drawn(Store().backs[static_cast<size_t>(set)], BackPicture(Later().size, set));
 }
+
+const CardPicture* CardBase(int16_t baseImage)
+{
+    if (!table::DrawableBase(baseImage)) return nullptr;
+    return Drawn(Store().bases[static_cast<size_t>(baseImage)], BasePicture(Later().size, baseImage));
+}
+
+const CardPicture* CardOutline() { return Drawn(Store().outline, OutlinePicture(Later().size)); }
 
 bool OpenCardLibraries()
 {

@@ -43,6 +43,10 @@ const CardImageStore& TheCardImages();
 const CardPicture* CardFace(const FaceMap* faces, int16_t image);
 // The back of a card set (0..3), or null.
 const CardPicture* CardBack(int cardSet);
+// The picture of an empty stack's base (0..17), or null.
+const CardPicture* CardBase(int16_t baseImage);
+// The frame drawn around a framed stack, or null.
+const CardPicture* CardOutline();
 
 // Opens the libraries beside the program; greys the menu item of a size
 // whose library is missing, and says so when both are.

@@ -51,18 +51,16 @@ void DrawStack(HDC dc, const CardStack& stack, const CardDrawing& drawing)
     HDC scratchDC = core::TheSurfaces().scratchDC.get();
     if (!scratchDC) return;
     core::SelectionScope scratch(scratchDC);
-    const CardImageStore& images = TheCardImages();
     const int32_t x = view.origin.x + stack.x;
     const int32_t y = view.origin.y + stack.y;
     RECT clip;
     if (GetClipBox(dc, &clip) == ERROR) clip = RECT{INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2};
 
-    if (stack.framed && images.outline && Visible(clip, x - kFrameMargin, y - kFrameMargin, images.outline))
-        Copy(dc, scratch, images.outline, x - kFrameMargin, y - kFrameMargin);
-    if (table::DrawableBase(stack.baseImage)) {
-        const CardPicture& base = images.bases[static_cast<size_t>(stack.baseImage)];
-        if (base && Visible(clip, x, y, base)) Copy(dc, scratch, base, x, y);
-    }
+    const CardPicture* outline = stack.framed ? CardOutline() : nullptr;
+    if (outline && Visible(clip, x - kFrameMargin, y - kFrameMargin, *outline))
+        Copy(dc, scratch, *outline, x - kFrameMargin, y - kFrameMargin);
+    if (const CardPicture* base = CardBase(stack.baseImage); base && Visible(clip, x, y, *base))
+        Copy(dc, scratch, *base, x, y);
     Point p = FirstCardPos(stack, view);
     const Point step = CardStep(stack, view);
     const int16_t count = ReadableCount(stack);
