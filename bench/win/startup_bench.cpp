@@ -4,7 +4,7 @@
 // just before CreateProcess until the screen shows its first picture: the
 // minimal window's line of text, the program's dealt cards (white card faces
 // below the strip). Prints the medians, our own cost (the difference), the
-// working sets at that moment and the program's start-up trace, step by step.
+// working sets at that moment and the start-up traces of both, step by step.
 // Given several folders (builds to compare), it starts each in turn.
 //   startup_bench.exe <folder of the program>... [starts]
 // The minimal window program lies beside this bench.
@@ -336,7 +336,7 @@ int main(int argc, char** argv)
         std::printf("      our own cost (%c - a) %7.1f ms %7.1f ms %+7.1f MiB   ratio %.2f\n", char('a' + k),
                     Median(ms[k]) - a, fastest - fastestA, Median(workingSet[k]) - setA, a > 0 ? Median(ms[k]) / a : 0);
     }
-    for (size_t k = 1; k < n; ++k) {
+    for (size_t k = 0; k < n; ++k) {
         if (stepOrder[k].empty()) continue;
         std::printf("\n(%c) start-up trace, medians: ms from process creation, working set after the step:\n",
                     char('a' + k));
