@@ -27,6 +27,7 @@ constexpr char kProgram[] = "lumora.exe";
 constexpr char kProgramClass[] = "TesselWClass";
 constexpr char kTraceFile[] = "startup-trace.txt";
 constexpr DWORD kTimeoutMs = 30000;
+constexpr DWORD kSettleMs = 250;  // between two starts
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
@@ -305,9 +306,15 @@ int main(int argc, char** argv)
     std::vector<std::vector<double>> ms(n), workingSet(n), traced(n);
     std::vector<std::map<std::string, std::vector<double>>> steps(n), stepWorkingSet(n);
     std::vector<std::vector<std::string>> stepOrder(n);
+    // Each round starts the programs in another order, each after a pause: a
+    // start that follows at once on another program's exit shares the
+    // machine with its teardown, and the one started after Lumora would pay
+    // for it in every round.
     for (int i = 0; i < starts; ++i) {
-        std::printf("start %2d:", i + 1);
-        for (size_t k = 0; k < n; ++k) {
+        std::vector<double> round(n);
+        for (size_t j = 0; j < n; ++j) {
+            const size_t k = (j + static_cast<size_t>(i)) % n;
+            Sleep(kSettleMs);
             Start start;
             if (!StartOnce(kinds[k], work + "\\" + std::to_string(i) + char('a' + k), start)) return 1;
             ms[k].push_back(start.ms);
@@ -319,8 +326,10 @@ int main(int argc, char** argv)
                 steps[k][step.name].push_back(step.ms);
                 stepWorkingSet[k][step.name].push_back(step.workingSetMiB);
             }
-            std::printf("  (%c) %6.1f ms", char('a' + k), start.ms);
+            round[k] = start.ms;
         }
+        std::printf("start %2d:", i + 1);
+        for (size_t k = 0; k < n; ++k) std::printf("  (%c) %6.1f ms", char('a' + k), round[k]);
         std::printf("\n");
         std::fflush(stdout);
     }
