@@ -24,7 +24,7 @@ set(rank_modules 4)
 set(rank_persistence 5)
 set(rank_shell 6)
 set(subsystems table core furniture interaction modules persistence shell)
-set(shared_headers table/tessel_table.h modules/tessel_module.h modules/tessel_native.h resources/resource.h
+set(shared_headers module_interface/tessel_table.h module_interface/tessel_module.h module_interface/tessel_native.h resources/resource.h
   tessel_table.h tessel_module.h tessel_native.h)
 set(windows_headers windows.h windowsx.h mmsystem.h commdlg.h shellapi.h commctrl.h)
 

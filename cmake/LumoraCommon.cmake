@@ -87,16 +87,16 @@ function(lumora_fuzz_instrument target)
 endfunction()
 
 # A game module or test module: a DLL that exports the sixteen entry points
-# with undecorated names, listed in games/kit/tessel_module.def, and
+# with undecorated names, listed in module_interface/tessel_module.def, and
 # nothing its entry points do not reach.
 function(lumora_game_module target)
   set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".dll")
   target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
-  target_link_options(${target} PRIVATE ${CMAKE_SOURCE_DIR}/modules/tessel_module.def -Wl,--gc-sections)
+  target_link_options(${target} PRIVATE ${CMAKE_SOURCE_DIR}/module_interface/tessel_module.def -Wl,--gc-sections)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(${target} PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
   endif()
-  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/modules/tessel_module.def)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/module_interface/tessel_module.def)
 endfunction()
 
 # The program's resources depend on generated pictures and sounds.

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "tessel_table.h"
+#include "module_interface/tessel_table.h"
 
 namespace core {
 

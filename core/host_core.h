@@ -12,7 +12,7 @@
 #include "core/host_random.h"
 #include "core/host_seam.h"
 #include "core/host_state.h"
-#include "core/module_entry.h"
+#include "core/module_table.h"
 #include "core/table_extent.h"
 #include "table/card_drawing.h"
 #include "table/face_map.h"

@@ -13,7 +13,7 @@
 #include "table/card_metrics.h"
 #include "table/geometry.h"
 #include "table/rect.h"
-#include "tessel_table.h"
+#include "module_interface/tessel_table.h"
 
 namespace core {
 

@@ -6,7 +6,6 @@ int16_t CallMouseHit(HostCore& core, CardStack* stack, int16_t card)
 {
     ModuleEntry* m = core.currentModule();
     if (!m || !m->entry.mouseHit) return TS_HIT_NOTHING;
-    ArmUndo(core);
     const int16_t answer = m->entry.mouseHit(stack, card);
     if (answer != 0) AutoPlayStep(core);
     return answer;
@@ -16,7 +15,6 @@ void CallDoubleClick(HostCore& core, CardStack* stack, int16_t card)
 {
     ModuleEntry* m = core.currentModule();
     if (!m || !m->entry.doubleClick) return;
-    ArmUndo(core);
     m->entry.doubleClick(stack, card);
     AutoPlayStep(core);
 }
@@ -42,31 +40,6 @@ void CallOptionSelected(HostCore& core, int32_t option)
     if (!m || !m->entry.optionSelected) return;
     m->entry.optionSelected(option);
     AutoPlayStep(core);
-}
-
-void ArmUndo(HostCore& core) { core.flow.undoArmed = true; }
-
-void TakeUndoSnapshot(HostCore& core)
-{
-    ModuleEntry* m = core.currentModule();
-    if (!m || !core.flow.undoArmed) return;
-    core.flow.undoAvailable = true;
-    core.flow.undoArmed = false;
-    UndoSnapshot& snap = core.flow.snapshot;
-    CopyText(snap.messageText, core.state.messageText);
-    CopyText(snap.scoreText, core.state.scoreText);
-    snap.score = m->score;
-    core.table.Snapshot();
-    // Cards in the air belong to their stack: a snapshot taken during a
-    // drag (a module's message from TSOkToDropCards, or the drop itself)
-    // shows them where they were, so Undo never loses them.
-    const DragState& d = core.drag;
-    if ((d.dragging || d.dropping) && d.dragStack) {
-        if (CardStack* shadow = core.table.ShadowOf(d.grabbedStack))
-            table::ReturnDraggedCards(*shadow, d.grabbedIndex,
-                                      d.singleCard ? table::DragMode::Single : table::DragMode::Run, *d.dragStack);
-    }
-    if (m->entry.prepareForUndo) m->entry.prepareForUndo();
 }
 
 void AutoPlayStep(HostCore& core)

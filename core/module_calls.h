@@ -1,5 +1,5 @@
 // The one way the table and the menus reach the current game module, with
-// the undo and autoplay bookkeeping that goes with every call. With no game
+// the autoplay step that goes with every call. With no game
 // chosen nothing is called: a press is answered 2 (nothing) and a drop is
 // refused. The calls that may change the table run the autoplay step
 // afterwards.
@@ -17,11 +17,6 @@ int32_t CallOkToDropCards(HostCore& core, CardStack* dragged, CardStack* target)
 void CallStackChanged(HostCore& core, CardStack* target);
 void CallOptionSelected(HostCore& core, int32_t option);
 
-// A click passed to the module arms the snapshot; the next change of the
-// table takes it, so one user action is one undo step. Cards lifted by a
-// drag are in the snapshot on the stack they came from.
-void ArmUndo(HostCore& core);
-void TakeUndoSnapshot(HostCore& core);
 // The module plays cards by itself when Auto Play is on and a game is in play.
 void AutoPlayStep(HostCore& core);
 

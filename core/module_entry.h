@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "tessel_module.h"
+#include "module_interface/tessel_module.h"
 
 namespace core {
 
@@ -58,13 +58,6 @@ struct ModuleEntry {
     void* library = nullptr;
     ScoreRecord score;
     ModuleEntryPoints entry;
-};
-
-constexpr int kMaxModules = 100;
-
-struct ModuleTable {
-    int32_t count = 0;
-    std::array<ModuleEntry, kMaxModules> rows{};
 };
 
 }  // namespace core

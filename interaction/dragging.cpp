@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/module_calls.h"
+#include "interaction/undo.h"
 
 namespace interaction {
 
@@ -130,6 +131,7 @@ void PickUpCards(core::HostCore& core, int32_t x, int32_t y)
     d.lastY = y;
     d.armed = d.dragging = d.singleCard = false;
 
+    ArmUndo(core);
     const int16_t answer = core::CallMouseHit(core, d.grabbedStack, d.grabbedIndex);
     if (d.grabbedIndex < 0) return;
     switch (answer) {
@@ -229,7 +231,7 @@ bool DropCards(core::HostCore& core, int32_t x, int32_t y)
     }
     table::FreeStack(offer);
     if (accepted) {
-        core::TakeUndoSnapshot(core);  // shows the lifted cards on their source
+        TakeUndoSnapshot(core);  // shows the lifted cards on their source
         if (!HasRoom(*accepted, drag->count)) accepted = nullptr;
     }
     d.dropping = false;
@@ -259,6 +261,7 @@ void DoubleClickCards(core::HostCore& core, int32_t x, int32_t y)
     if (d.viewing || d.dragging) return;
     const table::Hit hit = table::HitTest(core.table.live(), core.view, {x, y});
     if (!hit.found || core.table[hit.stack] != d.grabbedStack) return;
+    ArmUndo(core);
     core::CallDoubleClick(core, core.table[hit.stack], hit.card);
     d.armed = false;
     d.singleCard = false;

@@ -1,23 +1,21 @@
 #include "modules/game_flow.h"
 
 #include <cstdio>
-#include <utility>
 
 #include "core/module_calls.h"
 #include "furniture/strip_layout.h"
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
+#include "interaction/undo.h"
+#include "modules/module_names.h"
 
 namespace modules {
 
 namespace {
 
-constexpr int kStartupRow = 6;
-
 void ClearTextsAndUndo(core::HostCore& core)
 {
-    core.flow.undoAvailable = false;
-    core.flow.undoArmed = false;
+    interaction::ForgetUndo(core);
     core.state.messageText[0] = '\0';
     core.state.scoreText[0] = '\0';
 }
@@ -26,12 +24,6 @@ void InvalidateStrip(core::HostCore& core)
 {
     core::InvalidateTable(core, {0, 0, core.clientWidth, furniture::kStripHeight});
     core.seam.RepaintNow();
-}
-
-template <size_t N>
-void SwapTexts(char (&a)[N], char (&b)[N])
-{
-    for (size_t i = 0; i < N; ++i) std::swap(a[i], b[i]);
 }
 
 }  // namespace
@@ -104,23 +96,6 @@ void Deal(core::HostCore& core)
     }
     core.flow.scorePending = true;
     core.state.gameInPlay = 1;
-    core::AutoPlayStep(core);
-}
-
-void Undo(core::HostCore& core)
-{
-    core::ModuleEntry* m = core.currentModule();
-    if (!m || !core.flow.undoAvailable || !core.state.gameInPlay) return;
-    interaction::CancelDrag(core);
-    core::UndoSnapshot& snap = core.flow.snapshot;
-    SwapTexts(core.state.messageText, snap.messageText);
-    SwapTexts(core.state.scoreText, snap.scoreText);
-    std::swap(m->score, snap.score);
-    core.table.Swap();
-    if (m->entry.undo) m->entry.undo();
-    core.paint.tableDirty = true;
-    core.seam.InvalidateClient(false);
-    core.seam.RepaintNow();
     core::AutoPlayStep(core);
 }
 

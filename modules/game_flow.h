@@ -1,4 +1,4 @@
-// The life of a game: choosing it, dealing, undo, autoplay, game over and
+// The life of a game: choosing it, dealing, autoplay, game over and
 // booking each game into its module's score record.
 #pragma once
 
@@ -37,17 +37,16 @@ struct ShowGame {
 // commands and the Game List check follow. The table, the texts and the
 // host state are the caller's, already in place.
 void MakeGameCurrent(core::HostCore& core, int row, ShowGame show);
-// A first run, when nothing was resumed or loaded: row 6.
+// A first run, when nothing was resumed or loaded: the row of Klondike in
+// the list of games (kStartupRow); nothing with fewer rows.
 bool ChooseStartupGame(core::HostCore& core);
 // New Game: the current game chosen again, with a new seed.
 bool NewGame(core::HostCore& core);
 // Replay: deals the current game from its seed.
 void Deal(core::HostCore& core);
-// Exchanges the table, the texts and the score record with the snapshot.
-// Undo, Auto Play and module options come from the keyboard or the menu
-// and may arrive during a drag: they put the lifted cards back first, so
-// the table never changes under cards that are in the air.
-void Undo(core::HostCore& core);
+// Auto Play and module options come from the keyboard or the menu and may
+// arrive during a drag: they put the lifted cards back first, so the table
+// never changes under cards that are in the air. (Undo: interaction/undo.h)
 void ToggleAutoPlay(core::HostCore& core);
 void ToggleSounds(core::HostCore& core);
 // HM_GAMEWON / HM_GAMELOST: ends a game in play once.

@@ -3,6 +3,7 @@
 #include "core/module_calls.h"
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
+#include "interaction/undo.h"
 #include "modules/game_flow.h"
 
 namespace modules {
@@ -39,7 +40,7 @@ template <typename Check>
 bool SnapshotFor(core::HostCore& core, Check possible)
 {
     if (!possible()) return false;
-    core::TakeUndoSnapshot(core);
+    interaction::TakeUndoSnapshot(core);
     return possible();
 }
 
@@ -139,7 +140,7 @@ void ClearStack(core::HostCore& core, CardStack* stack)
 {
     CardStack* s = Ours(core, stack);
     if (!s) return;
-    core::TakeUndoSnapshot(core);
+    interaction::TakeUndoSnapshot(core);
     const table::Rect before = table::StackRect(*s, core.view);
     s->count = 0;
     core::InvalidateTable(core, before);

@@ -168,7 +168,7 @@ LoadError LoadGameFile(core::HostCore& core, GameMemory& memory, ByteSource* in,
     const bool largeAvailable = core.seam.CardSizeAvailable(table::CardSize::Large);
     core::MakeUsable(state, static_cast<int16_t>(modules::DefaultCardSize(smallAvailable)));
 
-    const int row = FindModuleByName(core.modules, state.moduleName);
+    const int row = core::FindModuleByName(core.modules, state.moduleName);
     if (row < 0) {
         std::snprintf(text, sizeof text, "Couldn't find game module: %s", state.moduleName);
         return Fail(core, LoadError::NoModule, text);

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "tessel_module.h"
+#include "module_interface/tessel_module.h"
 
 namespace persistence {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "persistence/game_memory.h"
-#include "tessel_native.h"
+#include "module_interface/tessel_native.h"
 
 namespace persistence {
 

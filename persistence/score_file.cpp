@@ -4,31 +4,6 @@
 
 namespace persistence {
 
-namespace {
-
-char Folded(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameName(const char* a, const char* b)
-{
-    for (;; ++a, ++b) {
-        if (Folded(*a) != Folded(*b)) return false;
-        if (*a == '\0') return true;
-    }
-}
-
-}  // namespace
-
-int FindModuleByName(const core::ModuleTable& modules, const char* name)
-{
-    const int rows = modules.count < 0 ? 0 : (modules.count > core::kMaxModules ? core::kMaxModules : modules.count);
-    for (int i = 0; i < rows; ++i) {
-        char rowName[TS_NAME_BYTES];
-        core::CopyText(rowName, modules.rows[static_cast<size_t>(i)].name);
-        if (SameName(rowName, name)) return i;
-    }
-    return -1;
-}
-
 void ReadScoreFile(core::ModuleTable& modules, ByteSource& in)
 {
     ScoreFileHeader header;
@@ -37,7 +12,7 @@ void ReadScoreFile(core::ModuleTable& modules, ByteSource& in)
         ScoreFileRecord record;
         if (!ReadRecord(in, record)) return;
         record.name[sizeof record.name - 1] = '\0';
-        const int row = FindModuleByName(modules, record.name);
+        const int row = core::FindModuleByName(modules, record.name);
         if (row < 0) continue;
         core::ScoreRecord& score = modules.rows[static_cast<size_t>(row)].score;
         score.played = record.played;

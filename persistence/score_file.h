@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/module_entry.h"
+#include "core/module_table.h"
 #include "persistence/byte_stream.h"
 
 namespace persistence {
@@ -38,9 +38,6 @@ static_assert(offsetof(ScoreFileRecord, played) == 64);
 static_assert(offsetof(ScoreFileRecord, wins) == 68);
 static_assert(offsetof(ScoreFileRecord, scoreTotal) == 72);
 static_assert(offsetof(ScoreFileRecord, scoreMax) == 76);
-
-// The first row whose name equals `name` without regard to case, or -1.
-int FindModuleByName(const core::ModuleTable& modules, const char* name);
 
 // Applies every complete record of a score file to the row of its name;
 // records of modules that are not loaded are skipped. A short or foreign

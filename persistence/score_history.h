@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/module_entry.h"
+#include "core/module_table.h"
 
 namespace persistence {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "table/card_metrics.h"
-#include "tessel_module.h"
+#include "module_interface/tessel_module.h"
 
 namespace table {
 

@@ -17,6 +17,7 @@
 #include "modules/card_choice.h"
 #include "shell/win/main_window.h"
 #include "shell/win/paint_table.h"
+#include "shell/win/win32_seam.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
 
@@ -94,15 +95,16 @@ void Measure(HWND window, table::CardSize size, const char* name)
     double full = 0, oneCard = 0, bgOne = 0, stacksOne = 0, bgFull = 0, stacksFull = 0;
     {
         HDC back = s.backDC.get();
-        core::SelectionScope backBuffer(back, s.backBuffer.get());
+        platform::SelectionScope backBuffer(back, s.backBuffer.get());
         const table::CardDrawing drawing = core.drawing();
+        const platform::PictureSurface surface = core::MainPictureSurface();
         full = Time(300, [&] { shell::RedrawArea(back, client); });
         oneCard = Time(3000, [&] { shell::RedrawArea(back, one); });
-        bgOne = Time(3000, [&] { furniture::DrawBackground(back, one); });
-        stacksOne = Time(3000, [&] { table::DrawStacksInRect(back, core.table.live(), drawing, card); });
-        bgFull = Time(300, [&] { furniture::DrawBackground(back, client); });
+        bgOne = Time(3000, [&] { furniture::DrawBackground(back, one, core.state.background, surface); });
+        stacksOne = Time(3000, [&] { table::DrawStacksInRect(back, surface, core.table.live(), drawing, card); });
+        bgFull = Time(300, [&] { furniture::DrawBackground(back, client, core.state.background, surface); });
         stacksFull = Time(300, [&] {
-            table::DrawStacksInRect(back, core.table.live(), drawing, {0, 0, client.right, client.bottom});
+            table::DrawStacksInRect(back, surface, core.table.live(), drawing, {0, 0, client.right, client.bottom});
         });
     }
 
@@ -136,6 +138,8 @@ void Measure(HWND window, table::CardSize size, const char* name)
 
 int main()
 {
+    static shell::Win32Seam seam;
+    core::MakeTheCore(seam);
     core::App& app = core::TheApp();
     app.instance = GetModuleHandleA(nullptr);
     if (GetFileAttributesA("DECKMINI.DLL") == INVALID_FILE_ATTRIBUTES ||
@@ -148,8 +152,8 @@ int main()
                                      480, nullptr, nullptr, app.instance, nullptr);
     HWND window = app.mainWindow;
     if (!window) return 1;
-    furniture::LoadFurniture();
-    if (!table::OpenCardLibraries()) return 1;
+    furniture::LoadFurniture(core::MainPictureSurface());
+    if (!table::OpenCardLibraries().any()) return 1;
     ShowWindow(window, SW_SHOWNORMAL);
 
     core::HostCore& core = core::TheCore();

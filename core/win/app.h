@@ -1,7 +1,7 @@
 // The Win32 side of the centre: the process-wide record of the program and
 // the one host core, which the Win32 layer holds and calls directly. One
 // instance of each for the process's life; the core's seam is the main
-// window (shell/win/win32_seam.h).
+// window's, handed over by the entry function before any window exists.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +26,9 @@ struct App {
 };
 
 App& TheApp();
+// Makes the one core on the seam it acts through; called once, first thing.
+HostCore& MakeTheCore(HostSeam& seam);
+// The core MakeTheCore made.
 HostCore& TheCore();
 
 }  // namespace core

@@ -4,17 +4,20 @@
 
 #include <windows.h>
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
+#include "platform/win/picture_surface.h"
 
 namespace core {
 
 struct Surfaces {
-    MemoryDC backDC;     // holds the back buffer while painting
-    Bitmap backBuffer;   // the whole client area, as last painted
-    MemoryDC scratchDC;  // pictures are selected here before being copied out
-    Palette palette;     // the host palette, made from the system palette
+    platform::MemoryDC backDC;     // holds the back buffer while painting
+    platform::Bitmap backBuffer;   // the whole client area, as last painted
+    platform::MemoryDC scratchDC;  // pictures are selected here before being copied out
+    platform::Palette palette;     // the host palette, made from the system palette
 };
 
 Surfaces& TheSurfaces();
+// The main window's scratch context and palette, for drawing pictures.
+platform::PictureSurface MainPictureSurface();
 
 }  // namespace core

@@ -1,6 +1,4 @@
 // The tiled background below the strip, fixed to the window.
-#include "core/win/app.h"
-#include "core/win/surfaces.h"
 #include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
@@ -13,20 +11,19 @@ namespace {
 // stale picture shows through.
 constexpr COLORREF kBaize = RGB(0, 96, 48);
 
-const Picture* CurrentTile()
+const Picture* TileOf(int n, const platform::PictureSurface& surface)
 {
-    const int n = core::TheCore().state.background;
     if (n < 0 || n >= kBackgrounds) return nullptr;
-    const Picture& tile = BackgroundTile(n);
+    const Picture& tile = BackgroundTile(n, surface);
     return tile && tile.width > 0 && tile.height > 0 ? &tile : nullptr;
 }
 
 }  // namespace
 
-void DrawBackground(HDC dc, const RECT& area)
+void DrawBackground(HDC dc, const RECT& area, int background, const platform::PictureSurface& surface)
 {
     const table::Rect a{area.left, area.top, area.right, area.bottom};
-    const Picture* tile = CurrentTile();
+    const Picture* tile = surface.scratch ? TileOf(background, surface) : nullptr;
     if (!tile) {
         RECT below = area;
         if (below.top < kStripHeight) below.top = kStripHeight;
@@ -36,8 +33,8 @@ void DrawBackground(HDC dc, const RECT& area)
         SetBkColor(dc, old);
         return;
     }
-    HDC scratch = core::TheSurfaces().scratchDC.get();
-    core::SelectionScope select(scratch, tile->bitmap.get());
+    HDC scratch = surface.scratch;
+    platform::SelectionScope select(scratch, tile->bitmap.get());
     ForEachBackgroundTile(a, tile->width, tile->height, [&](int32_t x, int32_t y) {
         BitBlt(dc, x, y, tile->width, tile->height, scratch, 0, 0, SRCCOPY);
     });

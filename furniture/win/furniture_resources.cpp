@@ -6,8 +6,6 @@
 #include <atomic>
 #include <utility>
 
-#include "core/win/app.h"
-#include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
 #include "resources/resource.h"
@@ -40,10 +38,9 @@ std::array<HostSound, kSounds>& Sounds()
 constexpr core::Sound kSoundLoadOrder[] = {core::Sound::Win, core::Sound::Lose, core::Sound::Shuffle, core::Sound::Flip,
                                            core::Sound::Slide};
 
-void LoadPicture(Picture& p, LPCSTR name)
+void LoadPicture(Picture& p, LPCSTR name, const platform::PictureSurface& surface)
 {
-    core::Surfaces& s = core::TheSurfaces();
-    p.reset(table::LoadDibBitmap(nullptr, name, core::TheApp().mainWindow, s.palette.get()));
+    p.reset(table::LoadDibBitmap(nullptr, name, surface.window, surface.palette));
 }
 
 LPCSTR Numbered(int n) { return MAKEINTRESOURCEA(n); }
@@ -73,7 +70,7 @@ DWORD WINAPI OpenSoundSystem(void*)
 
 }  // namespace
 
-void Picture::reset(core::Bitmap b)
+void Picture::reset(platform::Bitmap b)
 {
     bitmap = std::move(b);
     width = height = 0;
@@ -90,18 +87,18 @@ FurnitureStore& TheFurniture()
     return store;
 }
 
-const Picture& BackgroundTile(int n)
+const Picture& BackgroundTile(int n, const platform::PictureSurface& surface)
 {
     FurnitureStore& f = TheFurniture();
     const size_t i = static_cast<size_t>(n);
     if (!f.tilesLookedFor[i]) {
         f.tilesLookedFor[i] = true;
-        LoadPicture(f.tiles[i], Numbered(kTileFirst + n));
+        LoadPicture(f.tiles[i], Numbered(kTileFirst + n), surface);
     }
     return f.tiles[i];
 }
 
-const Picture* Thumbnail(int command)
+const Picture* Thumbnail(int command, const platform::PictureSurface& surface)
 {
     FurnitureStore& f = TheFurniture();
     Picture* picture = nullptr;
@@ -119,26 +116,26 @@ const Picture* Thumbnail(int command)
     if (!picture) return nullptr;
     if (!f.thumbnailsLookedFor[slot]) {
         f.thumbnailsLookedFor[slot] = true;
-        LoadPicture(*picture, Numbered(resource));
+        LoadPicture(*picture, Numbered(resource), surface);
     }
     return picture;
 }
 
-void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX)
+void CopyPicture(HDC dc, const platform::PictureSurface& surface, const Picture& p, int x, int y, int w, int h,
+                 int fromX)
 {
-    if (!p) return;
-    HDC scratch = core::TheSurfaces().scratchDC.get();
-    core::SelectionScope select(scratch, p.bitmap.get());
-    BitBlt(dc, x, y, w, h, scratch, fromX, 0, SRCCOPY);
+    if (!p || !surface.scratch) return;
+    platform::SelectionScope select(surface.scratch, p.bitmap.get());
+    BitBlt(dc, x, y, w, h, surface.scratch, fromX, 0, SRCCOPY);
 }
 
-bool LoadFurniture()
+bool LoadFurniture(const platform::PictureSurface& surface)
 {
     FurnitureStore& f = TheFurniture();
-    LoadPicture(f.upButtons, "UPBUTTONS");
-    LoadPicture(f.downButtons, "DOWNBUTTONS");
-    LoadPicture(f.messageArea, "MSGAREA");
-    LoadPicture(f.scoreArea, "SCOREAREA");
+    LoadPicture(f.upButtons, "UPBUTTONS", surface);
+    LoadPicture(f.downButtons, "DOWNBUTTONS", surface);
+    LoadPicture(f.messageArea, "MSGAREA", surface);
+    LoadPicture(f.scoreArea, "SCOREAREA", surface);
 
     for (core::Sound which : kSoundLoadOrder) {
         HostSound& sound = Sounds()[static_cast<size_t>(which)];
@@ -193,15 +190,6 @@ void PlayHostSound(core::Sound sound, core::SoundMode mode)
     system.used = true;
     const UINT flags = SND_MEMORY | (mode == core::SoundMode::Async || opening ? SND_ASYNC : SND_SYNC);
     sndPlaySoundA(static_cast<LPCSTR>(Sounds()[i].data), flags);
-}
-
-void OnPaletteChanged(HWND window)
-{
-    core::Surfaces& s = core::TheSurfaces();
-    if (!s.palette) return;
-    core::WindowDC dc(window);
-    core::PaletteScope inPalette(dc.get(), s.palette.get());
-    if (RealizePalette(dc.get()) != 0) InvalidateRect(window, nullptr, TRUE);
 }
 
 }  // namespace furniture

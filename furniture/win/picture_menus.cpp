@@ -1,6 +1,4 @@
 // The Backgrounds and Card sets menus: owner-drawn items showing thumbnails.
-#include "core/win/app.h"
-#include "core/win/surfaces.h"
 #include "furniture/strip_layout.h"
 #include "furniture/win/furniture.h"
 #include "furniture/win/resources_store.h"
@@ -30,7 +28,7 @@ void ReplaceWithPictureMenu(HWND window, int position, const char* title, int fi
 
 void FrameRed(HDC dc, RECT r)
 {
-    core::Brush red(CreateSolidBrush(kSelectionRed));
+    platform::Brush red(CreateSolidBrush(kSelectionRed));
     FrameRect(dc, &r, red.get());
     InflateRect(&r, -1, -1);
     FrameRect(dc, &r, red.get());
@@ -38,9 +36,8 @@ void FrameRed(HDC dc, RECT r)
 
 }  // namespace
 
-void BuildPictureMenus()
+void BuildPictureMenus(HWND window)
 {
-    HWND window = core::TheApp().mainWindow;
     ReplaceWithPictureMenu(window, MENU_POS_BACKGROUNDS, "Backgrounds", IDM_BACKGROUND_FIRST, kBackgrounds);
     ReplaceWithPictureMenu(window, MENU_POS_CARDSETS, "Card sets", IDM_CARDSET_FIRST, kCardSetThumbnails);
 }
@@ -51,19 +48,18 @@ void MeasureThumbnailItem(MEASUREITEMSTRUCT& item)
     item.itemHeight = kThumbnailItemHeight;
 }
 
-void DrawThumbnailItem(const DRAWITEMSTRUCT& item)
+void DrawThumbnailItem(const DRAWITEMSTRUCT& item, const platform::PictureSurface& surface)
 {
     const RECT& r = item.rcItem;
     const ThumbnailCopy copy = ThumbnailCopyFor({r.left, r.top, r.right, r.bottom});
-    const Picture* picture = Thumbnail(static_cast<int>(item.itemID));
+    const Picture* picture = Thumbnail(static_cast<int>(item.itemID), surface);
     HBITMAP thumbnail = picture ? picture->bitmap.get() : nullptr;
     // An item wider than the thumbnail shows the menu's colour beside it, so
     // that the selection frame of a moment ago does not stay there.
     if (copy.width < r.right - r.left) FillRect(item.hDC, &r, GetSysColorBrush(COLOR_MENU));
-    if (thumbnail) {
-        HDC scratch = core::TheSurfaces().scratchDC.get();
-        core::SelectionScope select(scratch, thumbnail);
-        BitBlt(item.hDC, copy.x, copy.y, copy.width, copy.height, scratch, 0, 0, SRCCOPY);
+    if (thumbnail && surface.scratch) {
+        platform::SelectionScope select(surface.scratch, thumbnail);
+        BitBlt(item.hDC, copy.x, copy.y, copy.width, copy.height, surface.scratch, 0, 0, SRCCOPY);
     }
     if (item.itemState & ODS_SELECTED) FrameRed(item.hDC, r);
 }

@@ -7,7 +7,8 @@
 
 #include <array>
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
+#include "platform/win/picture_surface.h"
 
 namespace furniture {
 
@@ -16,12 +17,12 @@ constexpr int kCardSetThumbnails = 4;
 
 // A picture and the size the bitmap has.
 struct Picture {
-    core::Bitmap bitmap;
+    platform::Bitmap bitmap;
     int width = 0;
     int height = 0;
 
     explicit operator bool() const { return static_cast<bool>(bitmap); }
-    void reset(core::Bitmap b = {});
+    void reset(platform::Bitmap b = {});
 };
 
 struct FurnitureStore {
@@ -40,12 +41,13 @@ struct FurnitureStore {
 FurnitureStore& TheFurniture();
 // The background tile n, loaded when first asked for: only the chosen
 // background is drawn, and the others may never be. Absent when missing.
-const Picture& BackgroundTile(int n);
+const Picture& BackgroundTile(int n, const platform::PictureSurface& surface);
 // The thumbnail of a Backgrounds or Card sets menu item, by its command,
 // loaded when first asked for; null for another command.
-const Picture* Thumbnail(int command);
+const Picture* Thumbnail(int command, const platform::PictureSurface& surface);
 
 // Copies a w x h block from the picture's top-left corner to (x, y).
-void CopyPicture(HDC dc, const Picture& p, int x, int y, int w, int h, int fromX = 0);
+void CopyPicture(HDC dc, const platform::PictureSurface& surface, const Picture& p, int x, int y, int w, int h,
+                 int fromX = 0);
 
 }  // namespace furniture

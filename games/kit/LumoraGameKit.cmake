@@ -28,7 +28,7 @@
 
 get_filename_component(LUMORA_KIT_DIR ${CMAKE_CURRENT_LIST_DIR} ABSOLUTE)
 get_filename_component(LUMORA_TREE_DIR ${LUMORA_KIT_DIR}/../.. ABSOLUTE)
-set(LUMORA_KIT_INCLUDE_DIRS ${LUMORA_KIT_DIR} ${LUMORA_TREE_DIR}/table ${LUMORA_TREE_DIR}/modules)
+set(LUMORA_KIT_INCLUDE_DIRS ${LUMORA_KIT_DIR} ${LUMORA_TREE_DIR}/module_interface)
 
 set(LUMORA_KIT_SOURCES game.cpp host.cpp patience.cpp patience_solving.cpp solver.cpp pairing.cpp module_entry.cpp)
 if(WIN32)
@@ -59,7 +59,7 @@ function(lumora_kit_game stem title rules)
     set_target_properties(${stem} PROPERTIES SUFFIX ".dll")
     target_compile_options(${stem} PRIVATE -ffunction-sections -fdata-sections)
     lumora_kit_optimise(${stem})
-    target_link_options(${stem} PRIVATE ${LUMORA_TREE_DIR}/modules/tessel_module.def -Wl,--gc-sections
+    target_link_options(${stem} PRIVATE ${LUMORA_TREE_DIR}/module_interface/tessel_module.def -Wl,--gc-sections
       $<$<NOT:$<CONFIG:Debug>>:-s>)
     if(LUMORA_KIT_STATIC_RUNTIME)
       target_link_options(${stem} PRIVATE -static -static-libgcc -static-libstdc++)

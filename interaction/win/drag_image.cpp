@@ -1,6 +1,6 @@
 #include "interaction/win/drag_image.h"
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "table/win/draw_stack.h"
 
 namespace interaction {
@@ -8,7 +8,7 @@ namespace interaction {
 namespace {
 
 struct DragImage {
-    core::OffscreenPicture picture;
+    platform::OffscreenPicture picture;
     int32_t width = 0;
     int32_t height = 0;
 };
@@ -21,12 +21,13 @@ DragImage& Image()
 
 }  // namespace
 
-bool MakeDragImage(HWND window, const CardStack& drag, const table::CardDrawing& onTable, int32_t width, int32_t height)
+bool MakeDragImage(HWND window, const platform::PictureSurface& surface, const CardStack& drag,
+                   const table::CardDrawing& onTable, int32_t width, int32_t height)
 {
     ReleaseDragImage();
     DragImage& image = Image();
     {
-        core::WindowDC screen(window);
+        platform::WindowDC screen(window);
         if (!image.picture.Make(screen.get(), width, height)) return false;
     }
     image.width = width;
@@ -37,7 +38,7 @@ bool MakeDragImage(HWND window, const CardStack& drag, const table::CardDrawing&
     const table::Rect r = table::StackRect(drag, drawing.view);
     drawing.view.origin.x -= r.left;
     drawing.view.origin.y -= r.top;
-    table::DrawStack(image.picture.dc(), drag, drawing);
+    table::DrawStack(image.picture.dc(), surface, drag, drawing);
     return true;
 }
 
@@ -45,7 +46,7 @@ void DrawDragImage(HWND window, table::Point topLeft)
 {
     DragImage& image = Image();
     if (!image.picture) return;
-    core::WindowDC dc(window);
+    platform::WindowDC dc(window);
     BitBlt(dc.get(), topLeft.x, topLeft.y, image.width, image.height, image.picture.dc(), 0, 0, SRCCOPY);
 }
 

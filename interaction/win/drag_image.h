@@ -4,13 +4,14 @@
 
 #include <windows.h>
 
+#include "platform/win/picture_surface.h"
 #include "table/card_drawing.h"
-#include "tessel_table.h"
+#include "module_interface/tessel_table.h"
 
 namespace interaction {
 
-bool MakeDragImage(HWND window, const CardStack& drag, const table::CardDrawing& drawing, int32_t width,
-                   int32_t height);
+bool MakeDragImage(HWND window, const platform::PictureSurface& surface, const CardStack& drag,
+                   const table::CardDrawing& drawing, int32_t width, int32_t height);
 void DrawDragImage(HWND window, table::Point topLeft);
 void ReleaseDragImage();
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/win/executable_folder.h"
+#include "platform/win/executable_folder.h"
 #include "modules/module_names.h"
 
 namespace modules {
@@ -37,7 +37,7 @@ DWORD WINAPI MapModuleFiles(void*)
 
 std::string ModuleFilePath(const char* stem)
 {
-    const std::string path = core::BesideExecutable((std::string(stem) + ".dll").c_str());
+    const std::string path = platform::BesideExecutable((std::string(stem) + ".dll").c_str());
     const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
     const bool file = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     return file ? path : std::string();

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/win/app.h"
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "modules/module_names.h"
 #include "modules/win/module_prefetch.h"
 #include "resources/resource.h"
@@ -17,9 +17,9 @@ core::ModuleTable& Table() { return core::TheCore().modules; }
 
 // The owners of the rows' libraries, row for row; ModuleEntry::library is
 // the handle they lend the platform-free table.
-std::array<core::Library, core::kMaxModules>& Libraries()
+std::array<platform::Library, core::kMaxModules>& Libraries()
 {
-    static std::array<core::Library, core::kMaxModules> libraries;
+    static std::array<platform::Library, core::kMaxModules> libraries;
     return libraries;
 }
 
@@ -42,7 +42,7 @@ bool LoadModule(HWND mainWindow, const char* stem)
     const std::string path = ModuleFilePath(stem);
     if (path.empty()) return false;
 
-    core::Library library(LoadLibraryA(path.c_str()));
+    platform::Library library(LoadLibraryA(path.c_str()));
     if (!library) return false;
 
     core::ModuleEntry& row = table.rows[static_cast<size_t>(table.count)];

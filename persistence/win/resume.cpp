@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "core/win/app.h"
-#include "core/win/executable_folder.h"
+#include "platform/win/executable_folder.h"
 #include "modules/card_choice.h"
 #include "persistence/game_file.h"
 #include "persistence/score_file.h"
@@ -28,7 +28,7 @@ bool FileExists(const std::string& path)
 void RestoreHostState()
 {
     core::HostState& state = core::TheCore().state;
-    FileSource file(core::BesideExecutable(kResumeFile).c_str());
+    FileSource file(platform::BesideExecutable(kResumeFile).c_str());
     SavedGameHeader header;
     if (file.IsOpen() && ReadRecord(file, header) && IsSavedGameHeader(header)) {
         state = header.state;
@@ -43,10 +43,10 @@ bool ReadScoresAndResume()
 {
     core::HostCore& core = core::TheCore();
     {
-        FileSource scores(core::BesideExecutable(kScoreFile).c_str());
+        FileSource scores(platform::BesideExecutable(kScoreFile).c_str());
         if (scores.IsOpen()) ReadScoreFile(core.modules, scores);
     }
-    const std::string resume = core::BesideExecutable(kResumeFile);
+    const std::string resume = platform::BesideExecutable(kResumeFile);
     if (FileExists(resume) && LoadGameFile(resume.c_str())) return true;
 
     // No game came back: the start-up defaults, now with the card libraries
@@ -59,13 +59,13 @@ bool ReadScoresAndResume()
 void WriteScoresAndResume()
 {
     core::HostCore& core = core::TheCore();
-    ReplaceFile(core::BesideExecutable(kScoreFile), [&](ByteSink& out) {
+    ReplaceFile(platform::BesideExecutable(kScoreFile), [&](ByteSink& out) {
         WriteScoreFile(core.modules, out);
         return true;
     });
     // Without a game nothing is written and an older resume file stays.
     if (core.hasModule())
-        ReplaceFile(core::BesideExecutable(kResumeFile),
+        ReplaceFile(platform::BesideExecutable(kResumeFile),
                     [&](ByteSink& out) { return WriteGameFile(core, TheGameMemory(), out); });
 }
 

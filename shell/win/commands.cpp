@@ -4,6 +4,7 @@
 
 #include "core/win/app.h"
 #include "modules/card_choice.h"
+#include "interaction/undo.h"
 #include "modules/game_flow.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
@@ -27,7 +28,7 @@ constexpr FixedCommand kFixedCommands[] = {
     {IDM_LOADGAME, [](HWND, core::HostCore&) { persistence::ShowLoadGameDialog(); }},
     {IDM_SAVEGAME, [](HWND, core::HostCore&) { persistence::ShowSaveGameDialog(); }},
     {IDM_EXIT, [](HWND window, core::HostCore&) { DestroyWindow(window); }},
-    {IDM_UNDO, [](HWND, core::HostCore& core) { modules::Undo(core); }},
+    {IDM_UNDO, [](HWND, core::HostCore& core) { interaction::Undo(core); }},
     {IDM_AUTOPLAY, [](HWND, core::HostCore& core) { modules::ToggleAutoPlay(core); }},
     {IDM_SOUNDS, [](HWND, core::HostCore& core) { modules::ToggleSounds(core); }},
     {IDM_HELPCONTENTS, [](HWND, core::HostCore&) { ShowHelpContents(); }},

@@ -1,6 +1,6 @@
 #include "shell/win/dialog_helpers.h"
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "shell/window_fit.h"
 
 namespace shell {

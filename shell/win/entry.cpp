@@ -2,28 +2,11 @@
 #include <windows.h>
 
 #include "core/win/app.h"
-#include "core/win/visual_styles.h"
+#include "platform/win/visual_styles.h"
 #include "shell/win/main_window.h"
 #include "shell/win/startup.h"
 #include "shell/win/startup_trace.h"
 #include "shell/win/win32_seam.h"
-
-namespace core {
-
-App& TheApp()
-{
-    static App app;
-    return app;
-}
-
-HostCore& TheCore()
-{
-    static shell::Win32Seam seam;
-    static HostCore core(seam);
-    return core;
-}
-
-}  // namespace core
 
 namespace shell {
 
@@ -48,6 +31,8 @@ int RunMessageLoop()
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandTail, int showCommand)
 {
     shell::TraceStartup("entry function");
+    static shell::Win32Seam seam;
+    core::MakeTheCore(seam);
     if (!previous && !shell::RegisterMainWindowClass(instance)) return 0;
     shell::TraceStartup("window class registered");
     if (!shell::StartUp(instance, showCommand, commandTail ? commandTail : "")) return 0;

@@ -1,7 +1,7 @@
 #include "shell/win/game_over.h"
 
 #include "core/win/app.h"
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "resources/resource.h"
 #include "shell/win/dialog_helpers.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 void OnPaint(HWND dialog)
 {
-    core::PaintDC dc(dialog);
+    platform::PaintDC dc(dialog);
     DrawRaisedFrame(dialog, dc.get());
 }
 

@@ -4,9 +4,10 @@
 #include <windowsx.h>
 
 #include "core/win/app.h"
+#include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "modules/service_messages.h"
-#include "modules/tessel_module.h"
+#include "module_interface/tessel_module.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/win/paint_table.h"
@@ -37,7 +38,7 @@ BOOL OnEraseBackground(HWND window, HDC dc)
 {
     RECT client;
     GetClientRect(window, &client);
-    furniture::DrawBackground(dc, client);
+    furniture::DrawBackground(dc, client, core::TheCore().state.background, core::MainPictureSurface());
     return TRUE;
 }
 
@@ -50,13 +51,13 @@ void OnDropFiles(HWND, HDROP drop)
 
 void OnPaletteChanged(HWND window, HWND changer)
 {
-    if (changer != window) furniture::OnPaletteChanged(window);
+    if (changer != window) RealizeHostPalette(window);
 }
 
 LRESULT OnDrawItem(const DRAWITEMSTRUCT* item)
 {
     if (item->CtlType != ODT_MENU) return FALSE;
-    furniture::DrawThumbnailItem(*item);
+    furniture::DrawThumbnailItem(*item, core::MainPictureSurface());
     return TRUE;
 }
 
@@ -67,18 +68,10 @@ LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item)
     return TRUE;
 }
 
-// Only the service messages that answer something return their result.
-LRESULT OnServiceMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT OnServiceMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = static_cast<LRESULT>(modules::HandleServiceMessage(
-        core::TheCore(), message, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam)));
-    switch (message) {
-    case HM_CREATESTACK:
-    case HM_SHUFFLE:
-    case HM_QUERYHOST:
-    case HM_GETAUTOPLAY: return result;
-    default: return 0;
-    }
+    return static_cast<LRESULT>(modules::HandleServiceMessage(core::TheCore(), message, static_cast<uintptr_t>(wParam),
+                                                              static_cast<intptr_t>(lParam)));
 }
 
 }  // namespace
@@ -119,7 +112,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     default:
-        if (message >= HM_FIRST && message <= HM_LAST) return OnServiceMessage(window, message, wParam, lParam);
+        if (message >= HM_FIRST && message <= HM_LAST) return OnServiceMessage(message, wParam, lParam);
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "core/win/app.h"
+#include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "interaction/dragging.h"
 #include "shell/win/main_window.h"
@@ -17,10 +18,10 @@ bool GameInPlay() { return core::TheCore().state.gameInPlay != 0; }
 
 }  // namespace
 
-void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
+void OnLeftButtonDown(HWND window, BOOL doubleClick, int x, int y, UINT)
 {
     WindowState& s = TheWindowState();
-    if (furniture::PressButton(x, y)) {
+    if (furniture::PressButton(window, core::MainPictureSurface(), x, y)) {
         s.buttonTracking = true;
         return;
     }
@@ -32,24 +33,28 @@ void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
         interaction::PickUpCards(core::TheCore(), x, y);
 }
 
-void OnMouseMove(HWND, int x, int y, UINT keys)
+void OnMouseMove(HWND window, int x, int y, UINT keys)
 {
     if (!(keys & MK_LBUTTON)) return;
     if (TheWindowState().buttonTracking)
-        furniture::TrackButton(x, y);
+        furniture::TrackButton(window, core::MainPictureSurface(), x, y);
     else if (GameInPlay())
         interaction::DragCards(core::TheCore(), x, y);
 }
 
-void OnLeftButtonUp(HWND, int x, int y, UINT)
+void OnLeftButtonUp(HWND window, int x, int y, UINT)
 {
     WindowState& s = TheWindowState();
     // A press taken while a game was in play always gets its release, even
     // when the game ended meanwhile: the mouse is let go and lifted cards
-    // go back.
-    if (s.buttonTracking)
-        furniture::ReleaseButton();
-    else if (GameInPlay() || core::TheCore().drag.leftPressed)
+    // go back. A button's command comes as if chosen from the Game menu.
+    if (s.buttonTracking) {
+        s.buttonTracking = false;
+        if (const int command = furniture::ReleaseButton(window, core::MainPictureSurface()))
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        return;
+    }
+    if (GameInPlay() || core::TheCore().drag.leftPressed)
         interaction::DropCards(core::TheCore(), x, y);
     s.buttonTracking = false;
 }

@@ -1,7 +1,7 @@
 #include "shell/win/paint_table.h"
 
 #include "core/win/app.h"
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "table/win/draw_stack.h"
@@ -22,13 +22,14 @@ RECT AreaToRedraw(const RECT& asked, const RECT& client, bool fullRepaint)
 
 void RedrawArea(HDC target, const RECT& area)
 {
-    core::Region clip(CreateRectRgnIndirect(&area));
+    platform::Region clip(CreateRectRgnIndirect(&area));
     SelectClipRgn(target, clip.get());
-    furniture::DrawBackground(target, area);
     const core::HostCore& core = core::TheCore();
-    table::DrawStacksInRect(target, core.table.live(), core.drawing(),
+    const platform::PictureSurface surface = core::MainPictureSurface();
+    furniture::DrawBackground(target, area, core.state.background, surface);
+    table::DrawStacksInRect(target, surface, core.table.live(), core.drawing(),
                             table::Rect{area.left, area.top, area.right, area.bottom});
-    furniture::DrawStrip(target, area);
+    furniture::DrawStrip(target, area, {core.state.scoreText, core.state.messageText, core.clientWidth}, surface);
     SelectClipRgn(target, nullptr);
 }
 
@@ -38,11 +39,11 @@ void PaintTable(HWND window)
     core::PaintFlags& flags = core::TheCore().paint;
     RECT client;
     GetClientRect(window, &client);
-    core::PaintDC windowDC(window);
+    platform::PaintDC windowDC(window);
 
     const bool buffered = s.backBuffer && s.backDC;
     HDC target = buffered ? s.backDC.get() : windowDC.get();
-    core::SelectionScope backBuffer(target, buffered ? s.backBuffer.get() : nullptr);
+    platform::SelectionScope backBuffer(target, buffered ? s.backBuffer.get() : nullptr);
 
     if (!buffered || flags.tableDirty || flags.fullRepaint) {
         RedrawArea(target, AreaToRedraw(windowDC.area(), client, flags.fullRepaint));

@@ -1,7 +1,7 @@
 #include "shell/win/placement.h"
 
 #include "core/win/app.h"
-#include "core/win/visual_styles.h"
+#include "platform/win/visual_styles.h"
 #include "shell/win/settings.h"
 #include "shell/win/window_state.h"
 
@@ -34,7 +34,7 @@ core::Extent FitWindowToTable(int32_t tableWidth, int32_t tableHeight, table::Ca
 
     const WindowFit fit = WindowRectForTable(tableWidth, tableHeight);
     if (WarnTableTooLarge(fit, size, s.displayWarned)) {
-        core::ApplyVisualStyles();
+        platform::ApplyVisualStyles();
         MessageBoxA(window,
                     "Warning!  Your display is too small to fit this game entirely on the screen.  "
                     "Choose the SMALL card size for better viewing",
@@ -67,7 +67,7 @@ void WarnAboutSmallDisplay()
     GetWindowRect(GetDesktopWindow(), &desktop);
     if (desktop.right - desktop.left >= kLargeDesktopWidth && desktop.bottom - desktop.top >= kLargeDesktopHeight)
         return;
-    core::ApplyVisualStyles();
+    platform::ApplyVisualStyles();
     MessageBoxA(core::TheApp().mainWindow,
                 "Warning!  Your display may be too small to play Lumora Solitaire with the LARGE card size.  "
                 "You may experience some clipping.",

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/win/app.h"
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "shell/association.h"
 #include "shell/win/services.h"
 
@@ -41,11 +41,11 @@ void SetDefaultValue(HKEY key, const char* subkey, const char* text)
 void Associate()
 {
     {
-        core::RegistryKey extension;
+        platform::RegistryKey extension;
         if (RegCreateKeyA(HKEY_CLASSES_ROOT, kExtensionKey, extension.out()) == ERROR_SUCCESS)
             SetDefaultValue(extension.get(), nullptr, kTypeKey);
     }
-    core::RegistryKey type;
+    platform::RegistryKey type;
     if (RegCreateKeyA(HKEY_CLASSES_ROOT, kTypeKey, type.out()) != ERROR_SUCCESS) return;
     SetDefaultValue(type.get(), nullptr, kTypeName);
     std::string program(32768, '\0');
@@ -74,7 +74,7 @@ void ReadSettingsAndAssociate(int showCommand)
     DWORD type = 0;
     LONG result = ERROR_FILE_NOT_FOUND;
     {
-        core::RegistryKey key;
+        platform::RegistryKey key;
         if (RegOpenKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, key.out()) != ERROR_SUCCESS) return;
         result = RegQueryValueExA(key.get(), kValueName, nullptr, &type, value, &size);
     }
@@ -91,7 +91,7 @@ void WriteSettings()
     const RECT& r = placement.rcNormalPosition;
     s.record = persistence::CurStateAtExit(s.record, core::TheCore().flow.currentModule, placement.showCmd, r.left,
                                            r.top, r.right, r.bottom);
-    core::RegistryKey key;
+    platform::RegistryKey key;
     if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kSettingsKey, key.out()) != ERROR_SUCCESS) return;
     RegSetValueExA(key.get(), kValueName, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&s.record), sizeof s.record);
 }

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "core/win/app.h"
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "resources/resource.h"
 #include "shell/win/dialog_helpers.h"
 #include "shell/win/services.h"
@@ -18,7 +18,7 @@ namespace {
 // One instance: the splash and the About box never exist at the same time.
 struct SplashState {
     HWND picture = nullptr;  // an owner-drawn static: drawn in WM_DRAWITEM
-    core::Bitmap bitmap;
+    platform::Bitmap bitmap;
     int width = 0;
     int height = 0;
     bool firstPage = false;
@@ -74,7 +74,7 @@ bool OnInitDialog(HWND dialog)
 void OnPaint(HWND dialog)
 {
     {
-        core::PaintDC dc(dialog);
+        platform::PaintDC dc(dialog);
         DrawRaisedFrame(dialog, dc.get());
     }
     // The frame may have covered the picture: it paints itself again now.
@@ -89,9 +89,9 @@ void OnDrawPicture(const DRAWITEMSTRUCT& item)
     SplashState& s = State();
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     if (!s.bitmap) return;
-    core::MemoryDC source(CreateCompatibleDC(item.hDC));
+    platform::MemoryDC source(CreateCompatibleDC(item.hDC));
     if (!source) return;
-    core::SelectionScope holds(source.get(), s.bitmap.get());
+    platform::SelectionScope holds(source.get(), s.bitmap.get());
     const table::Point at =
         CentredIn(item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top, s.width, s.height);
     BitBlt(item.hDC, item.rcItem.left + at.x, item.rcItem.top + at.y, s.width, s.height, source.get(), 0, 0, SRCCOPY);

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "core/win/app.h"
-#include "core/win/executable_folder.h"
+#include "platform/win/executable_folder.h"
 #include "core/win/surfaces.h"
-#include "core/win/visual_styles.h"
+#include "platform/win/visual_styles.h"
 #include "furniture/win/furniture.h"
 #include "modules/game_flow.h"
 #include "modules/win/module_prefetch.h"
@@ -59,6 +59,24 @@ bool OpenCommandLineGame(const char* tail)
     return persistence::LoadGameFile(app.commandPath);
 }
 
+// Opens the card libraries beside the program. The menu item of a size
+// whose library is missing is greyed where the menu still has it; with
+// neither library the player is told and start-up cannot go on.
+bool OpenCardLibraries(HWND window)
+{
+    const table::CardLibrariesFound found = table::OpenCardLibraries();
+    HMENU menu = GetMenu(window);
+    if (!found.small) EnableMenuItem(menu, IDM_SMALLCARDS, MF_BYCOMMAND | MF_GRAYED);
+    if (!found.large) EnableMenuItem(menu, IDM_LARGECARDS, MF_BYCOMMAND | MF_GRAYED);
+    if (found.any()) return true;
+    platform::ApplyVisualStyles();
+    MessageBoxA(nullptr,
+                "Lumora Solitaire cannot find the card libraries \"DECKMINI.DLL\" or \"DECKMAXI.DLL\". "
+                "It cannot run without at least one of these libraries.",
+                "Lumora Solitaire Error", MB_OK | MB_ICONSTOP);
+    return false;
+}
+
 // Tears down a start-up that cannot go on; nothing stored is replaced.
 bool Abandon(HWND window)
 {
@@ -74,8 +92,8 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
 {
     // Every file the program keeps or opens lies beside it; from a folder
     // too deep for their paths nothing could be found or kept.
-    if (core::ExecutableFolder().empty()) {
-        core::ApplyVisualStyles();
+    if (platform::ExecutableFolder().empty()) {
+        platform::ApplyVisualStyles();
         MessageBoxA(nullptr,
                     "Lumora Solitaire cannot run from this folder because its path is too long. "
                     "Move the folder that holds lumora.exe to a place with a shorter path, "
@@ -99,9 +117,9 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     TraceStartup("settings read, association written");
     ShowSplash();
     TraceStartup("splash shown");
-    furniture::LoadFurniture();
+    furniture::LoadFurniture(core::MainPictureSurface());
     TraceStartup("furniture loaded");
-    if (!table::OpenCardLibraries()) {
+    if (!OpenCardLibraries(window)) {
         CloseSplash();
         return Abandon(window);
     }
@@ -109,7 +127,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     modules::BuildGameList(window);
     TraceStartup("game modules loaded");
     if (core::TheCore().state.sounds) furniture::WarmSounds();
-    furniture::BuildPictureMenus();
+    furniture::BuildPictureMenus(window);
     TraceStartup("picture menus built");
     const bool resumed = persistence::ReadScoresAndResume();
     TraceStartup("scores read, resume file looked for");
@@ -122,7 +140,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     TraceStartup("first game chosen");
     ApplySavedPlacement(showCommand);
     TraceStartup("window shown");
-    core::ApplyVisualStyles();
+    platform::ApplyVisualStyles();
     TraceStartup("visual styles applied");
     return true;
 }

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "core/win/app.h"
-#include "core/win/executable_folder.h"
+#include "platform/win/executable_folder.h"
 
 namespace shell {
 
@@ -102,7 +102,7 @@ void FinishStartupTrace()
     Trace& trace = TheTrace();
     if (!trace.on || trace.finished) return;
     trace.finished = true;
-    const std::string path = core::BesideExecutable(kTraceFile);
+    const std::string path = platform::BesideExecutable(kTraceFile);
     FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "w");
     if (!file) return;
     for (int i = 0; i < trace.count; ++i) {

@@ -7,22 +7,12 @@
 #include "resources/resource.h"
 #include "shell/win/window_state.h"
 
-namespace core {
-
-Surfaces& TheSurfaces()
-{
-    static Surfaces surfaces;
-    return surfaces;
-}
-
-}  // namespace core
-
 namespace shell {
 
 namespace {
 
 // A logical palette holding the first 256 entries of the system palette.
-core::Palette MakeHostPalette(HDC screen)
+platform::Palette MakeHostPalette(HDC screen)
 {
     constexpr int kEntries = 256;
     auto* block = static_cast<LOGPALETTE*>(std::calloc(1, sizeof(LOGPALETTE) + (kEntries - 1) * sizeof(PALETTEENTRY)));
@@ -31,7 +21,7 @@ core::Palette MakeHostPalette(HDC screen)
     block->palNumEntries = kEntries;
     UINT got = GetSystemPaletteEntries(screen, 0, kEntries, block->palPalEntry);
     block->palNumEntries = static_cast<WORD>(got);
-    core::Palette palette(got ? CreatePalette(block) : nullptr);
+    platform::Palette palette(got ? CreatePalette(block) : nullptr);
     std::free(block);
     return palette;
 }
@@ -50,7 +40,7 @@ void CreateSurfaces(HWND window)
     RECT client;
     GetClientRect(window, &client);
     {
-        core::WindowDC screen(nullptr);
+        platform::WindowDC screen(nullptr);
         s.backDC.reset(CreateCompatibleDC(screen.get()));
         s.scratchDC.reset(CreateCompatibleDC(screen.get()));
         s.backBuffer.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
@@ -67,10 +57,19 @@ void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight)
     core::Surfaces& s = core::TheSurfaces();
     s.backBuffer.reset();
     {
-        core::WindowDC dc(window);
+        platform::WindowDC dc(window);
         s.backBuffer.reset(CreateCompatibleBitmap(dc.get(), clientWidth, clientHeight));
     }
     core::ClientResized(core::TheCore(), clientWidth, clientHeight);
+}
+
+void RealizeHostPalette(HWND window)
+{
+    core::Surfaces& s = core::TheSurfaces();
+    if (!s.palette) return;
+    platform::WindowDC dc(window);
+    platform::PaletteScope inPalette(dc.get(), s.palette.get());
+    if (RealizePalette(dc.get()) != 0) InvalidateRect(window, nullptr, TRUE);
 }
 
 void ReleaseSurfaces()

@@ -1,10 +1,12 @@
 #include "shell/win/win32_seam.h"
 
+#include "core/win/surfaces.h"
+
 #include <ctime>
 
 #include "core/win/app.h"
-#include "core/win/handles.h"
-#include "core/win/visual_styles.h"
+#include "platform/win/handles.h"
+#include "platform/win/visual_styles.h"
 #include "furniture/win/furniture.h"
 #include "interaction/win/drag_image.h"
 #include "resources/resource.h"
@@ -43,7 +45,7 @@ void Win32Seam::RepaintNow() { UpdateWindow(Main()); }
 
 bool Win32Seam::MakeDragImage(const CardStack& drag, const table::CardDrawing& drawing, int32_t width, int32_t height)
 {
-    return interaction::MakeDragImage(Main(), drag, drawing, width, height);
+    return interaction::MakeDragImage(Main(), core::MainPictureSurface(), drag, drawing, width, height);
 }
 
 void Win32Seam::DrawDragImage(table::Point topLeft) { interaction::DrawDragImage(Main(), topLeft); }
@@ -52,14 +54,14 @@ void Win32Seam::ReleaseDragImage() { interaction::ReleaseDragImage(); }
 
 void Win32Seam::DrawStackOnWindow(const CardStack& stack, const table::CardDrawing& drawing)
 {
-    core::WindowDC dc(Main());
-    table::DrawStack(dc.get(), stack, drawing);
+    platform::WindowDC dc(Main());
+    table::DrawStack(dc.get(), core::MainPictureSurface(), stack, drawing);
 }
 
 void Win32Seam::DrawCardOnWindow(int16_t image, bool faceDown, table::Point topLeft, const table::CardDrawing& drawing)
 {
-    core::WindowDC dc(Main());
-    table::DrawCardPicture(dc.get(), drawing, image, faceDown, topLeft);
+    platform::WindowDC dc(Main());
+    table::DrawCardPicture(dc.get(), core::MainPictureSurface(), drawing, image, faceDown, topLeft);
 }
 
 void Win32Seam::PlaySound(core::Sound sound, core::SoundMode mode) { furniture::PlayHostSound(sound, mode); }
@@ -141,7 +143,7 @@ void Win32Seam::PostCommand(int command) { PostMessageA(Main(), WM_COMMAND, MAKE
 
 void Win32Seam::ShowMessage(const char* text, const char* caption)
 {
-    core::ApplyVisualStyles();  // a saved game named at start-up may fail to load
+    platform::ApplyVisualStyles();  // a saved game named at start-up may fail to load
     MessageBoxA(Main(), text, caption, MB_OK);
 }
 

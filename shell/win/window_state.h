@@ -16,5 +16,8 @@ WindowState& TheWindowState();
 void CreateSurfaces(HWND window);
 void ResizeBackBuffer(HWND window, int clientWidth, int clientHeight);
 void ReleaseSurfaces();
+// Another window changed the system palette: the host palette is realised
+// again, and the window repainted when its colours moved.
+void RealizeHostPalette(HWND window);
 
 }  // namespace shell

@@ -1,10 +1,6 @@
 #include "table/win/card_images.h"
 
-#include "core/win/app.h"
-#include "core/win/executable_folder.h"
-#include "core/win/surfaces.h"
-#include "core/win/visual_styles.h"
-#include "resources/resource.h"
+#include "platform/win/executable_folder.h"
 #include "table/drawable.h"
 #include "table/win/dib_bitmap.h"
 
@@ -16,8 +12,8 @@ constexpr char kSmallLibrary[] = "DECKMINI.DLL";
 constexpr char kLargeLibrary[] = "DECKMAXI.DLL";
 
 struct CardLibraries {
-    core::Library small;
-    core::Library large;
+    platform::Library small;
+    platform::Library large;
 };
 
 CardLibraries& Libraries()
@@ -51,15 +47,9 @@ DrawnLater& Later()
 // read from the file.
 HMODULE OpenLibrary(const char* name)
 {
-    const std::string path = core::BesideExecutable(name);
+    const std::string path = platform::BesideExecutable(name);
     if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
     return LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-}
-
-// Greys a menu item where the menu still has it.
-void GreyItem(int command)
-{
-    EnableMenuItem(GetMenu(core::TheApp().mainWindow), static_cast<UINT>(command), MF_BYCOMMAND | MF_GRAYED);
 }
 
 // A picture sized now and made a device bitmap when first drawn; false when
@@ -74,12 +64,11 @@ bool LoadPictureLater(CardPicture& p, HMODULE library, int number, int32_t w, in
     return FindResourceA(library, MAKEINTRESOURCEA(number), reinterpret_cast<LPCSTR>(RT_BITMAP)) != nullptr;
 }
 
-const CardPicture* Drawn(CardPicture& p, int number)
+const CardPicture* Drawn(CardPicture& p, int number, const platform::PictureSurface& surface)
 {
     const DrawnLater& later = Later();
     if (!p.bitmap && later.library)
-        p.bitmap = LoadDibBitmap(later.library, MAKEINTRESOURCEA(number), core::TheApp().mainWindow,
-                                 core::TheSurfaces().palette.get());
+        p.bitmap = LoadDibBitmap(later.library, MAKEINTRESOURCEA(number), surface.window, surface.palette);
     return p ? &p : nullptr;
 }
 
@@ -114,7 +103,7 @@ bool LoadSize(CardSize size, HMODULE library)
 
 const CardImageStore& TheCardImages() { return Store(); }
 
-const CardPicture* CardFace(const FaceMap* faces, int16_t image)
+const CardPicture* CardFace(const FaceMap* faces, int16_t image, const platform::PictureSurface& surface)
 {
     if (!faces || !table::DrawableImage(image)) return nullptr;
     const FaceSlot slot = (*faces)[static_cast<size_t>(image)];
@@ -122,41 +111,36 @@ const CardPicture* CardFace(const FaceMap* faces, int16_t image)
     const CardSize size = Later().size;
     const int i = slot.index;
     switch (slot.group) {
-    case PictureGroup::Pip: return i >= 0 && i < kPips ? Drawn(s.pips[i], PipPicture(size, i)) : nullptr;
-    case PictureGroup::Court: return i >= 0 && i < kCourts ? Drawn(s.courts[i], CourtPicture(size, i)) : nullptr;
-    case PictureGroup::SetAce: return i >= 0 && i < kCardSets ? Drawn(s.setAces[i], SetAcePicture(size, i)) : nullptr;
+    case PictureGroup::Pip: return i >= 0 && i < kPips ? Drawn(s.pips[i], PipPicture(size, i), surface) : nullptr;
+    case PictureGroup::Court: return i >= 0 && i < kCourts ? Drawn(s.courts[i], CourtPicture(size, i), surface) : nullptr;
+    case PictureGroup::SetAce: return i >= 0 && i < kCardSets ? Drawn(s.setAces[i], SetAcePicture(size, i), surface) : nullptr;
     }
     return nullptr;
 }
 
-const CardPicture* CardBack(int cardSet)
+const CardPicture* CardBack(int cardSet, const platform::PictureSurface& surface)
 {
     const int set = DrawnCardSet(cardSet);
-    return Drawn(Store().backs[static_cast<size_t>(set)], BackPicture(Later().size, set));
+    return Drawn(Store().backs[static_cast<size_t>(set)], BackPicture(Later().size, set), surface);
 }
 
-const CardPicture* CardBase(int16_t baseImage)
+const CardPicture* CardBase(int16_t baseImage, const platform::PictureSurface& surface)
 {
     if (!table::DrawableBase(baseImage)) return nullptr;
-    return Drawn(Store().bases[static_cast<size_t>(baseImage)], BasePicture(Later().size, baseImage));
+    return Drawn(Store().bases[static_cast<size_t>(baseImage)], BasePicture(Later().size, baseImage), surface);
 }
 
-const CardPicture* CardOutline() { return Drawn(Store().outline, OutlinePicture(Later().size)); }
+const CardPicture* CardOutline(const platform::PictureSurface& surface)
+{
+    return Drawn(Store().outline, OutlinePicture(Later().size), surface);
+}
 
-bool OpenCardLibraries()
+CardLibrariesFound OpenCardLibraries()
 {
     CardLibraries& l = Libraries();
     l.small.reset(OpenLibrary(kSmallLibrary));
     l.large.reset(OpenLibrary(kLargeLibrary));
-    if (!l.small) GreyItem(IDM_SMALLCARDS);
-    if (!l.large) GreyItem(IDM_LARGECARDS);
-    if (l.small || l.large) return true;
-    core::ApplyVisualStyles();
-    MessageBoxA(nullptr,
-                "Lumora Solitaire cannot find the card libraries \"DECKMINI.DLL\" or \"DECKMAXI.DLL\". "
-                "It cannot run without at least one of these libraries.",
-                "Lumora Solitaire Error", MB_OK | MB_ICONSTOP);
-    return false;
+    return {static_cast<bool>(l.small), static_cast<bool>(l.large)};
 }
 
 bool CardSizeAvailable(CardSize size)

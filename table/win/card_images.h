@@ -5,7 +5,8 @@
 
 #include <array>
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
+#include "platform/win/picture_surface.h"
 #include "table/card_metrics.h"
 #include "table/face_map.h"
 
@@ -14,7 +15,7 @@ namespace table {
 // One loaded picture and the size and fan offsets it is drawn with; the
 // sizes are the card size's constants, never the bitmap's own.
 struct CardPicture {
-    core::Bitmap bitmap;
+    platform::Bitmap bitmap;
     int32_t width = 0;
     int32_t height = 0;
     int32_t fanX = 0;
@@ -31,26 +32,32 @@ struct CardImageStore {
     std::array<CardPicture, kCardSets> backs;
     std::array<CardPicture, kBaseImages> bases;
     CardPicture outline;
-    core::Brush markBrush;  // the red band of a marked card
+    platform::Brush markBrush;  // the red band of a marked card
     bool smallLoaded = false;
     bool largeLoaded = false;
 };
 
 const CardImageStore& TheCardImages();
 
+// Each picture below becomes a device bitmap for the surface's window when
+// it is first asked for.
 // The face of a card image index in a face map, or null for an index
 // outside 0..51, no face map or a picture that is not loaded.
-const CardPicture* CardFace(const FaceMap* faces, int16_t image);
+const CardPicture* CardFace(const FaceMap* faces, int16_t image, const platform::PictureSurface& surface);
 // The back of a card set (0..3), or null.
-const CardPicture* CardBack(int cardSet);
+const CardPicture* CardBack(int cardSet, const platform::PictureSurface& surface);
 // The picture of an empty stack's base (0..17), or null.
-const CardPicture* CardBase(int16_t baseImage);
+const CardPicture* CardBase(int16_t baseImage, const platform::PictureSurface& surface);
 // The frame drawn around a framed stack, or null.
-const CardPicture* CardOutline();
+const CardPicture* CardOutline(const platform::PictureSurface& surface);
 
-// Opens the libraries beside the program; greys the menu item of a size
-// whose library is missing, and says so when both are.
-bool OpenCardLibraries();
+// Which of the two libraries beside the program could be opened.
+struct CardLibrariesFound {
+    bool small = false;
+    bool large = false;
+    bool any() const { return small || large; }
+};
+CardLibrariesFound OpenCardLibraries();
 bool CardSizeAvailable(CardSize size);
 bool CardPicturesLoaded(CardSize size);
 // Loads every picture of a size in place of the other size's; true when they

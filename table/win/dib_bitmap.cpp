@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "table/dib_layout.h"
 
 namespace table {
 
-core::Bitmap LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette)
+platform::Bitmap LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette)
 {
     HRSRC found = FindResourceA(module, name, reinterpret_cast<LPCSTR>(RT_BITMAP));
     if (!found) return {};
@@ -15,10 +15,10 @@ core::Bitmap LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE pa
     if (!loaded) return {};
     const auto* data = static_cast<const uint8_t*>(LockResource(loaded));
     const DibLayout layout = ReadDibLayout(data, data ? SizeofResource(module, found) : 0);
-    core::Bitmap bitmap;
+    platform::Bitmap bitmap;
     if (layout.valid) {
-        core::WindowDC dc(window);
-        core::PaletteScope inPalette(dc.get(), palette);
+        platform::WindowDC dc(window);
+        platform::PaletteScope inPalette(dc.get(), palette);
         if (palette) RealizePalette(dc.get());
         const auto* info = reinterpret_cast<const BITMAPINFO*>(data);
         bitmap.reset(

@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 
 namespace table {
 
 // A device bitmap made from a packed device-independent bitmap resource,
 // through the palette when one is given. Null when the resource is missing
 // or malformed.
-core::Bitmap LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette);
+platform::Bitmap LoadDibBitmap(HMODULE module, LPCSTR name, HWND window, HPALETTE palette);
 
 }  // namespace table

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "core/win/surfaces.h"
 #include "table/drawable.h"
 #include "table/win/card_images.h"
 
@@ -12,7 +11,7 @@ namespace table {
 namespace {
 
 // Copies a picture through the scratch surface at its recorded size.
-void Copy(HDC dc, core::SelectionScope& scratch, const CardPicture& p, int32_t x, int32_t y)
+void Copy(HDC dc, platform::SelectionScope& scratch, const CardPicture& p, int32_t x, int32_t y)
 {
     scratch.Select(p.bitmap.get());
     BitBlt(dc, x, y, p.width, p.height, scratch.dc(), 0, 0, SRCCOPY);
@@ -36,37 +35,37 @@ bool Visible(const RECT& clip, int32_t x, int32_t y, const CardPicture& p)
     return x < clip.right && y < clip.bottom && x + p.width > clip.left && y + p.height > clip.top;
 }
 
-const CardPicture* PictureFor(const CardDrawing& drawing, int16_t image, bool faceDown)
+const CardPicture* PictureFor(const CardDrawing& drawing, int16_t image, bool faceDown,
+                              const platform::PictureSurface& surface)
 {
-    return faceDown ? CardBack(drawing.backSet) : CardFace(drawing.faces, image);
+    return faceDown ? CardBack(drawing.backSet, surface) : CardFace(drawing.faces, image, surface);
 }
 
 }  // namespace
 
-void DrawStack(HDC dc, const CardStack& stack, const CardDrawing& drawing)
+void DrawStack(HDC dc, const platform::PictureSurface& surface, const CardStack& stack, const CardDrawing& drawing)
 {
     const TableView& view = drawing.view;
     // A direction this program does not know draws nothing rather than guess.
     if (!table::DrawableFan(stack.fanDirection)) return;
-    HDC scratchDC = core::TheSurfaces().scratchDC.get();
-    if (!scratchDC) return;
-    core::SelectionScope scratch(scratchDC);
+    if (!surface.scratch) return;
+    platform::SelectionScope scratch(surface.scratch);
     const int32_t x = view.origin.x + stack.x;
     const int32_t y = view.origin.y + stack.y;
     RECT clip;
     if (GetClipBox(dc, &clip) == ERROR) clip = RECT{INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2};
 
-    const CardPicture* outline = stack.framed ? CardOutline() : nullptr;
+    const CardPicture* outline = stack.framed ? CardOutline(surface) : nullptr;
     if (outline && Visible(clip, x - kFrameMargin, y - kFrameMargin, *outline))
         Copy(dc, scratch, *outline, x - kFrameMargin, y - kFrameMargin);
-    if (const CardPicture* base = CardBase(stack.baseImage); base && Visible(clip, x, y, *base))
+    if (const CardPicture* base = CardBase(stack.baseImage, surface); base && Visible(clip, x, y, *base))
         Copy(dc, scratch, *base, x, y);
     Point p = FirstCardPos(stack, view);
     const Point step = CardStep(stack, view);
     const int16_t count = ReadableCount(stack);
     for (int16_t i = 0; i < count; ++i, p.x += step.x, p.y += step.y) {
         const CardEntry& card = stack.cards[i];
-        const CardPicture* picture = PictureFor(drawing, card.image, card.faceDown != 0);
+        const CardPicture* picture = PictureFor(drawing, card.image, card.faceDown != 0, surface);
         if (!picture || !Visible(clip, p.x, p.y, *picture)) continue;
         Copy(dc, scratch, *picture, p.x, p.y);
         if (card.mark) DrawMark(dc, p, *picture);
@@ -88,20 +87,21 @@ void DrawCountLabel(HDC dc, int number, const Rect& area)
     FrameRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-void DrawStacksInRect(HDC dc, const StackTable& stacks, const CardDrawing& drawing, const Rect& area)
+void DrawStacksInRect(HDC dc, const platform::PictureSurface& surface, const StackTable& stacks,
+                      const CardDrawing& drawing, const Rect& area)
 {
     for (int i = 0; i < stacks.count; ++i) {
         const CardStack* s = stacks[i];
-        if (s && Meet(PaintedRect(*s, drawing.view), area)) DrawStack(dc, *s, drawing);
+        if (s && Meet(PaintedRect(*s, drawing.view), area)) DrawStack(dc, surface, *s, drawing);
     }
 }
 
-void DrawCardPicture(HDC dc, const CardDrawing& drawing, int16_t image, bool faceDown, Point at)
+void DrawCardPicture(HDC dc, const platform::PictureSurface& surface, const CardDrawing& drawing, int16_t image,
+                     bool faceDown, Point at)
 {
-    const CardPicture* picture = PictureFor(drawing, image, faceDown);
-    HDC scratchDC = core::TheSurfaces().scratchDC.get();
-    if (!picture || !scratchDC) return;
-    core::SelectionScope scratch(scratchDC);
+    const CardPicture* picture = PictureFor(drawing, image, faceDown, surface);
+    if (!picture || !surface.scratch) return;
+    platform::SelectionScope scratch(surface.scratch);
     Copy(dc, scratch, *picture, at.x, at.y);
 }
 

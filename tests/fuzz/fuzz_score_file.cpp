@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const auto row = static_cast<size_t>(i);
         core::ScoreRecord want{};
         for (int j = 0; j < table.count; ++j)
-            if (persistence::FindModuleByName(table, table.rows[static_cast<size_t>(j)].name) == i)
+            if (core::FindModuleByName(table, table.rows[static_cast<size_t>(j)].name) == i)
                 want = table.rows[static_cast<size_t>(j)].score;
         if (!(back.rows[row].score == want)) __builtin_trap();
     }

@@ -7,6 +7,7 @@
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
 #include "modules/card_choice.h"
+#include "interaction/undo.h"
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
 #include "persistence/game_file.h"
@@ -183,7 +184,7 @@ void HeadlessHost::Replay()
 
 void HeadlessHost::Undo()
 {
-    modules::Undo(core_);
+    interaction::Undo(core_);
     RunPostedCommands();
 }
 

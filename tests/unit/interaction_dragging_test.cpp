@@ -6,6 +6,7 @@
 #include "core_fixture.h"
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
+#include "interaction/undo.h"
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
 
@@ -422,7 +423,7 @@ TEST_F(Dragging, WhatArrivesDuringADragPutsTheLiftedCardsBackFirst)
     const Case cases[] = {
         // The release went elsewhere (the capture was taken away): the next press.
         {"a second press", [](core::HostCore& c) { interaction::PickUpCards(c, 600, 400); }},
-        {"Undo from the keyboard", [](core::HostCore& c) { modules::Undo(c); }},
+        {"Undo from the keyboard", [](core::HostCore& c) { interaction::Undo(c); }},
         {"Auto Play from the menu", [](core::HostCore& c) { modules::ToggleAutoPlay(c); }},
         {"a module option", [](core::HostCore& c) { modules::SelectOption(c, modules::kCommandFirstOption); }},
         {"the capture lost", [](core::HostCore& c) { interaction::CancelDrag(c); }},
@@ -529,7 +530,7 @@ TEST_F(Dragging, AnUndoSnapshotTakenDuringTheDropShowsTheCardsOnTheirSource)
     EXPECT_TRUE(Drag(onCard2, {220, 75}));
     EXPECT_EQ(Images(*left), (std::vector<int16_t>{20, 2, 3, 4}));
     EXPECT_EQ(fake.Calls("PrepareForUndo"), 1);
-    modules::Undo(core);
+    interaction::Undo(core);
     EXPECT_EQ(Images(*source), (std::vector<int16_t>{0, 1, 2, 3, 4}));
     EXPECT_EQ(Images(*left), (std::vector<int16_t>{20}));
     EXPECT_EQ(Images(*right), (std::vector<int16_t>{}));

@@ -5,6 +5,7 @@
 
 #include "core/module_calls.h"
 #include "core_fixture.h"
+#include "interaction/undo.h"
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
 
@@ -226,20 +227,20 @@ TEST_F(GameFlow, LosingPlaysTheLoseSoundAndRaisesNoWins)
 TEST_F(GameFlow, UndoExchangesTextsScoresAndStacksBothWays)
 {
     ChooseAndDeal(0);
-    modules::Undo(core);
+    interaction::Undo(core);
     EXPECT_EQ(fake.Calls("Undo"), 0) << "no snapshot right after a deal";
 
     CardStack* s = AddStack(0, 0, TS_FAN_DOWN, 5, {{1}});
     modules::SetScoreText(core, "Score 1");
     core.modules.rows[0].score.wins = 3;
-    core::ArmUndo(core);
+    interaction::ArmUndo(core);
     CardPlacement p{s, 0, 0, 2, 0};
     modules::HandleServiceMessage(core, HM_ADDCARD, 0, reinterpret_cast<intptr_t>(&p));
     modules::SetScoreText(core, "Score 2");
     core.modules.rows[0].score.wins = 4;
 
     seam.Clear();
-    modules::Undo(core);
+    interaction::Undo(core);
     EXPECT_EQ(Images(*s), std::vector<int16_t>{1});
     EXPECT_STREQ(core.state.scoreText, "Score 1");
     EXPECT_EQ(core.modules.rows[0].score.wins, 3);
@@ -249,14 +250,14 @@ TEST_F(GameFlow, UndoExchangesTextsScoresAndStacksBothWays)
     EXPECT_FALSE(client[0].flag);
     EXPECT_TRUE(seam.Calls(SeamCall::RepaintNow).at(0).flag) << "the table is redrawn";
 
-    modules::Undo(core);  // the undone move returns
+    interaction::Undo(core);  // the undone move returns
     EXPECT_EQ(Images(*s), (std::vector<int16_t>{1, 2}));
     EXPECT_STREQ(core.state.scoreText, "Score 2");
     EXPECT_EQ(core.modules.rows[0].score.wins, 4);
 
     modules::GameOver(core, false);
     const int undos = fake.Calls("Undo");
-    modules::Undo(core);
+    interaction::Undo(core);
     EXPECT_EQ(fake.Calls("Undo"), undos) << "no undo after game over";
 }
 

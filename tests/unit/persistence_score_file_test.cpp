@@ -139,10 +139,10 @@ TEST(ScoreHistory, LinesWithTruncatedAverages)
 TEST(ScoreFile, FindModuleByNameIgnoresCaseAndTakesTheFirstRow)
 {
     core::ModuleTable t = Rows({"Klondike", "Forty Thieves", "KLONDIKE"});
-    EXPECT_EQ(persistence::FindModuleByName(t, "kLoNdIkE"), 0);
-    EXPECT_EQ(persistence::FindModuleByName(t, "forty thieves"), 1);
-    EXPECT_EQ(persistence::FindModuleByName(t, "Forty"), -1);
-    EXPECT_EQ(persistence::FindModuleByName(t, ""), -1);
+    EXPECT_EQ(core::FindModuleByName(t, "kLoNdIkE"), 0);
+    EXPECT_EQ(core::FindModuleByName(t, "forty thieves"), 1);
+    EXPECT_EQ(core::FindModuleByName(t, "Forty"), -1);
+    EXPECT_EQ(core::FindModuleByName(t, ""), -1);
 }
 
 TEST(CurState, OnlyAWhole32ByteRecordThatShowsTheWindowIsUsed)

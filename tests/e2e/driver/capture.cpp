@@ -5,7 +5,7 @@
 #include <cstring>
 #include <utility>
 
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 
 namespace e2e {
 
@@ -25,12 +25,12 @@ Image CaptureClient(HWND window)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    core::WindowDC screen(nullptr);
-    core::MemoryDC memory(CreateCompatibleDC(screen.get()));
+    platform::WindowDC screen(nullptr);
+    platform::MemoryDC memory(CreateCompatibleDC(screen.get()));
     void* bits = nullptr;
-    core::Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    platform::Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!memory || !section) return Image();
-    core::SelectionScope holds(memory.get(), section.get());
+    platform::SelectionScope holds(memory.get(), section.get());
     BitBlt(memory.get(), 0, 0, image.width, image.height, screen.get(), origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const auto* p = static_cast<const uint32_t*>(bits);

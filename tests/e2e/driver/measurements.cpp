@@ -5,7 +5,7 @@
 
 #include "capture.h"
 #include "checks.h"
-#include "modules/tessel_module.h"
+#include "module_interface/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
 #include "resources/resource.h"

@@ -14,8 +14,8 @@
 
 #include "capture.h"
 #include "checks.h"
-#include "core/win/handles.h"
-#include "modules/tessel_module.h"
+#include "platform/win/handles.h"
+#include "module_interface/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
 #include "resources/resource.h"
@@ -681,7 +681,7 @@ MEASUREMENT(showcase_scores_and_help)
         RECT r;
         GetWindowRect(window, &r);
         e2e::Image image(r.right - r.left + 20, r.bottom - r.top + 20);
-        core::WindowDC screen(nullptr);
+        platform::WindowDC screen(nullptr);
         for (int y = 0; y < image.height; ++y)
             for (int x = 0; x < image.width; ++x) {
                 const COLORREF c = GetPixel(screen.get(), r.left - 10 + x, r.top - 10 + y);

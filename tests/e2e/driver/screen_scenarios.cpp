@@ -12,7 +12,7 @@
 #include "capture.h"
 #include "checks.h"
 #include "core/table_extent.h"
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "furniture/strip_layout.h"
 #include "probe_client.h"
 #include "program.h"
@@ -234,7 +234,7 @@ table::TableView ViewFor(HWND main, CardSize size)
 
 SIZE TextSize(const char* text)
 {
-    core::MemoryDC dc(CreateCompatibleDC(nullptr));
+    platform::MemoryDC dc(CreateCompatibleDC(nullptr));
     SIZE size{};
     GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &size);
     return size;
@@ -394,8 +394,8 @@ void PaintOver(HWND main, uint32_t colour)
     RECT client{};
     GetClientRect(main, &client);
     {
-        core::WindowDC dc(main);
-        core::Brush brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
+        platform::WindowDC dc(main);
+        platform::Brush brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
         FillRect(dc.get(), &client, brush.get());
     }
     GdiFlush();

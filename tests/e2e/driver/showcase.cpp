@@ -8,8 +8,8 @@
 
 #include "capture.h"
 #include "checks.h"
-#include "core/win/handles.h"
-#include "modules/tessel_module.h"
+#include "platform/win/handles.h"
+#include "module_interface/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
 #include "resources/resource.h"
@@ -22,7 +22,7 @@ e2e::Image CaptureAround(HWND window, int margin)
     RECT r;
     GetWindowRect(window, &r);
     e2e::Image image(r.right - r.left + 2 * margin, r.bottom - r.top + 2 * margin);
-    core::WindowDC screen(nullptr);
+    platform::WindowDC screen(nullptr);
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
             const COLORREF c = GetPixel(screen.get(), r.left - margin + x, r.top - margin + y);

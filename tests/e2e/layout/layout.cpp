@@ -9,9 +9,9 @@
 #include <map>
 
 #include "../counters/process_counters.h"
-#include "core/win/handles.h"
+#include "platform/win/handles.h"
 #include "layout_protocol.h"
-#include "modules/tessel_module.h"
+#include "module_interface/tessel_module.h"
 
 namespace {
 
@@ -153,12 +153,12 @@ LRESULT DrawMenuItem(WPARAM which, LPARAM width)
     bmi.bmiHeader.biHeight = -picture.height;
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
-    core::WindowDC screen(nullptr);
-    core::MemoryDC dc(CreateCompatibleDC(screen.get()));
+    platform::WindowDC screen(nullptr);
+    platform::MemoryDC dc(CreateCompatibleDC(screen.get()));
     void* bits = nullptr;
-    core::Bitmap section(CreateDIBSection(screen.get(), &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    platform::Bitmap section(CreateDIBSection(screen.get(), &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dc || !section) return 0;
-    core::SelectionScope holds(dc.get(), section.get());
+    platform::SelectionScope holds(dc.get(), section.get());
     auto* p = static_cast<uint32_t*>(bits);
     for (int i = 0; i < picture.width * picture.height; ++i) p[i] = layout::kUnpainted;
 

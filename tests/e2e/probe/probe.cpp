@@ -11,7 +11,7 @@
 #include <string>
 
 #include "../counters/process_counters.h"
-#include "modules/tessel_module.h"
+#include "module_interface/tessel_module.h"
 #include "probe_protocol.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace core {
+namespace platform {
 
 // The longest path the platform's file and library calls take, with the
 // terminator.
@@ -21,4 +21,4 @@ constexpr size_t kLongestNameBeside = 16;
 // every name the program opens beside itself.
 std::string ProgramFolder(std::string_view executablePath);
 
-}  // namespace core
+}  // namespace platform

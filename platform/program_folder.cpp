@@ -1,6 +1,6 @@
-#include "core/program_folder.h"
+#include "platform/program_folder.h"
 
-namespace core {
+namespace platform {
 
 std::string ProgramFolder(std::string_view executablePath)
 {
@@ -11,4 +11,4 @@ std::string ProgramFolder(std::string_view executablePath)
     return std::string(folder);
 }
 
-}  // namespace core
+}  // namespace platform

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace core {
+namespace platform {
 
 // The running executable's folder, with its final backslash; empty when its
 // path is too long for the files the program keeps beside itself.
@@ -13,4 +13,4 @@ const std::string& ExecutableFolder();
 // folder is unusable, so that nothing is ever opened elsewhere.
 std::string BesideExecutable(const char* fileName);
 
-}  // namespace core
+}  // namespace platform

@@ -2,7 +2,7 @@
 // program and of its game modules.
 #pragma once
 
-namespace core {
+namespace platform {
 
 // From this call on, the controls made on the calling thread come from the
 // version 6 common controls, which load with the first of them. Called once
@@ -12,4 +12,4 @@ namespace core {
 // first deal. Later calls do nothing.
 void ApplyVisualStyles();
 
-}  // namespace core
+}  // namespace platform

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "core/program_folder.h"
+#include "platform/program_folder.h"
 
 namespace {
 
-using core::ProgramFolder;
+using platform::ProgramFolder;
 
 TEST(ProgramFolder, IsTheExecutablesFolderWithItsBackslash)
 {
@@ -30,7 +30,7 @@ TEST(ProgramFolder, IsTheExecutablesFolderWithItsBackslash)
 // files landing elsewhere.
 TEST(ProgramFolder, AFolderTooDeepForTheLongestNameIsRefused)
 {
-    const size_t longestFolder = core::kMaxPathBytes - 1 - core::kLongestNameBeside;
+    const size_t longestFolder = platform::kMaxPathBytes - 1 - platform::kLongestNameBeside;
     const std::string fits = "C:\\" + std::string(longestFolder - 4, 'a') + "\\";
     ASSERT_EQ(fits.size(), longestFolder);
     EXPECT_EQ(ProgramFolder(fits + "lumora.exe"), fits);

@@ -1,10 +1,10 @@
-#include "core/win/executable_folder.h"
+#include "platform/win/executable_folder.h"
 
 #include <windows.h>
 
-#include "core/program_folder.h"
+#include "platform/program_folder.h"
 
-namespace core {
+namespace platform {
 
 const std::string& ExecutableFolder()
 {
@@ -25,4 +25,4 @@ std::string BesideExecutable(const char* fileName)
     return folder.empty() ? std::string() : folder + fileName;
 }
 
-}  // namespace core
+}  // namespace platform

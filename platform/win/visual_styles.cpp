@@ -1,10 +1,10 @@
-#include "core/win/visual_styles.h"
+#include "platform/win/visual_styles.h"
 
 #include <windows.h>
 
 #include <string>
 
-namespace core {
+namespace platform {
 
 void ApplyVisualStyles()
 {
@@ -28,4 +28,4 @@ void ApplyVisualStyles()
     if (!ActivateActCtx(styles, &cookie)) ReleaseActCtx(styles);
 }
 
-}  // namespace core
+}  // namespace platform

@@ -8,7 +8,7 @@
 
 #include <utility>
 
-namespace core {
+namespace platform {
 
 // Owns a GDI object (bitmap, brush, pen, palette, font, region).
 template <typename Handle>
@@ -229,4 +229,4 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
-}  // namespace core
+}  // namespace platform
