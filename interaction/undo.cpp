@@ -17,7 +17,12 @@ void SwapTexts(char (&a)[N], char (&b)[N])
 
 }  // namespace
 
-void ArmUndo(core::HostCore& core) { core.flow.undoArmed = true; }
+// Only a click that reaches a module arms: with no game there is nothing
+// to take back.
+void ArmUndo(core::HostCore& core)
+{
+    if (core.hasModule()) core.flow.undoArmed = true;
+}
 
 void TakeUndoSnapshot(core::HostCore& core)
 {
