@@ -1,8 +1,10 @@
 #include "modules/game_flow.h"
 
+#include <array>
 #include <cstdio>
 
 #include "core/module_calls.h"
+#include "modules/card_choice.h"
 #include "furniture/strip_layout.h"
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
@@ -18,6 +20,15 @@ void ClearTextsAndUndo(core::HostCore& core)
     interaction::ForgetUndo(core);
     core.state.messageText[0] = '\0';
     core.state.scoreText[0] = '\0';
+}
+
+// The host options' menu items follow the state a file brought.
+void CheckHostOptions(core::HostCore& core)
+{
+    core.seam.CheckMenuItem(kCommandSmallCards, core.state.cardSize == 0);
+    core.seam.CheckMenuItem(kCommandLargeCards, core.state.cardSize == 1);
+    core.seam.CheckMenuItem(kCommandAutoPlay, core.state.autoPlay != 0);
+    core.seam.CheckMenuItem(kCommandSounds, core.state.sounds != 0);
 }
 
 void InvalidateStrip(core::HostCore& core)
@@ -138,6 +149,56 @@ void BookGame(core::HostCore& core)
     r.scoreTotal = static_cast<int32_t>(static_cast<uint32_t>(r.scoreTotal) + static_cast<uint32_t>(s));
     if (s > r.scoreMax) r.scoreMax = s;
     r.played = static_cast<int32_t>(static_cast<uint32_t>(r.played) + 1u);
+}
+
+void BeginLoadingGame(core::HostCore& core)
+{
+    interaction::CancelDrag(core);
+    BookGame(core);
+}
+
+void DiscardTableOfFailedLoad(core::HostCore& core)
+{
+    interaction::DiscardTable(core);
+    core.state.gameInPlay = 0;
+    interaction::ForgetUndo(core);
+    core.paint.fullRepaint = true;
+    core.seam.InvalidateClient(false);
+    core.seam.RepaintNow();
+}
+
+void MakeLoadedGameCurrent(core::HostCore& core, int row, const core::HostState& state, table::CardTable& stacks,
+                           TSMemory moduleData)
+{
+    interaction::DiscardTable(core);
+    core.table.TakeStacksOf(stacks);
+
+    // The module gets its own copy of the stack addresses: what it writes
+    // into the array never reaches the host's table.
+    core::ModuleEntry& m = core.modules.rows[static_cast<size_t>(row)];
+    std::array<CardStack*, table::kMaxStacks> addresses = core.table.live().stacks;
+    if (m.entry.loadGame) m.entry.loadGame(addresses.data(), core.table.count(), moduleData);
+
+    const int16_t oldCardSize = core.state.cardSize;
+    core.state = state;
+
+    // A game saved in a card size whose library is missing comes up in the
+    // other size, its stacks converted.
+    const bool smallAvailable = core.seam.CardSizeAvailable(table::CardSize::Small);
+    const bool largeAvailable = core.seam.CardSizeAvailable(table::CardSize::Large);
+    const LoadedCardSize size = CardSizeForLoadedGame(state.cardSize, smallAvailable, largeAvailable);
+    if (size.rescale)
+        core.table.Rescale(state.cardSize == 1 ? table::CardSize::Large : table::CardSize::Small, size.size);
+    core.state.cardSize = static_cast<int16_t>(size.size);
+    core.seam.LoadCardPictures(size.size);
+    core::SwitchCardSize(core, size.size, false);
+    SelectCardSet(core, core.state.cardSet, false);
+
+    interaction::ForgetUndo(core);
+
+    CheckHostOptions(core);
+    MakeGameCurrent(core, row, {.refit = oldCardSize != core.state.cardSize, .erase = false});
+    if (core.state.gameInPlay) core.flow.scorePending = true;
 }
 
 void SetScoreText(core::HostCore& core, const char* text)

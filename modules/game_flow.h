@@ -54,6 +54,16 @@ void GameOver(core::HostCore& core, bool won);
 // Adds the game on the table to its module's score record, once.
 void BookGame(core::HostCore& core);
 
+// Loading a saved game, in the order its file is read: the table's deal is
+// booked and lifted cards go back before anything is read; a file whose
+// table block fails leaves the table empty with no game in play; a file
+// that loaded whole replaces the table with its stacks, gives the module
+// its data, and brings its host state, card size and card set.
+void BeginLoadingGame(core::HostCore& core);
+void DiscardTableOfFailedLoad(core::HostCore& core);
+void MakeLoadedGameCurrent(core::HostCore& core, int row, const core::HostState& state, table::CardTable& stacks,
+                           TSMemory moduleData);
+
 void SetScoreText(core::HostCore& core, const char* text);
 void SetMessageText(core::HostCore& core, const char* text);
 

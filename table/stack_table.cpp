@@ -83,6 +83,16 @@ void CardTable::Discard()
     shadow_ = StackTable{};
 }
 
+void CardTable::TakeStacksOf(CardTable& other)
+{
+    if (&other == this) return;
+    Discard();
+    live_ = other.live_;
+    shadow_ = other.shadow_;
+    other.live_ = StackTable{};
+    other.shadow_ = StackTable{};
+}
+
 namespace {
 int16_t Within(int16_t count, int16_t capacity)
 {

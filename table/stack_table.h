@@ -78,6 +78,9 @@ public:
 
     // Releases every stack and shadow; both counts become 0.
     void Discard();
+    // Takes over every stack and shadow of `other` in place of its own, which
+    // are released; `other` is left empty. The stacks keep their addresses.
+    void TakeStacksOf(CardTable& other);
 
     // Copies every live stack's count and cards into its shadow.
     void Snapshot();
