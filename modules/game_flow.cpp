@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 
 #include "core/module_calls.h"
 #include "modules/card_choice.h"
@@ -31,10 +32,24 @@ void CheckHostOptions(core::HostCore& core)
     core.seam.CheckMenuItem(kCommandSounds, core.state.sounds != 0);
 }
 
-void InvalidateStrip(core::HostCore& core)
+// A text of the strip takes a new value; only a change repaints, and only
+// the part of the strip that shows it.
+template <size_t N>
+void ChangeStripText(core::HostCore& core, char (&shown)[N], const char* text, const table::Rect& part)
 {
-    core::InvalidateTable(core, {0, 0, core.clientWidth, furniture::kStripHeight});
+    char next[N];
+    core::CopyText(next, text);
+    if (std::strcmp(next, shown) == 0) return;
+    core::CopyText(shown, next);
+    core::InvalidateTable(core, part);
     core.seam.RepaintNow();
+}
+
+table::Rect ScoreBox() { return {furniture::kScoreLeft, 0, furniture::kMessageLeft, furniture::kStripHeight}; }
+
+table::Rect MessageArea(const core::HostCore& core)
+{
+    return {furniture::kMessageLeft, 0, core.clientWidth, furniture::kStripHeight};
 }
 
 }  // namespace
@@ -134,8 +149,7 @@ void GameOver(core::HostCore& core, bool won)
     }
     core.seam.ShowGameOver(won);
     BookGame(core);
-    core::CopyText(core.state.messageText, "Game Over");
-    InvalidateStrip(core);
+    ChangeStripText(core, core.state.messageText, "Game Over", MessageArea(core));
 }
 
 void BookGame(core::HostCore& core)
@@ -203,14 +217,12 @@ void MakeLoadedGameCurrent(core::HostCore& core, int row, const core::HostState&
 
 void SetScoreText(core::HostCore& core, const char* text)
 {
-    core::CopyText(core.state.scoreText, text);
-    InvalidateStrip(core);
+    ChangeStripText(core, core.state.scoreText, text, ScoreBox());
 }
 
 void SetMessageText(core::HostCore& core, const char* text)
 {
-    core::CopyText(core.state.messageText, text);
-    InvalidateStrip(core);
+    ChangeStripText(core, core.state.messageText, text, MessageArea(core));
 }
 
 void AddOptionItem(core::HostCore& core, uint16_t option, const char* text)

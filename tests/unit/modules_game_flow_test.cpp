@@ -210,7 +210,8 @@ TEST(GameOver, WinningCountsOnceRaisesWinsBeforeTheDialogAndBooksAfterIt)
     EXPECT_EQ(sounds.back().sound, Sound::Win);
     EXPECT_EQ(sounds.back().mode, core::SoundMode::Async);
     EXPECT_STREQ(core.state.messageText, "Game Over");
-    EXPECT_EQ(seam.Calls(SeamCall::Invalidate).back().rect, (table::Rect{0, 0, 300, 32}));
+    EXPECT_EQ(seam.Calls(SeamCall::Invalidate).back().rect, (table::Rect{220, 0, 300, 32}))
+        << "the message area, to the window's right edge";
     EXPECT_EQ(core.state.gameInPlay, 0u);
 }
 

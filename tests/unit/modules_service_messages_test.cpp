@@ -376,8 +376,10 @@ TEST_F(ServiceMessages, TheFirstChangeAfterAClickTakesTheOnlySnapshot)
     EXPECT_EQ(fake.Calls("PrepareForUndo"), 2);
 }
 
-TEST_F(ServiceMessages, TextsAreCutAtOneHundredTwentySevenCharactersAndRepaintTheStrip)
+TEST_F(ServiceMessages, TextsAreCutAtOneHundredTwentySevenCharactersAndRepaintTheirPartOfTheStrip)
 {
+    const Rect scoreBox{165, 0, 220, 32};
+    const Rect messageArea{220, 0, 640, 32};
     const std::string longText(300, 'x');
     Send(HM_SETSCORE, 0, longText.c_str());
     EXPECT_EQ(std::string(core.state.scoreText), std::string(127, 'x'));
@@ -385,8 +387,34 @@ TEST_F(ServiceMessages, TextsAreCutAtOneHundredTwentySevenCharactersAndRepaintTh
     EXPECT_STREQ(core.state.messageText, "Hello");
     Send(HM_SETMESSAGE, 0, nullptr);
     EXPECT_STREQ(core.state.messageText, "");
-    EXPECT_EQ(Invalidated(), (std::vector<Rect>(3, Rect{0, 0, 640, 32})));
+    EXPECT_EQ(Invalidated(), (std::vector<Rect>{scoreBox, messageArea, messageArea}));
     EXPECT_EQ(Trace(), "I R* I R* I R* ");
+}
+
+TEST_F(ServiceMessages, TheSameTextsAgainRepaintNothing)
+{
+    Send(HM_SETSCORE, 0, "Score: 5");
+    Send(HM_SETMESSAGE, 0, "Cards left: 12");
+    seam.Clear();
+    const std::string longText = std::string(127, 'y') + "beyond the cut";
+    struct Case {
+        uint32_t message;
+        const char* text;
+    };
+    const Case cases[] = {
+        {HM_SETSCORE, "Score: 5"},
+        {HM_SETMESSAGE, "Cards left: 12"},
+    };
+    for (const Case& c : cases) Send(c.message, 0, c.text);
+    EXPECT_EQ(Trace(), "") << "texts already shown";
+
+    Send(HM_SETSCORE, 0, longText.c_str());
+    seam.Clear();
+    Send(HM_SETSCORE, 0, longText.c_str());
+    EXPECT_EQ(Trace(), "") << "a text that is the same once cut";
+    Send(HM_SETMESSAGE, 0, "");
+    Send(HM_SETMESSAGE, 0, nullptr);
+    EXPECT_EQ(Trace(), "I R* ") << "an empty text and no text are the same";
 }
 
 TEST_F(ServiceMessages, QueriesOptionsAndUnknownNumbers)
