@@ -292,6 +292,11 @@ TEST_F(SavedGame, EachErrorShowsItsMessageAndLeavesTheTableAsItWas)
          "Invalid saved game file"},
         {"module not installed", SavedGameHead(unknown).u32(0).i16(0), LoadError::NoModule,
          "Couldn't find game module: Nope"},
+        // The game is looked for before its data and its table are used.
+        {"module not installed, its data cut short", SavedGameHead(unknown).u32(10).text("abc", 3),
+         LoadError::NoModule, "Couldn't find game module: Nope"},
+        {"module not installed, its table cut short", SavedGameHead(unknown).u32(0).i16(3), LoadError::NoModule,
+         "Couldn't find game module: Nope"},
         {"module data cut short", cutData, LoadError::BadData, "Error loading file"},
         {"ends before L", noL, LoadError::BadData, "Error loading file"},
         {"L beyond the file", huge, LoadError::BadData, "Error loading file"},
