@@ -4,6 +4,28 @@
 
 namespace persistence {
 
+namespace {
+
+// Another program that reads the old file (a virus scanner, a backup, an
+// indexer) may hold it for a moment: the rename is tried again a few times
+// before it counts as failed.
+bool RenameOver(const std::string& from, const std::string& to)
+{
+    constexpr int kTries = 5;
+    constexpr DWORD kPauseMs = 20;
+    for (int i = 0;; ++i) {
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if (i + 1 == kTries || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(kPauseMs);
+    }
+}
+
+}  // namespace
+
 ReplaceOutcome ReplaceFile(const std::string& path, const std::function<bool(ByteSink&)>& write)
 {
     const std::string temporary = path + ".new";
@@ -16,7 +38,7 @@ ReplaceOutcome ReplaceFile(const std::string& path, const std::function<bool(Byt
         if (!out.FlushAndClose() && wanted) outcome = {WriteStep::Write, out.Error(), false};
     }
     if (wanted && outcome.failed == WriteStep::None) {
-        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (RenameOver(temporary, path)) {
             outcome.written = true;
             return outcome;
         }
