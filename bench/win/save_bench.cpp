@@ -53,7 +53,7 @@ Figure Time(const std::function<void()>& write)
     return {runs.front(), runs[runs.size() / 2]};
 }
 
-TSMemory ModuleData()
+TSMemory TS_CALL ModuleData()
 {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kModuleDataBytes);
     return block;

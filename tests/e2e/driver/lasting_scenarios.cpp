@@ -111,6 +111,13 @@ struct Box {
     bool icon = false;
     bool shown = false;
 };
+BOOL CALLBACK FindIcon(HWND child, LPARAM found)
+{
+    if (e2e::ClassName(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
 Box TakeMessageBox(Program& program, const char* caption, int timeoutMs = e2e::kDefaultWaitMs)
 {
     Box box;
@@ -118,14 +125,7 @@ Box TakeMessageBox(Program& program, const char* caption, int timeoutMs = e2e::k
     if (!w) return box;
     box.shown = true;
     box.text = e2e::MessageBoxText(w);
-    EnumChildWindows(
-        w,
-        [](HWND child, LPARAM found) {
-            if (e2e::ClassName(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-                *reinterpret_cast<bool*>(found) = true;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&box.icon));
+    EnumChildWindows(w, FindIcon, reinterpret_cast<LPARAM>(&box.icon));
     e2e::ClickButton(w, IDOK);
     e2e::WaitGone(w);
     program.Settle();
