@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "capture.h"
 #include "checks.h"
+#include "core/win/handles.h"
 #include "modules/tessel_module.h"
 #include "probe_client.h"
 #include "program.h"
@@ -567,4 +569,52 @@ SCENARIO(a_read_only_folder_is_reported_at_exit_when_nothing_failed_before)
     REQUIRE(box.shown);
     CHECK_EQ(box.text.find("Lumora Solitaire cannot keep your scores and your game in its folder\n"), 0u);
     CHECK_EQ(program.WaitForExit(), 0L);
+}
+
+// Pictures of the two failure messages for people to look at: a save onto a
+// file held by another program, and the report of a read-only program
+// folder. Not a test; run it with LUMORA_E2E_IMAGES set to a Windows path.
+MEASUREMENT(showcase_read_only_folder_and_a_failed_save)
+{
+    const char* folder = std::getenv("LUMORA_E2E_READ_ONLY_FOLDER");
+    if (!folder || !*folder) return e2e::Skip("no read-only folder was mounted");
+    auto keep = [](HWND window, const char* name) {
+        Sleep(300);
+        RECT r;
+        GetWindowRect(window, &r);
+        e2e::Image image(r.right - r.left, r.bottom - r.top);
+        core::WindowDC screen(nullptr);
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x) {
+                const COLORREF c = GetPixel(screen.get(), r.left + x, r.top + y);
+                image.Set(x, y, e2e::Rgb(GetRValue(c), GetGValue(c), GetBValue(c)));
+            }
+        e2e::KeepImage(image, name);
+    };
+    char here[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof here, here);
+    Program program(std::string(folder) + "\\lumora.exe", here);
+    REQUIRE(program.WaitForMainWindow() != nullptr);
+    ProbeClient probe(program.pid());
+    REQUIRE(probe.found());
+    REQUIRE(ChooseProbe(program, probe));
+    REQUIRE(NewGame(program, probe));
+    HWND box = program.WaitForDialog("Lumora Solitaire");
+    REQUIRE(box != nullptr);
+    keep(box, "keeping-1-read-only-folder");
+    e2e::ClickButton(box, IDOK);
+    e2e::WaitGone(box);
+
+    const std::string target = std::string(here) + "\\mine.tsg";
+    SaveAs(program, target);
+    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SaveAs(program, target);
+    box = program.WaitForDialog("Lumora Solitaire");
+    REQUIRE(box != nullptr);
+    keep(box, "keeping-2-save-failed");
+    e2e::ClickButton(box, IDOK);
+    e2e::WaitGone(box);
+    CloseHandle(held);
+    program.PostCommand(IDM_EXIT);
+    program.WaitForExit();
 }
