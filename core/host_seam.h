@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "core/module_table.h"
 #include "core/table_extent.h"
 #include "table/card_drawing.h"
 #include "table/card_metrics.h"
@@ -87,6 +88,10 @@ public:
 
     // A message box owned by the main window, with one OK button and no icon.
     virtual void ShowMessage(const char* text, const char* caption) = 0;
+
+    // A game was booked into its row's score record: the rows' records are
+    // to be kept now (the score file), not only at exit.
+    virtual void ScoresChanged(const ModuleTable& modules) = 0;
 
     // Card pictures: whether the library of a card size is there, whether
     // the pictures of a size are the ones loaded, and loading them in place

@@ -163,6 +163,7 @@ void BookGame(core::HostCore& core)
     r.scoreTotal = static_cast<int32_t>(static_cast<uint32_t>(r.scoreTotal) + static_cast<uint32_t>(s));
     if (s > r.scoreMax) r.scoreMax = s;
     r.played = static_cast<int32_t>(static_cast<uint32_t>(r.played) + 1u);
+    core.seam.ScoresChanged(core.modules);
 }
 
 void BeginLoadingGame(core::HostCore& core)

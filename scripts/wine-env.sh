@@ -108,12 +108,16 @@ lumora_wine_detached() {
 }
 
 # Removes the registry keys the program writes (its settings and the ".tsg"
-# association), so that every test starts as a first run. The .reg file is
-# written into the given folder.
+# association, the user's and the machine's, where older versions wrote
+# them), so that every test starts as a first run. The .reg file is written
+# into the given folder.
 lumora_clean_registry() {
     cat > "$1/clean.reg" <<'REG'
 REGEDIT4
 
+[-HKEY_CURRENT_USER\Software\Quillory]
+[-HKEY_CURRENT_USER\Software\Classes\.tsg]
+[-HKEY_CURRENT_USER\Software\Classes\LumoraSolitaire]
 [-HKEY_LOCAL_MACHINE\SOFTWARE\Quillory]
 [-HKEY_CLASSES_ROOT\.tsg]
 [-HKEY_CLASSES_ROOT\LumoraSolitaire]

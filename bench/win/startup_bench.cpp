@@ -104,6 +104,9 @@ void RemoveFolder(const std::string& folder)
 // Every start is a first run: no settings, no file association.
 void ForgetSettings()
 {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillory");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\.tsg");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\LumoraSolitaire");
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Quillory");
     RegDeleteTreeA(HKEY_CLASSES_ROOT, ".tsg");
     RegDeleteTreeA(HKEY_CLASSES_ROOT, "LumoraSolitaire");

@@ -36,20 +36,43 @@ FileSink::FileSink(const char* path)
     : file_(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)),
       good_(file_ != INVALID_HANDLE_VALUE)
 {
+    if (!good_) error_ = GetLastError();
 }
 
 FileSink::~FileSink() { Close(); }
 
+void FileSink::Failed(DWORD error)
+{
+    if (good_) error_ = error;
+    good_ = false;
+}
+
 void FileSink::Write(const void* src, size_t n)
 {
-    DWORD written = 0;
-    if (!IsOpen() || !WriteFile(file_, src, static_cast<DWORD>(n), &written, nullptr) || written != n) good_ = false;
+    if (!IsOpen() || !good_) return;
+    // A disk that fills up may take part of a write and report success:
+    // the rest is written again, and then fails with the reason.
+    const auto* p = static_cast<const char*>(src);
+    while (n > 0) {
+        const DWORD want = static_cast<DWORD>(n > 0x10000000u ? 0x10000000u : n);
+        DWORD written = 0;
+        if (!WriteFile(file_, p, want, &written, nullptr)) return Failed(GetLastError());
+        if (written == 0) return Failed(ERROR_DISK_FULL);
+        p += written;
+        n -= written;
+    }
+}
+
+bool FileSink::FlushAndClose()
+{
+    if (IsOpen() && good_ && !FlushFileBuffers(file_)) Failed(GetLastError());
+    return Close();
 }
 
 bool FileSink::Close()
 {
     if (IsOpen()) {
-        if (!CloseHandle(file_)) good_ = false;
+        if (!CloseHandle(file_)) Failed(GetLastError());
         file_ = INVALID_HANDLE_VALUE;
     }
     return good_;

@@ -37,12 +37,20 @@ public:
     bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
     void Write(const void* src, size_t n) override;
     bool Good() const override { return good_; }
+    // Has every byte on the disk, then closes the file; false when it was
+    // never written whole.
+    bool FlushAndClose();
     // Closes the file; false when it was never written whole.
     bool Close();
+    // The system's error code of the first failure (or of the creation).
+    DWORD Error() const { return error_; }
 
 private:
+    void Failed(DWORD error);
+
     HANDLE file_;
     bool good_;
+    DWORD error_ = 0;
 };
 
 // Movable global memory, zero-filled, as modules exchange it.
@@ -56,25 +64,5 @@ public:
 };
 
 GlobalGameMemory& TheGameMemory();
-
-// Writes a file through a temporary file beside it that is renamed over
-// the old one only once it was written whole: a crash or a full disk never
-// leaves half a file in its place. write() returns false to write nothing.
-template <typename WriteFn>
-bool ReplaceFile(const std::string& path, WriteFn write)
-{
-    const std::string temporary = path + ".new";
-    bool written = false;
-    {
-        FileSink out(temporary.c_str());
-        if (!out.IsOpen()) return false;
-        written = write(out);
-        written = out.Close() && written;
-    }
-    if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temporary.c_str());
-    return false;
-}
 
 }  // namespace persistence

@@ -8,6 +8,8 @@
 #include "persistence/game_file.h"
 #include "persistence/score_file.h"
 #include "persistence/win/file_io.h"
+#include "persistence/win/folder_report.h"
+#include "persistence/win/replace_file.h"
 #include "persistence/win/saved_game.h"
 
 namespace persistence {
@@ -16,6 +18,13 @@ namespace {
 
 constexpr char kResumeFile[] = "tslnsave.gam";
 constexpr char kScoreFile[] = "tslnscor.sav";
+
+bool g_storedStateRead = false;
+
+void Kept(const ReplaceOutcome& outcome, Report report)
+{
+    if (outcome.failed != WriteStep::None) ReportUnwritableFolder(outcome.error, report);
+}
 
 bool FileExists(const std::string& path)
 {
@@ -46,6 +55,7 @@ bool ReadScoresAndResume()
         FileSource scores(platform::BesideExecutable(kScoreFile).c_str());
         if (scores.IsOpen()) ReadScoreFile(core.modules, scores);
     }
+    g_storedStateRead = true;
     const std::string resume = platform::BesideExecutable(kResumeFile);
     if (FileExists(resume) && LoadGameFile(resume.c_str())) return true;
 
@@ -56,17 +66,25 @@ bool ReadScoresAndResume()
     return false;
 }
 
-void WriteScoresAndResume()
+bool StoredStateRead() { return g_storedStateRead; }
+
+void WriteScores(const core::ModuleTable& modules, Report report)
+{
+    Kept(ReplaceFile(platform::BesideExecutable(kScoreFile),
+                     [&](ByteSink& out) {
+                         WriteScoreFile(modules, out);
+                         return true;
+                     }),
+         report);
+}
+
+void WriteResume(Report report)
 {
     core::HostCore& core = core::TheCore();
-    ReplaceFile(platform::BesideExecutable(kScoreFile), [&](ByteSink& out) {
-        WriteScoreFile(core.modules, out);
-        return true;
-    });
     // Without a game nothing is written and an older resume file stays.
-    if (core.hasModule())
-        ReplaceFile(platform::BesideExecutable(kResumeFile),
-                    [&](ByteSink& out) { return WriteGameFile(core, TheGameMemory(), out); });
+    Kept(ReplaceFile(platform::BesideExecutable(kResumeFile),
+                     [&](ByteSink& out) { return WriteGameFile(core, TheGameMemory(), out); }),
+         report);
 }
 
 }  // namespace persistence

@@ -7,6 +7,8 @@
 #include "core/win/app.h"
 #include "persistence/game_file.h"
 #include "persistence/win/file_io.h"
+#include "persistence/win/replace_file.h"
+#include "persistence/write_failure_text.h"
 
 namespace persistence {
 
@@ -48,9 +50,14 @@ bool WriteGameFile(const char* path)
 {
     core::HostCore& core = core::TheCore();
     if (!core.hasModule()) return false;
-    FileSink file(path);
-    if (!file.IsOpen()) return false;
-    return WriteGameFile(core, TheGameMemory(), file);
+    const bool hadOldFile = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    const ReplaceOutcome outcome =
+        ReplaceFile(path, [&](ByteSink& out) { return WriteGameFile(core, TheGameMemory(), out); });
+    if (outcome.failed != WriteStep::None) {
+        const std::string text = SaveGameFailedText(path, outcome.failed, SystemMessage(outcome.error), hadOldFile);
+        MessageBoxA(core::TheApp().mainWindow, text.c_str(), core::kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+    }
+    return outcome.written;
 }
 
 void ShowLoadGameDialog()

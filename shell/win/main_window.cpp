@@ -8,6 +8,7 @@
 #include "furniture/win/furniture.h"
 #include "modules/service_messages.h"
 #include "module_interface/tessel_module.h"
+#include "persistence/win/folder_report.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
 #include "shell/win/paint_table.h"
@@ -26,7 +27,11 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT)
     return TRUE;  // start-up checks the back buffer afterwards
 }
 
-void OnSize(HWND window, UINT, int width, int height) { ResizeBackBuffer(window, width, height); }
+void OnSize(HWND window, UINT state, int width, int height)
+{
+    ResizeBackBuffer(window, width, height);
+    if (state == SIZE_MINIMIZED) OnMinimised(window);
+}
 
 void OnPaint(HWND window)
 {
@@ -108,6 +113,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(window, WM_RBUTTONUP, OnRightButtonUp);
         HANDLE_MSG(window, WM_DROPFILES, OnDropFiles);
         HANDLE_MSG(window, WM_PALETTECHANGED, OnPaletteChanged);
+        HANDLE_MSG(window, WM_ACTIVATEAPP, OnActivateApp);
+        HANDLE_MSG(window, WM_QUERYENDSESSION, OnQueryEndSession);
+        HANDLE_MSG(window, WM_ENDSESSION, OnEndSession);
+    case persistence::kShowFolderReportMessage: persistence::ShowFolderReport(); return 0;
     case WM_CAPTURECHANGED: OnCaptureChanged(window, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));

@@ -22,4 +22,11 @@ void OnCaptureChanged(HWND window, HWND newOwner);
 // The main window's destruction: the shutdown sequence.
 void OnDestroy(HWND window);
 
+// Windows ending the session, the program losing activation or being
+// minimised: what is kept is written then too (shell/win/save_points.h).
+BOOL OnQueryEndSession(HWND window);
+void OnEndSession(HWND window, BOOL ending);
+void OnActivateApp(HWND window, BOOL active, DWORD otherThread);
+void OnMinimised(HWND window);
+
 }  // namespace shell

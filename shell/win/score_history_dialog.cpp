@@ -6,6 +6,7 @@
 #include "persistence/score_history.h"
 #include "resources/resource.h"
 #include "shell/win/dialog_helpers.h"
+#include "shell/win/save_points.h"
 #include "shell/win/services.h"
 
 namespace shell {
@@ -35,6 +36,7 @@ void OnClearScores(HWND dialog)
                     MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     persistence::ClearScores(core::TheCore().modules);
+    SaveScores(persistence::SaveMoment::ScoresCleared, core::TheCore().modules);
     HWND list = GetDlgItem(dialog, IDC_SCOREHIST_LIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     FillList(list);

@@ -5,8 +5,8 @@
 #include "furniture/win/furniture.h"
 #include "interaction/card_motion.h"
 #include "modules/win/module_table.h"
-#include "persistence/win/resume.h"
 #include "shell/win/main_window.h"
+#include "shell/win/save_points.h"
 #include "shell/win/services.h"
 #include "shell/win/startup_trace.h"
 #include "shell/win/window_state.h"
@@ -18,11 +18,8 @@ void OnDestroy(HWND)
 {
     FinishStartupTrace();
     // A start-up that failed never read the stored scores and settings, so
-    // it must not write its empty ones over them.
-    if (!core::TheApp().startupFailed) {
-        persistence::WriteScoresAndResume();
-        WriteSettings();
-    }
+    // it writes nothing over them.
+    SaveAt(persistence::SaveMoment::Exit);
     modules::CloseAllModules();
     table::ReleaseCardImages();
     interaction::DiscardTable(core::TheCore());

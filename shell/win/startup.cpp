@@ -15,6 +15,7 @@
 #include "resources/resource.h"
 #include "shell/command_tail.h"
 #include "shell/win/placement.h"
+#include "shell/win/save_points.h"
 #include "shell/win/services.h"
 #include "shell/win/startup_trace.h"
 #include "table/win/card_images.h"
@@ -140,6 +141,7 @@ bool StartUp(HINSTANCE instance, int showCommand, const char* commandTail)
     TraceStartup("first game chosen");
     ApplySavedPlacement(showCommand);
     TraceStartup("window shown");
+    RegisterForRestart();
     platform::ApplyVisualStyles();
     TraceStartup("visual styles applied");
     return true;

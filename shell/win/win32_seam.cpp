@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "shell/win/game_over.h"
 #include "shell/win/placement.h"
+#include "shell/win/save_points.h"
 #include "table/win/card_images.h"
 #include "table/win/draw_stack.h"
 
@@ -145,6 +146,11 @@ void Win32Seam::ShowMessage(const char* text, const char* caption)
 {
     platform::ApplyVisualStyles();  // a saved game named at start-up may fail to load
     MessageBoxA(Main(), text, caption, MB_OK);
+}
+
+void Win32Seam::ScoresChanged(const core::ModuleTable& modules)
+{
+    SaveScores(persistence::SaveMoment::GameBooked, modules);
 }
 
 bool Win32Seam::CardSizeAvailable(table::CardSize size) { return table::CardSizeAvailable(size); }

@@ -44,6 +44,7 @@ public:
     void ShowGameOver(bool won) override;
     void PostCommand(int command) override;
     void ShowMessage(const char* text, const char* caption) override;
+    void ScoresChanged(const core::ModuleTable& modules) override;
     bool CardSizeAvailable(table::CardSize size) override;
     bool CardPicturesLoaded(table::CardSize size) override;
     bool LoadCardPictures(table::CardSize size) override;

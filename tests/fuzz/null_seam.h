@@ -33,6 +33,7 @@ public:
     void ShowGameOver(bool) override {}
     void PostCommand(int) override {}
     void ShowMessage(const char*, const char*) override {}
+    void ScoresChanged(const core::ModuleTable&) override {}
     bool CardSizeAvailable(table::CardSize size) override { return size == table::CardSize::Large || smallThere; }
     bool CardPicturesLoaded(table::CardSize) override { return false; }
     bool LoadCardPictures(table::CardSize size) override { return CardSizeAvailable(size); }

@@ -40,6 +40,7 @@ enum class SeamCall {
     ShowGameOver,
     PostCommand,
     ShowMessage,
+    ScoresChanged,
     LoadCardPictures,
 };
 
@@ -55,6 +56,7 @@ struct SeamEvent {
     std::string text;
     std::string text2;             // ShowMessage: the caption
     table::CardDrawing drawing{};  // what the core handed a drawing of cards
+    std::vector<core::ScoreRecord> scores;  // ScoresChanged: every row's record as it was handed over
 };
 
 inline SeamEvent Ev(SeamCall call, table::Rect rect = {}, bool flag = false)
@@ -209,6 +211,12 @@ public:
     {
         SeamEvent e = Text(SeamCall::ShowMessage, text);
         e.text2 = caption ? caption : "";
+        Add(e);
+    }
+    void ScoresChanged(const core::ModuleTable& modules) override
+    {
+        SeamEvent e = Ev(SeamCall::ScoresChanged);
+        for (int i = 0; i < modules.count; ++i) e.scores.push_back(modules.rows[static_cast<size_t>(i)].score);
         Add(e);
     }
     bool CardSizeAvailable(table::CardSize size) override

@@ -8,6 +8,8 @@
 #include "interaction/undo.h"
 #include "modules/game_flow.h"
 #include "modules/service_messages.h"
+#include "persistence/game_file.h"
+#include "persistence/native_game_memory.h"
 
 using core::Sound;
 using headless::SeamCall;
@@ -213,6 +215,62 @@ TEST(GameOver, WinningCountsOnceRaisesWinsBeforeTheDialogAndBooksAfterIt)
     EXPECT_EQ(seam.Calls(SeamCall::Invalidate).back().rect, (table::Rect{220, 0, 300, 32}))
         << "the message area, to the window's right edge";
     EXPECT_EQ(core.state.gameInPlay, 0u);
+}
+
+// Every booking hands the rows' records on to be kept (the score file) at
+// once, with the booked game already in them and before anything else is
+// done to the game: killed right after, the program loses no booked deal.
+TEST_F(GameFlow, EveryBookingIsKeptAtOnceWithTheBookedGameInIt)
+{
+    using C = SeamCall;
+    using Rows = std::vector<core::ScoreRecord>;
+    auto index = [&](C call) {
+        for (size_t i = 0; i < seam.events.size(); ++i)
+            if (seam.events[i].call == call) return static_cast<int>(i);
+        return -1;
+    };
+    ChooseAndDeal(0);
+    fake.score = 9;
+    seam.Clear();
+    modules::Deal(core);  // abandons the deal on the table
+    ASSERT_EQ(seam.Count(C::ScoresChanged), 1);
+    EXPECT_EQ(seam.events.front().call, C::ScoresChanged) << "kept before the table is discarded";
+    EXPECT_EQ(seam.events.front().scores, (Rows{{1, 0, 9, 9}, {}}));
+
+    fake.score = 4;
+    seam.Clear();
+    ASSERT_TRUE(modules::ChooseGame(core, 1));  // abandons it for another game
+    ASSERT_EQ(seam.Count(C::ScoresChanged), 1);
+    EXPECT_EQ(seam.events.front().call, C::ScoresChanged);
+    EXPECT_EQ(seam.events.front().scores, (Rows{{2, 0, 13, 9}, {}}));
+
+    // Nothing was dealt since: choosing again books nothing and keeps nothing.
+    seam.Clear();
+    ASSERT_TRUE(modules::ChooseGame(core, 1));
+    EXPECT_EQ(seam.Count(C::ScoresChanged), 0);
+
+    // A win: its dialog first, then the booking with the win in it, then
+    // "Game Over"; a second end of the same game keeps nothing.
+    seam.posted.clear();
+    modules::Deal(core);
+    fake.score = 30;
+    seam.Clear();
+    modules::GameOver(core, true);
+    modules::GameOver(core, false);
+    ASSERT_EQ(seam.Count(C::ScoresChanged), 1);
+    EXPECT_LT(index(C::ShowGameOver), index(C::ScoresChanged));
+    EXPECT_LT(index(C::ScoresChanged), index(C::Invalidate));
+    EXPECT_EQ(seam.Calls(C::ScoresChanged).at(0).scores, (Rows{{2, 0, 13, 9}, {1, 1, 30, 30}}));
+
+    // A load books the deal in play before it opens the file, so even a
+    // load that fails keeps the booked game before its message shows.
+    modules::Deal(core);
+    seam.Clear();
+    persistence::NativeGameMemory memory;
+    EXPECT_EQ(persistence::LoadGameFile(core, memory, nullptr, "gone.tsg"), persistence::LoadError::CannotOpen);
+    ASSERT_EQ(seam.Count(C::ScoresChanged), 1);
+    EXPECT_LT(index(C::ScoresChanged), index(C::ShowMessage));
+    EXPECT_EQ(seam.Calls(C::ScoresChanged).at(0).scores, (Rows{{2, 0, 13, 9}, {2, 1, 60, 30}}));
 }
 
 TEST_F(GameFlow, LosingPlaysTheLoseSoundAndRaisesNoWins)

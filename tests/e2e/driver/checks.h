@@ -8,6 +8,10 @@ namespace e2e {
 
 void Fail(const std::string& what, const char* file, int line);
 int FailureCount();
+// A scenario that cannot run here (what it needs was not provided) says
+// why and ends as skipped, not as passed.
+void Skip(const std::string& why);
+bool Skipped();
 
 template <typename A, typename B>
 void CheckEqual(const A& actual, const B& expected, const char* actualText, const char* expectedText, const char* file,

@@ -474,7 +474,7 @@ SCENARIO(registry_settings_and_a_maximised_exit)
     const char key[] = "SOFTWARE\\Quillory\\LumoraSolitaire\\Settings";
     auto readCurState = [&](std::vector<uint8_t>& value) {
         HKEY k = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
         DWORD type = 0, size = 64;
         value.assign(64, 0);
         const LONG r = RegQueryValueExA(k, "CurState", nullptr, &type, value.data(), &size);
@@ -491,7 +491,7 @@ SCENARIO(registry_settings_and_a_maximised_exit)
     // A 40-byte value is not read, and the exit replaces it with 32 bytes.
     {
         HKEY k = nullptr;
-        REQUIRE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) ==
+        REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) ==
                 ERROR_SUCCESS);
         const Bytes forty = Bytes{}.u32(0xABCD1100u).i32(0).u32(3).i32(1).i32(2).i32(3).i32(4).u32(0).fill(0, 8);
         RegSetValueExA(k, "CurState", 0, REG_BINARY, forty.b.data(), static_cast<DWORD>(forty.size()));

@@ -87,6 +87,13 @@ Program::~Program()
     CloseHandle(process_.hProcess);
 }
 
+void Program::Kill()
+{
+    if (!process_.hProcess || !IsRunning()) return;
+    TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, 5000);
+}
+
 HWND Program::WaitForMainWindow(int timeoutMs)
 {
     WaitFor(timeoutMs, [&] {

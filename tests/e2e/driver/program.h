@@ -38,6 +38,9 @@ public:
     // Every top-level dialog of the process that is visible now.
     std::vector<HWND> VisibleDialogs() const;
 
+    // Ends the process at once, as a crash or Task Manager would, and waits
+    // until it is gone.
+    void Kill();
     // The exit code, or -1 if the process is still running after the wait.
     long WaitForExit(int timeoutMs = kDefaultWaitMs);
     bool IsRunning() const;
