@@ -2,9 +2,13 @@
 // card libraries, and a contact sheet to look at them.
 //
 //   lumora-art decks DIR          DIR/deckmini/ and DIR/deckmaxi/: the card
-//                                 pictures and cards.rc listing them
+//                                 pictures and cards.rc listing them: the
+//                                 numbered bitmaps at 100 %, and PNG files
+//                                 of every larger scale beside them (256
+//                                 colours: few cards have more)
 //   lumora-art program DIR        the program's bitmaps, icons and sounds
 //   lumora-art contact-sheet FILE one PNG with every picture
+//   lumora-art ladder-sheet FILE  one PNG with a few cards at every scale
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -13,6 +17,7 @@
 #include "cards.h"
 #include "contact_sheet.h"
 #include "furniture.h"
+#include "png.h"
 #include "raster.h"
 #include "sounds.h"
 
@@ -20,6 +25,25 @@ namespace fs = std::filesystem;
 using namespace art;
 
 namespace {
+
+// The list of the larger scales a module holds its pictures at, and the
+// name of a picture at one of them ("S150_3001", "S150_UPBUTTONS").
+std::string scales_resource() {
+    std::string rc = "// The scales above 100 % the pictures are stored at, in percent.\nSCALES RCDATA\nBEGIN\n    ";
+    bool first = true;
+    for (int percent : kScales) {
+        if (percent == 100) continue;
+        rc += (first ? "" : ", ") + std::to_string(percent);
+        first = false;
+    }
+    return rc + "\nEND\n";
+}
+
+std::string scaled_name(int percent, const std::string& name) { return "S" + std::to_string(percent) + "_" + name; }
+
+void write_text(const fs::path& file, const std::string& text) {
+    write_file(file.string(), std::vector<uint8_t>(text.begin(), text.end()));
+}
 
 void write_deck(const fs::path& dir, CardSize size, int base) {
     fs::create_directories(dir);
@@ -30,7 +54,17 @@ void write_deck(const fs::path& dir, CardSize size, int base) {
         write_file((dir / name).string(), bmp24(p.picture));
         rc += std::to_string(number) + " BITMAP \"" + name + "\"\n";
     }
-    write_file((dir / "cards.rc").string(), std::vector<uint8_t>(rc.begin(), rc.end()));
+    rc += scales_resource();
+    for (int percent : kScales) {
+        if (percent == 100) continue;
+        for (const LibraryPicture& p : library_pictures(size, percent)) {
+            std::string number = std::to_string(base + p.offset);
+            std::string name = "card" + number + "-" + std::to_string(percent) + ".png";
+            write_file((dir / name).string(), png_indexed(quantize(p.picture, 256, false)));
+            rc += scaled_name(percent, number) + " RCDATA \"" + name + "\"\n";
+        }
+    }
+    write_text(dir / "cards.rc", rc);
 }
 
 void write_program(const fs::path& dir) {
@@ -41,7 +75,7 @@ void write_program(const fs::path& dir) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: lumora-art decks DIR | program DIR | contact-sheet FILE.png\n");
+    std::fprintf(stderr, "usage: lumora-art decks DIR | program DIR | contact-sheet FILE.png | ladder-sheet FILE.png\n");
     return 2;
 }
 
@@ -58,6 +92,8 @@ int main(int argc, char** argv) {
             write_program(argv[2]);
         } else if (what == "contact-sheet") {
             write_png(argv[2], contact_sheet());
+        } else if (what == "ladder-sheet") {
+            write_png(argv[2], ladder_sheet());
         } else {
             return usage();
         }
