@@ -55,7 +55,13 @@ std::string ScaledPictureName(int32_t percent, int32_t number)
 
 std::string ScaledPictureName(int32_t percent, const char* name)
 {
-    return "S" + std::to_string(percent) + "_" + (name ? name : "");
+    // Appended piece by piece: GCC 12 warns of an overlapping copy in the
+    // concatenation of temporaries at -O2 and above.
+    std::string out(1, 'S');
+    out.append(std::to_string(percent));
+    out.push_back('_');
+    if (name) out.append(name);
+    return out;
 }
 
 bool ReadPngSize(const uint8_t* data, size_t size, PictureSize* out)

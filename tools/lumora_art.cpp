@@ -39,7 +39,12 @@ std::string scales_resource() {
     return rc + "\nEND\n";
 }
 
-std::string scaled_name(int percent, const std::string& name) { return "S" + std::to_string(percent) + "_" + name; }
+std::string scaled_name(int percent, const std::string& name) {
+    std::string out = "S";
+    out += std::to_string(percent);
+    out += '_';
+    return out += name;
+}
 
 void write_text(const fs::path& file, const std::string& text) {
     write_file(file.string(), std::vector<uint8_t>(text.begin(), text.end()));

@@ -1,0 +1,17 @@
+// PNG pictures decoded through the platform's imaging component (WIC),
+// which loads with its first use: a program drawing at 100 % never loads it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "table/picture_resample.h"
+
+namespace table {
+
+// The picture in `size` bytes of PNG data as 32-bit pixels (blue, green,
+// red, alpha from the lowest byte up). Empty when the data is not a PNG
+// picture, is larger than 16384 pixels either way, or cannot be decoded.
+PixelPicture DecodePng(const uint8_t* data, size_t size);
+
+}  // namespace table
