@@ -436,6 +436,34 @@ int check_program(const char* path)
                   std::to_string(b.width) + " x " + std::to_string(b.height));
         check(d.bits == 4, what + ": " + std::to_string(d.bits) + " bits per pixel, not 4");
     }
+    // Above 100 % every bitmap but the background tiles is stored at each
+    // listed scale, at the scale's size, and the loader makes it.
+    auto list_data = resource(m, "SCALES", MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+    table::ScaleList list = table::ReadScaleList(list_data.data(), list_data.size());
+    check(list.count == 6 && list.percents[0] == 125 && list.percents[5] == 300, "the program lists " +
+                                                                                    std::to_string(list.count) + " scales");
+    for (size_t i = 0; i < list.count; ++i) {
+        const int32_t percent = list.percents[i];
+        for (const Bitmap& b : bitmaps) {
+            const bool tile = !IS_INTRESOURCE(b.name) ? false : reinterpret_cast<uintptr_t>(b.name) < 6000;
+            std::string name = IS_INTRESOURCE(b.name)
+                                   ? table::ScaledPictureName(percent, int32_t(reinterpret_cast<uintptr_t>(b.name)))
+                                   : table::ScaledPictureName(percent, b.name);
+            auto png = resource(m, name.c_str(), MAKEINTRESOURCEA(10));
+            if (tile) {
+                check(png.empty(), name + ": a background tile stored at a scale");
+                continue;
+            }
+            table::PictureSize got, want{table::ScaledLength(b.width, percent), table::ScaledLength(b.height, percent)};
+            check(table::ReadPngSize(png.data(), png.size(), &got) && got == want,
+                  name + ": missing or not " + std::to_string(want.width) + " x " + std::to_string(want.height));
+        }
+        table::PixelPicture buttons =
+            pixels_of(table::LoadPictureAtScale(m, "UPBUTTONS", percent, nullptr, nullptr));
+        check(buttons.width == table::ScaledLength(165, percent) && buttons.height == table::ScaledLength(32, percent),
+              "UPBUTTONS at " + std::to_string(percent) + " %: made " + std::to_string(buttons.width) + " x " +
+                  std::to_string(buttons.height));
+    }
     for (int id = 141; id <= 149; ++id) check_icon(m, id);
     for (const char* s : {"FLIPSOUND", "SLIDESOUND", "SHUFFLESOUND", "WINSOUND", "LOSESOUND"}) check_sound(m, s);
     // The splash looks for a start sound that the program does not carry.
