@@ -1,5 +1,6 @@
-// PNG pictures decoded through the platform's imaging component (WIC),
-// which loads with its first use: a program drawing at 100 % never loads it.
+// PNG pictures: read by the program itself (table/png_reader.h) where it
+// can, else decoded through the platform's imaging component (WIC), which
+// loads with its first use. A program drawing at 100 % decodes nothing.
 #pragma once
 
 #include <cstddef>
