@@ -122,13 +122,10 @@ PixelPicture Decode(const Imaging& imaging, const uint8_t* data, size_t size, Pi
 
 }  // namespace
 
-PixelPicture DecodePng(const uint8_t* data, size_t size)
+PixelPicture DecodeThroughImaging(const uint8_t* data, size_t size)
 {
     PictureSize header;
     if (!ReadPngSize(data, size, &header) || size > MAXDWORD) return {};
-    // Our own pictures are read without the imaging component, whose first
-    // use costs a quarter of a second under Wine; it reads what we do not.
-    if (PixelPicture own = ReadPng(data, size); !own.pixels.empty()) return own;
     Imaging& imaging = TheImaging();
     PixelPicture picture = Decode(imaging, data, size, header);
     if (picture.pixels.empty() && !imaging.throughCom) {
@@ -139,6 +136,14 @@ PixelPicture DecodePng(const uint8_t* data, size_t size)
         picture = Decode(imaging, data, size, header);
     }
     return picture;
+}
+
+PixelPicture DecodePng(const uint8_t* data, size_t size)
+{
+    // Our own pictures are read without the imaging component, whose first
+    // use loads its DLLs and codecs; it reads what we do not.
+    if (PixelPicture own = ReadPng(data, size); !own.pixels.empty()) return own;
+    return DecodeThroughImaging(data, size);
 }
 
 }  // namespace table

@@ -15,4 +15,7 @@ namespace table {
 // picture, is larger than 16384 pixels either way, or cannot be decoded.
 PixelPicture DecodePng(const uint8_t* data, size_t size);
 
+// The same through the imaging component alone (the tests compare the two).
+PixelPicture DecodeThroughImaging(const uint8_t* data, size_t size);
+
 }  // namespace table

@@ -27,7 +27,9 @@
 
 #include "table/picture_ladder.h"
 #include "table/picture_resample.h"
+#include "table/png_reader.h"
 #include "table/win/dib_bitmap.h"
+#include "table/win/png_decoder.h"
 #include "table/win/scaled_picture.h"
 
 namespace {
@@ -250,6 +252,19 @@ void check_scaled_pictures(HMODULE m, int base, const std::set<std::string>& num
                                     table::ScaledLength(base_size.height, percent)};
             check(got == want, name + ": " + std::to_string(got.width) + " x " + std::to_string(got.height) + ", not " +
                                    std::to_string(want.width) + " x " + std::to_string(want.height));
+        }
+    // The program's own PNG reader and the platform's imaging component read
+    // the same pixels from the stored copies (a pip, a court, a back, the
+    // outline, at two scales).
+    for (int32_t percent : {125, 300})
+        for (int offset : {1, 100, 302, 500}) {
+            std::string name = table::ScaledPictureName(percent, base + offset);
+            auto png = resource(m, name.c_str(), MAKEINTRESOURCEA(10));
+            table::PixelPicture own = table::ReadPng(png.data(), png.size());
+            table::PixelPicture platform = table::DecodeThroughImaging(png.data(), png.size());
+            check(!own.pixels.empty() && own.pixels == platform.pixels,
+                  name + ": the program's reader and the imaging component disagree (" +
+                      std::to_string(own.pixels.size()) + " and " + std::to_string(platform.pixels.size()) + " pixels)");
         }
     // Drawn through the loader: the two of clubs and the two of hearts
     // (pictures 1 and 20) at every stored scale, between two of them, and
