@@ -12,7 +12,10 @@ namespace table {
 
 namespace {
 
-constexpr int32_t kLargestSide = 16384;
+// No stored picture and no drawn one is larger than this either way (a
+// card at 300 % is 201 x 282): a larger request makes nothing instead of
+// asking for gigabytes.
+constexpr int32_t kLargestSide = 4096;
 
 struct Resource {
     const uint8_t* data = nullptr;

@@ -23,7 +23,8 @@ std::vector<PictureSize> StoredPictureSizes(HMODULE module, LPCSTR name);
 // Picture `name` of `module` as a device bitmap of `size` pixels, through
 // the palette when one is given. At the numbered bitmap's own size it is
 // that bitmap as the program has always made it. Null when the module has
-// the picture at no size, or what it holds cannot be decoded.
+// the picture at no size, what it holds cannot be decoded, or either side
+// of `size` is above 4096.
 core::Bitmap LoadPictureAtSize(HMODULE module, LPCSTR name, PictureSize size, HWND window, HPALETTE palette);
 
 // The same at `percent` of the numbered bitmap's size, as the art
