@@ -9,9 +9,11 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "cards.h"
 #include "furniture.h"
+#include "png.h"
 #include "raster.h"
 #include "sounds.h"
 
@@ -119,6 +121,51 @@ TEST(ArtFileFormats, Bmp4KeepsPaletteAndNibbleOrder) {
     }
 }
 
+// The PNG files decode with cairo (libpng) to the pixels written.
+Raster read_png(const std::vector<uint8_t>& bytes) {
+    struct Reader {
+        const std::vector<uint8_t>* b;
+        size_t at;
+    } reader{&bytes, 0};
+    cairo_surface_t* s = cairo_image_surface_create_from_png_stream(
+        [](void* closure, unsigned char* data, unsigned int length) {
+            auto* r = static_cast<Reader*>(closure);
+            if (r->at + length > r->b->size()) return CAIRO_STATUS_READ_ERROR;
+            std::memcpy(data, r->b->data() + r->at, length);
+            r->at += length;
+            return CAIRO_STATUS_SUCCESS;
+        },
+        &reader);
+    EXPECT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    Raster r(cairo_image_surface_get_width(s), cairo_image_surface_get_height(s));
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < r.height; ++y)
+        for (int x = 0; x < r.width; ++x) r.at(x, y) = reinterpret_cast<const uint32_t*>(data + size_t(y) * stride)[x];
+    cairo_surface_destroy(s);
+    return r;
+}
+
+TEST(ArtFileFormats, PngRoundTripsInFullColourAndWithPalettes) {
+    for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {56, 79}, {201, 282}}) {
+        Raster r(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) r.at(x, y) = rgb(x * 7, y * 5, (x * y) * 3);
+        EXPECT_EQ(read_png(png_rgb(r)).pixels, r.pixels) << w << "x" << h;
+        for (int colours : {2, 16, 17, 256}) {
+            Indexed q;
+            q.width = w;
+            q.height = h;
+            for (int i = 0; i < colours; ++i) q.palette.push_back(rgb(i, 255 - i, (i * 7) & 255));
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) q.index.push_back(uint8_t((x * 3 + y * 5) % colours));
+            auto f = png_indexed(q);
+            EXPECT_EQ(f[24], colours <= 16 ? 4 : 8) << colours;  // bit depth in the header
+            EXPECT_EQ(read_png(f).pixels, expand(q).pixels) << w << "x" << h << ", " << colours << " colours";
+        }
+    }
+}
+
 TEST(ArtFileFormats, QuantizeKeepsFewColoursExactlyAndBoundsTheErrorOtherwise) {
     Raster few(20, 10);
     for (int i = 0; i < 200; ++i) few.pixels[i] = rgb((i % 12) * 20, 40, 200);
@@ -193,6 +240,22 @@ TEST(ArtCardLibrary, HoldsTheNumberedPicturesAtTheirSizes) {
         EXPECT_EQ(got, expected);
         EXPECT_EQ(got.size(), 114u);
     }
+    // Every scale of the ladder holds the same pictures at that scale's size.
+    for (CardSize size : kSizes)
+        for (int percent : kScales) {
+            CardGeometry g = geometry(size, percent);
+            std::set<int> got;
+            for (const auto& p : library_pictures(size, percent)) {
+                got.insert(p.offset);
+                EXPECT_EQ(p.picture.width, p.offset == 500 ? g.outline_width : g.width) << p.offset << " " << percent;
+                EXPECT_EQ(p.picture.height, p.offset == 500 ? g.outline_height : g.height) << p.offset << " " << percent;
+            }
+            EXPECT_EQ(got, expected) << percent;
+        }
+    EXPECT_EQ(geometry(CardSize::Small, 125).width, 56);
+    EXPECT_EQ(geometry(CardSize::Small, 125).height, 79);
+    EXPECT_EQ(geometry(CardSize::Large, 200).outline_width, 142);
+    EXPECT_EQ(geometry(CardSize::Large, 300).fan, 45);
     EXPECT_EQ(geometry(CardSize::Small).width, 45);
     EXPECT_EQ(geometry(CardSize::Small).height, 63);
     EXPECT_EQ(geometry(CardSize::Large).width, 67);
@@ -205,29 +268,36 @@ TEST(ArtCardLibrary, HoldsTheNumberedPicturesAtTheirSizes) {
 // leaves uncovered: the top rows in a downward fan, the left columns in a
 // rightward one, and the corner index is red exactly on red suits.
 TEST(ArtCardLibrary, CoveredCardsStayTellableApartInFans) {
-    for (CardSize size : kSizes) {
-        CardGeometry g = geometry(size);
+    for (CardSize size : kSizes)
+    for (int percent : kScales) {
+        CardGeometry g = geometry(size, percent);
         for (int set = 0; set < kCardSets; ++set) {
             std::map<std::string, int> top, left;
             for (int suit = 0; suit < 4; ++suit)
                 for (int rank = 0; rank < 13; ++rank) {
-                    Raster face = card_face(size, set, suit, rank);
+                    Raster face = card_face(size, set, suit, rank, percent);
                     int id = suit * 13 + rank;
                     auto [t, t_new] = top.emplace(strip(face, 0, 0, g.width, g.fan), id);
-                    EXPECT_TRUE(t_new) << "size " << int(size) << " set " << set << ": cards " << t->second
-                                       << " and " << id << " look alike in a downward fan";
+                    EXPECT_TRUE(t_new) << "size " << int(size) << " at " << percent << " % set " << set << ": cards "
+                                       << t->second << " and " << id << " look alike in a downward fan";
                     auto [l, l_new] = left.emplace(strip(face, 0, 0, g.fan, g.height), id);
-                    EXPECT_TRUE(l_new) << "size " << int(size) << " set " << set << ": cards " << l->second
-                                       << " and " << id << " look alike in a rightward fan";
+                    EXPECT_TRUE(l_new) << "size " << int(size) << " at " << percent << " % set " << set << ": cards "
+                                       << l->second << " and " << id << " look alike in a rightward fan";
+                    // Dark ink, not counting the card's edge: its line (one
+                    // pixel at 100 %, as wide as the scale above) and the
+                    // rounded corner outside it.
+                    const int edge = std::max(1, percent / 100);
+                    const int corner = scaled(size == CardSize::Small ? 3 : 4, percent);
                     int red = 0, ink = 0;
                     for (int y = 0; y < g.fan; ++y)
                         for (int x = 0; x < g.fan; ++x) {
                             red += reddish(face.at(x, y));
-                            ink += dark_ink(face.at(x, y)) && x > 0 && y > 0;
+                            bool on_edge = x < edge || y < edge || (percent > 100 && x < corner && y < corner);
+                            ink += dark_ink(face.at(x, y)) && !on_edge;
                         }
                     bool red_suit = suit == kDiamonds || suit == kHearts;
-                    EXPECT_EQ(red > 10, red_suit) << "card " << id << " red pixels " << red;
-                    EXPECT_EQ(ink > 10, !red_suit) << "card " << id << " dark pixels " << ink;
+                    EXPECT_EQ(red > 10, red_suit) << "card " << id << " at " << percent << " % red pixels " << red;
+                    EXPECT_EQ(ink > 10, !red_suit) << "card " << id << " at " << percent << " % dark pixels " << ink;
                 }
         }
     }
@@ -264,6 +334,60 @@ TEST(ArtCardLibrary, BaseImagesAreEighteenDifferentPictures) {
                     << "base images " << a << " and " << b;
 }
 
+// The corner index is set in the typeface on every card but the small one
+// at 100 %, which keeps its hand-made glyphs; and the "10" fits the strip a
+// rightward fan leaves, with the suit below it still inside the strip.
+TEST(ArtCardLibrary, CornerIndexKeepsToTheCornerAtEveryScale) {
+    for (CardSize size : kSizes)
+        for (int percent : kScales) {
+            CardGeometry g = geometry(size, percent);
+            for (int suit : {kSpades, kHearts}) {
+                Raster ten = card_face(size, 0, suit, 9, percent);
+                // Ink of the index in the left strip, none between it and the pips.
+                int inside = 0, beyond = 0;
+                for (int y = 0; y < g.height / 3; ++y)
+                    for (int x = 1; x < g.width / 2; ++x) {
+                        Pixel p = ten.at(x, y);
+                        bool ink = suit == kSpades ? dark_ink(p) : reddish(p);
+                        if (!ink) continue;
+                        (x < g.fan ? inside : beyond) += 1;
+                    }
+                EXPECT_GT(inside, 2 * g.fan) << int(size) << " at " << percent;
+                // The suit beside the rank and the first pip column are the
+                // only ink to the right of the strip in the top third.
+                EXPECT_GT(beyond, 0) << int(size) << " at " << percent;
+            }
+        }
+    // The small card at 100 % is drawn as it always was: its glyphs are
+    // whole pixels, so its rank is in two colours only (white and ink).
+    Raster small_ace = card_face(CardSize::Small, 0, kSpades, 0);
+    std::set<Pixel> colours;
+    for (int y = 2; y < 10; ++y)
+        for (int x = 2; x < 8; ++x) colours.insert(small_ace.at(x, y));
+    EXPECT_EQ(colours.size(), 2u);
+    Raster large_ace = card_face(CardSize::Large, 0, kSpades, 0);
+    colours.clear();
+    for (int y = 3; y < 14; ++y)
+        for (int x = 2; x < 12; ++x) colours.insert(large_ace.at(x, y));
+    EXPECT_GT(colours.size(), 3u) << "the large card's rank is not set in an antialiased typeface";
+}
+
+// The stored copies keep 256 colours: few cards have more, and those that
+// do lose no more than an antialiasing step.
+TEST(ArtCardLibrary, StoredCopiesKeepTheirColours) {
+    for (int percent : {125, 300})
+        for (auto [set, suit, rank] : {std::tuple<int, int, int>{0, kHearts, 12}, {3, kClubs, 11}, {1, kDiamonds, 0}, {3, 0, -1}}) {
+            Raster p = rank < 0 ? card_back(CardSize::Large, set, percent) : card_face(CardSize::Large, set, suit, rank, percent);
+            Raster back = expand(quantize(p, 256, false));
+            double err = 0;
+            for (size_t i = 0; i < p.pixels.size(); ++i)
+                err += std::abs(red_of(p.pixels[i]) - red_of(back.pixels[i])) +
+                       std::abs(green_of(p.pixels[i]) - green_of(back.pixels[i])) +
+                       std::abs(blue_of(p.pixels[i]) - blue_of(back.pixels[i]));
+            EXPECT_LT(err / (3.0 * p.pixels.size()), 1.5) << set << " " << suit << " " << rank << " at " << percent;
+        }
+}
+
 // ---------------------------------------------------------------------------
 // The program's bitmaps
 
@@ -286,6 +410,24 @@ TEST(ArtProgramBitmaps, HaveTheirSizesInSixteenColours) {
         EXPECT_EQ(b.picture.index.size(), size_t(b.picture.width) * b.picture.height);
     }
     EXPECT_EQ(seen.size(), sizes.size());
+}
+
+TEST(ArtProgramBitmaps, AreStoredAtEveryScaleButTheTiles) {
+    std::map<std::string, std::pair<int, int>> base;
+    for (const ProgramBitmap& b : program_bitmaps()) base[b.resource] = {b.picture.width, b.picture.height};
+    for (int percent : kScales) {
+        if (percent == 100) continue;
+        std::set<std::string> seen;
+        for (const ProgramBitmap& b : program_bitmaps(percent)) {
+            ASSERT_TRUE(base.count(b.resource)) << b.resource;
+            EXPECT_TRUE(seen.insert(b.resource).second) << b.resource;
+            EXPECT_EQ(b.picture.width, scaled(base[b.resource].first, percent)) << b.resource << " " << percent;
+            EXPECT_EQ(b.picture.height, scaled(base[b.resource].second, percent)) << b.resource << " " << percent;
+            EXPECT_LE(b.picture.palette.size(), 16u) << b.resource;
+        }
+        EXPECT_EQ(seen.size(), base.size() - 6) << percent;
+        for (int i = 0; i < 6; ++i) EXPECT_FALSE(seen.count(std::to_string(5000 + i))) << percent;
+    }
 }
 
 // Repeated edge to edge, a tile shows no seam: across its wrap-around edges

@@ -175,6 +175,15 @@ void suit_vector(cairo_t* cr, int suit, double x, double y, double w, double h, 
     cairo_restore(cr);
 }
 
+void setup_text(cairo_t* cr) {
+    cairo_font_options_t* fo = cairo_font_options_create();
+    cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_ON);
+    cairo_set_font_options(cr, fo);
+    cairo_font_options_destroy(fo);
+}
+
 // ---------------------------------------------------------------------------
 // Layout of one card size
 
@@ -191,9 +200,14 @@ struct Layout {
     int row_top, row_bottom;           // top edges of the first and last pip rows
     double ace;                        // size of the big pip of an ace
     int panel_x, panel_y, panel_w, panel_h;  // the picture of a court card
+    // The picture is drawn in these units and made at dev_w x dev_h pixels.
+    int dev_w = 0, dev_h = 0;
+    bool pixel_font = false;  // the hand-made glyphs: small cards at 100 % only
+    double sx() const { return double(dev_w) / w; }
+    double sy() const { return double(dev_h) / h; }
 };
 
-Layout layout(CardSize size) {
+Layout base_layout(CardSize size) {
     if (size == CardSize::Small)
         return {45, 63, 3.0, kSmallRanks, 2, 2, 1, 7, 8, 11, 2, 2, 12, 5, 6, 14, 20, 26, 15, 42, 21,
                 11, 11, 23, 41};
@@ -201,11 +215,24 @@ Layout layout(CardSize size) {
             16, 16, 35, 62};
 }
 
+Layout layout(CardSize size, int percent) {
+    Layout L = base_layout(size);
+    L.dev_w = scaled(L.w, percent);
+    L.dev_h = scaled(L.h, percent);
+    L.pixel_font = size == CardSize::Small && percent == 100;
+    return L;
+}
+
+// A canvas of the picture's pixel size, drawing in the layout's units.
+void scale_to_layout(cairo_t* cr, const Layout& L) {
+    if (L.dev_w != L.w || L.dev_h != L.h) cairo_scale(cr, L.sx(), L.sy());
+}
+
 bool small(const Layout& L) { return L.w < 60; }
 
 void corner_suit(cairo_t* cr, const Layout& L, int suit, int x, int y, bool flip = false) {
     set(cr, suit_colour(suit));
-    if (small(L))
+    if (L.pixel_font)
         glyph(cr, kSmallSuits[suit], x, y, flip);
     else
         suit_vector(cr, suit, x, y, L.suit_w, L.suit_h, suit_colour(suit), flip);
@@ -213,7 +240,7 @@ void corner_suit(cairo_t* cr, const Layout& L, int suit, int x, int y, bool flip
 
 // Pips are smaller than the corner suits, so the corner reads apart from them.
 void pip(cairo_t* cr, const Layout& L, int suit, int x, int y, bool flip) {
-    if (small(L)) {
+    if (L.pixel_font) {
         set(cr, suit_colour(suit));
         const Glyph& g = kSmallPips[suit];
         // Hearts and diamonds are a row shorter: keep them centred on the row.
@@ -259,6 +286,86 @@ void index_marks(cairo_t* cr, const Layout& L, int suit, int rank) {
         if (!turn) corner_suit(cr, L, suit, L.suit_right_x, L.suit_right_y);
         cairo_restore(cr);
     }
+}
+
+// The corner index in a typeface, for every card but the small one at 100 %:
+// the rank set in DejaVu Sans Condensed Bold, hinted at the pixel size it
+// is drawn at, its capitals exactly as high as the hand-made glyph's box,
+// centred over the suit below it; a rank wider than the ten's box (the
+// "10" itself) is narrowed to fit. Drawn on a layer of its own so that the
+// turned copy in the opposite corner is the same pixels turned.
+struct Ink {
+    double x, y, w, h;  // device pixels, as cairo measures the hinted glyphs
+};
+
+Ink rank_ink(cairo_t* cr, const char* text, double size, double narrow) {
+    cairo_matrix_t m;
+    cairo_matrix_init_scale(&m, size * narrow, size);
+    cairo_set_font_matrix(cr, &m);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, text, &e);
+    return {e.x_bearing, e.y_bearing, e.width, e.height};
+}
+
+void typeface_rank(cairo_t* cr, const Layout& L, int suit, int rank) {
+    static const char* const kNames[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    const Glyph& g = L.ranks[rank];
+    const Glyph& ten = L.ranks[9];
+    const double sx = L.sx(), sy = L.sy();
+    const int top = int(std::lround(L.rank_y * sy));
+    const int cap = int(std::lround(g.height * sy));
+    const double max_w = ten.width * sx;
+    const double centre = (L.suit_below_x + L.suit_w / 2.0) * sx;
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_select_font_face(cr, "DejaVu Sans Condensed", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    // The size whose hinted capital is `cap` pixels high, searched around
+    // the nominal one (capitals are 0.729 of the size).
+    double size = cap / 0.729, best = size, best_err = 1e9;
+    for (double s = size * 0.9; s <= size * 1.1; s += 0.05) {
+        double err = std::abs(rank_ink(cr, "E", s, 1.0).h - cap);
+        if (err < best_err - 1e-9) best_err = err, best = s;
+    }
+    size = best;
+    double narrow = 1.0;
+    Ink ink = rank_ink(cr, kNames[rank], size, narrow);
+    if (ink.w > max_w) {
+        narrow = max_w / ink.w;
+        ink = rank_ink(cr, kNames[rank], size, narrow);
+    }
+    const double left = std::round(centre - ink.w / 2);
+    set(cr, suit_colour(suit));
+    cairo_move_to(cr, left - ink.x, top + cap);
+    cairo_show_text(cr, kNames[rank]);
+    cairo_restore(cr);
+}
+
+Raster typeface_index(const Layout& L, int suit, int rank) {
+    Canvas layer(L.dev_w, L.dev_h);
+    cairo_t* cr = layer.cr();
+    setup_text(cr);
+    typeface_rank(cr, L, suit, rank);
+    scale_to_layout(cr, L);
+    corner_suit(cr, L, suit, L.suit_below_x, L.suit_below_y);
+    return layer.to_raster();
+}
+
+// `layer` over `card`, as it is and turned half a turn.
+void put_index(Raster& card, const Raster& layer) {
+    auto over = [](Pixel below, Pixel above) {
+        int a = alpha_of(above);
+        auto mixc = [a](int b, int t) { return (t * a + b * (255 - a) + 127) / 255; };
+        return rgb(mixc(red_of(below), red_of(above)), mixc(green_of(below), green_of(above)),
+                   mixc(blue_of(below), blue_of(above)));
+    };
+    for (int y = 0; y < layer.height; ++y)
+        for (int x = 0; x < layer.width; ++x) {
+            Pixel p = layer.at(x, y);
+            if (!alpha_of(p)) continue;
+            card.at(x, y) = over(card.at(x, y), p);
+            Pixel& turned = card.at(card.width - 1 - x, card.height - 1 - y);
+            turned = over(turned, p);
+        }
 }
 
 void pips(cairo_t* cr, const Layout& L, int suit, int rank) {
@@ -950,10 +1057,11 @@ void base_symbol(cairo_t* cr, const Layout& L, int base) {
     }
 }
 
-Raster draw_base(CardSize size, int base) {
-    Layout L = layout(size);
-    Canvas cv(L.w, L.h);
+Raster draw_base(CardSize size, int base, int percent) {
+    Layout L = layout(size, percent);
+    Canvas cv(L.dev_w, L.dev_h);
     cairo_t* cr = cv.cr();
+    scale_to_layout(cr, L);
     // The table shows through nowhere: corners take the slot's dark edge.
     set(cr, C(16, 30, 24));
     cairo_paint(cr);
@@ -984,28 +1092,27 @@ Raster draw_base(CardSize size, int base) {
     return cv.to_raster();
 }
 
-void setup_text(cairo_t* cr) {
-    cairo_font_options_t* fo = cairo_font_options_create();
-    cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_FULL);
-    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_ON);
-    cairo_set_font_options(cr, fo);
-    cairo_font_options_destroy(fo);
-}
-
 }  // namespace
 
-CardGeometry geometry(CardSize size) {
-    return size == CardSize::Small ? CardGeometry{45, 63, 49, 67, 10} : CardGeometry{67, 94, 71, 98, 15};
+int scaled(int length, int percent) { return (length * percent + 50) / 100; }
+
+CardGeometry geometry(CardSize size, int percent) {
+    CardGeometry g = size == CardSize::Small ? CardGeometry{45, 63, 49, 67, 10} : CardGeometry{67, 94, 71, 98, 15};
+    return {scaled(g.width, percent), scaled(g.height, percent), scaled(g.outline_width, percent),
+            scaled(g.outline_height, percent), scaled(g.fan, percent)};
 }
 
-Raster card_face(CardSize size, int set_no, int suit, int rank) {
-    Layout L = layout(size);
-    Canvas cv(L.w, L.h);
+Raster card_face(CardSize size, int set_no, int suit, int rank, int percent) {
+    Layout L = layout(size, percent);
+    Canvas cv(L.dev_w, L.dev_h);
     cairo_t* cr = cv.cr();
     setup_text(cr);
+    scale_to_layout(cr, L);
     blank(cr, L, kWhite);
-    index_marks(cr, L, suit, rank);
+    if (L.pixel_font)
+        index_marks(cr, L, suit, rank);
+    else
+        corner_suit(cr, L, suit, L.suit_right_x, L.suit_right_y);
     if (rank >= 10) {
         switch (set_no) {
             case 0: court_royal(cr, L, suit, rank); break;
@@ -1021,28 +1128,34 @@ Raster card_face(CardSize size, int set_no, int suit, int rank) {
     } else {
         pips(cr, L, suit, rank);
     }
-    return cv.to_raster();
+    Raster face = cv.to_raster();
+    if (!L.pixel_font) put_index(face, typeface_index(L, suit, rank));
+    return face;
 }
 
-Raster card_back(CardSize size, int set_no) {
-    Layout L = layout(size);
-    Canvas cv(L.w, L.h);
+Raster card_back(CardSize size, int set_no, int percent) {
+    Layout L = layout(size, percent);
+    Canvas cv(L.dev_w, L.dev_h);
     cairo_t* cr = cv.cr();
+    scale_to_layout(cr, L);
     blank(cr, L, kWhite);
     back_pattern(cr, L, set_no);
     return cv.to_raster();
 }
 
-Raster base_image(CardSize size, int base) {
+Raster base_image(CardSize size, int base, int percent) {
     Canvas cv(1, 1);
     setup_text(cv.cr());
-    return draw_base(size, base);
+    return draw_base(size, base, percent);
 }
 
-Raster outline_image(CardSize size) {
+Raster outline_image(CardSize size, int percent) {
     CardGeometry g = geometry(size);
-    Canvas cv(g.outline_width, g.outline_height);
+    CardGeometry d = geometry(size, percent);
+    Canvas cv(d.outline_width, d.outline_height);
     cairo_t* cr = cv.cr();
+    if (percent != 100)
+        cairo_scale(cr, double(d.outline_width) / g.outline_width, double(d.outline_height) / g.outline_height);
     set(cr, C(16, 30, 24));
     cairo_paint(cr);
     rounded_rect(cr, 0.5, 0.5, g.outline_width - 1, g.outline_height - 1, 4);
@@ -1058,22 +1171,23 @@ Raster outline_image(CardSize size) {
     return cv.to_raster();
 }
 
-std::vector<LibraryPicture> library_pictures(CardSize size) {
+std::vector<LibraryPicture> library_pictures(CardSize size, int percent) {
     std::vector<LibraryPicture> out;
     int n = 0;
     for (int suit = 0; suit < 4; ++suit)
         for (int rank = 0; rank <= 9; ++rank) {
             if (suit == kDiamonds && rank == 0) continue;
-            out.push_back({n++, card_face(size, 0, suit, rank)});
+            out.push_back({n++, card_face(size, 0, suit, rank, percent)});
         }
     for (int set_no = 0; set_no < kCardSets; ++set_no)
         for (int suit = 0; suit < 4; ++suit)
             for (int rank = 10; rank <= 12; ++rank)
-                out.push_back({100 + 12 * set_no + 3 * suit + (rank - 10), card_face(size, set_no, suit, rank)});
-    for (int set_no = 0; set_no < kCardSets; ++set_no) out.push_back({200 + set_no, card_face(size, set_no, kDiamonds, 0)});
-    for (int set_no = 0; set_no < kCardSets; ++set_no) out.push_back({300 + set_no, card_back(size, set_no)});
-    for (int b = 0; b < kBaseImages; ++b) out.push_back({400 + b, base_image(size, b)});
-    out.push_back({500, outline_image(size)});
+                out.push_back({100 + 12 * set_no + 3 * suit + (rank - 10), card_face(size, set_no, suit, rank, percent)});
+    for (int set_no = 0; set_no < kCardSets; ++set_no)
+        out.push_back({200 + set_no, card_face(size, set_no, kDiamonds, 0, percent)});
+    for (int set_no = 0; set_no < kCardSets; ++set_no) out.push_back({300 + set_no, card_back(size, set_no, percent)});
+    for (int b = 0; b < kBaseImages; ++b) out.push_back({400 + b, base_image(size, b, percent)});
+    out.push_back({500, outline_image(size, percent)});
     return out;
 }
 

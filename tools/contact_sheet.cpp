@@ -134,4 +134,43 @@ Raster contact_sheet() {
     return cv.to_raster();
 }
 
+// Every scale of the ladder: per card size a row of cards whose corners,
+// pips and courts show how each scale is drawn, and the same cards fanned.
+Raster ladder_sheet() {
+    struct Card {
+        int set, suit, rank;
+    };
+    const Card cards[] = {{0, kHearts, 0}, {0, kSpades, 9}, {0, kDiamonds, 9}, {0, kClubs, 11},
+                          {1, kHearts, 12}, {2, kSpades, 10}, {3, kDiamonds, 0}, {3, kClubs, 12}};
+    const int W = 2000;
+    int H = 20;
+    for (CardSize size : {CardSize::Small, CardSize::Large})
+        for (int percent : kScales) H += geometry(size, percent).height + 30;
+    Canvas cv(W, H);
+    cairo_t* cr = cv.cr();
+    cairo_set_source_rgb(cr, 0.10, 0.44, 0.22);
+    cairo_paint(cr);
+    int y = 10;
+    for (CardSize size : {CardSize::Small, CardSize::Large})
+        for (int percent : kScales) {
+            CardGeometry g = geometry(size, percent);
+            label(cr, 10, y + 14, (size == CardSize::Small ? "small " : "large ") + std::to_string(percent) + " %");
+            int x = 110;
+            for (const Card& c : cards) {
+                cv.blit(card_face(size, c.set, c.suit, c.rank, percent), x, y);
+                x += g.width + 4;
+            }
+            cv.blit(card_back(size, 1, percent), x, y);
+            x += g.width + 4;
+            cv.blit(base_image(size, 2, percent), x, y);
+            x += g.width + 4;
+            cv.blit(outline_image(size, percent), x, y);
+            x += g.outline_width + 12;
+            for (int i = 0; i < 6; ++i)
+                cv.blit(card_face(size, cards[i].set, cards[i].suit, cards[i].rank, percent), x + i * g.fan, y);
+            y += g.height + 30;
+        }
+    return cv.to_raster();
+}
+
 }  // namespace art

@@ -8,5 +8,7 @@
 namespace art {
 
 Raster contact_sheet();
+// A few cards of both sizes at every scale the pictures are made at.
+Raster ladder_sheet();
 
 }  // namespace art

@@ -84,10 +84,9 @@ Raster felt(int w, int h) {  // 0: green baize
     return r;
 }
 
-Raster weave(int w, int h) {  // 1: blue woven cloth
+Raster weave(int w, int h, int t = 3) {  // 1: blue woven cloth
     // Over and under alternate cell by cell, so a tile holds an even number
     // of cells each way: 3-pixel threads (246 = 82 x 3, 222 = 74 x 3).
-    const int t = 3;
     PeriodicField cloud(w, h, 9, 30, 6, 1.0);
     Raster r(w, h);
     for (int y = 0; y < h; ++y)
@@ -102,16 +101,17 @@ Raster weave(int w, int h) {  // 1: blue woven cloth
     return r;
 }
 
-Raster damask(int w, int h) {  // 2: burgundy with a woven-in flower pattern
+Raster damask(int w, int h, double scale = 1) {  // 2: burgundy with a woven-in flower pattern
     Canvas cv(w, h);
     cairo_t* cr = cv.cr();
     cairo_set_source_rgb(cr, 112 / 255.0, 18 / 255.0, 32 / 255.0);
     cairo_paint(cr);
-    auto flower = [](cairo_t* c, double cx, double cy) {
+    auto flower = [scale](cairo_t* c, double cx, double cy) {
         for (int k = 0; k < 8; ++k) {
             double a = kPi * k / 4;
             cairo_save(c);
             cairo_translate(c, cx, cy);
+            cairo_scale(c, scale, scale);
             cairo_rotate(c, a);
             cairo_move_to(c, 0, 0);
             cairo_curve_to(c, 10, -9, 30, -7, 38, 0);
@@ -120,18 +120,18 @@ Raster damask(int w, int h) {  // 2: burgundy with a woven-in flower pattern
         }
         cairo_set_source_rgb(c, 140 / 255.0, 30 / 255.0, 46 / 255.0);
         cairo_fill(c);
-        cairo_arc(c, cx, cy, 9, 0, 2 * kPi);
+        cairo_arc(c, cx, cy, 9 * scale, 0, 2 * kPi);
         cairo_set_source_rgb(c, 160 / 255.0, 44 / 255.0, 58 / 255.0);
         cairo_fill(c);
-        cairo_arc(c, cx, cy, 4, 0, 2 * kPi);
+        cairo_arc(c, cx, cy, 4 * scale, 0, 2 * kPi);
         cairo_set_source_rgb(c, 190 / 255.0, 120 / 255.0, 60 / 255.0);
         cairo_fill(c);
     };
-    auto diamond = [](cairo_t* c, double cx, double cy) {
-        cairo_move_to(c, cx, cy - 14);
-        cairo_line_to(c, cx + 8, cy);
-        cairo_line_to(c, cx, cy + 14);
-        cairo_line_to(c, cx - 8, cy);
+    auto diamond = [scale](cairo_t* c, double cx, double cy) {
+        cairo_move_to(c, cx, cy - 14 * scale);
+        cairo_line_to(c, cx + 8 * scale, cy);
+        cairo_line_to(c, cx, cy + 14 * scale);
+        cairo_line_to(c, cx - 8 * scale, cy);
         cairo_close_path(c);
         cairo_set_source_rgb(c, 132 / 255.0, 26 / 255.0, 42 / 255.0);
         cairo_fill(c);
@@ -197,7 +197,7 @@ Raster stone(int w, int h) {  // 4: slate blocks in courses
     return r;
 }
 
-Raster midnight(int w, int h) {  // 5: night sky with stars
+Raster midnight(int w, int h, double scale = 1) {  // 5: night sky with stars
     PeriodicField cloud(w, h, 29, 30, 4, 1.3);
     Raster base(w, h);
     for (int y = 0; y < h; ++y)
@@ -212,16 +212,16 @@ Raster midnight(int w, int h) {  // 5: night sky with stars
     for (int i = 0; i < 60; ++i) {
         double x = rng.unit() * w, y = rng.unit() * h;
         double size = rng.unit() < 0.15 ? 2.2 : 0.9;
-        wrapped(cv, x, y, [size](cairo_t* cr, double cx, double cy) {
-            cairo_arc(cr, cx, cy, size, 0, 2 * kPi);
+        wrapped(cv, x, y, [size, scale](cairo_t* cr, double cx, double cy) {
+            cairo_arc(cr, cx, cy, size * scale, 0, 2 * kPi);
             cairo_set_source_rgba(cr, 1, 1, 0.9, 0.9);
             cairo_fill(cr);
             if (size > 2) {
-                cairo_move_to(cr, cx - 5, cy);
-                cairo_line_to(cr, cx + 5, cy);
-                cairo_move_to(cr, cx, cy - 5);
-                cairo_line_to(cr, cx, cy + 5);
-                cairo_set_line_width(cr, 0.8);
+                cairo_move_to(cr, cx - 5 * scale, cy);
+                cairo_line_to(cr, cx + 5 * scale, cy);
+                cairo_move_to(cr, cx, cy - 5 * scale);
+                cairo_line_to(cr, cx, cy + 5 * scale);
+                cairo_set_line_width(cr, 0.8 * scale);
                 cairo_set_source_rgba(cr, 1, 1, 0.9, 0.6);
                 cairo_stroke(cr);
             }
@@ -261,10 +261,16 @@ void hinted(cairo_t* cr) {
 // ---------------------------------------------------------------------------
 // The strip
 
-Raster buttons(bool pressed) {
-    Canvas cv(165, 32);
+// Draws in the units of a w x h picture on a canvas made at `percent`.
+void scale_canvas(Canvas& cv, int w, int h) {
+    if (cv.width() != w || cv.height() != h) cairo_scale(cv.cr(), double(cv.width()) / w, double(cv.height()) / h);
+}
+
+Raster buttons(bool pressed, int percent = 100) {
+    Canvas cv(scaled(165, percent), scaled(32, percent));
     cairo_t* cr = cv.cr();
     hinted(cr);
+    scale_canvas(cv, 165, 32);
     const char* labels[3] = {"New", "Replay", "Undo"};
     for (int i = 0; i < 3; ++i) {
         double x = 55.0 * i;
@@ -337,9 +343,10 @@ Raster score_area() {
 // ---------------------------------------------------------------------------
 // Splash and credits
 
-Raster backdrop(int w, int h) {
-    Canvas cv(w, h);
+Raster backdrop(int w, int h, int percent = 100) {
+    Canvas cv(scaled(w, percent), scaled(h, percent));
     cairo_t* cr = cv.cr();
+    scale_canvas(cv, w, h);
     cairo_pattern_t* g = cairo_pattern_create_radial(w / 2.0, h * 0.4, 10, w / 2.0, h * 0.4, w * 0.75);
     cairo_pattern_add_color_stop_rgb(g, 0, 0.14, 0.48, 0.26);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.03, 0.16, 0.09);
@@ -353,14 +360,14 @@ Raster backdrop(int w, int h) {
     return cv.to_raster();
 }
 
-void card_fan(Canvas& cv, double cx, double cy, double spread) {
+void card_fan(Canvas& cv, double cx, double cy, double spread, int percent) {
     struct C {
         int set, suit, rank;
     };
     const C cards[5] = {{0, kSpades, 0}, {0, kHearts, 12}, {1, kDiamonds, 11}, {2, kClubs, 10}, {3, kDiamonds, 0}};
     cairo_t* cr = cv.cr();
     for (int i = 0; i < 5; ++i) {
-        Raster face = card_face(CardSize::Large, cards[i].set, cards[i].suit, cards[i].rank);
+        Raster face = card_face(CardSize::Large, cards[i].set, cards[i].suit, cards[i].rank, percent);
         double a = (i - 2) * spread;
         cairo_save(cr);
         cairo_translate(cr, cx, cy + 110);
@@ -371,6 +378,7 @@ void card_fan(Canvas& cv, double cx, double cy, double spread) {
         cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
         cairo_fill(cr);
         cairo_surface_t* s = make_surface(face);
+        cairo_scale(cr, 67.0 / face.width, 94.0 / face.height);  // the face was made at the picture's scale
         cairo_set_source_surface(cr, s, 0, 0);
         cairo_paint(cr);
         cairo_surface_destroy(s);
@@ -378,12 +386,13 @@ void card_fan(Canvas& cv, double cx, double cy, double spread) {
     }
 }
 
-Raster splash() {
-    Canvas cv(320, 329);
+Raster splash(int percent = 100) {
+    Canvas cv(scaled(320, percent), scaled(329, percent));
     cairo_t* cr = cv.cr();
     hinted(cr);
-    cv.blit(backdrop(320, 329), 0, 0);
-    card_fan(cv, 160, 112, 0.22);
+    cv.blit(backdrop(320, 329, percent), 0, 0);
+    scale_canvas(cv, 320, 329);
+    card_fan(cv, 160, 112, 0.22, percent);
     cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
     text(cr, "DejaVu Serif", true, 44, "Lumora", 162, 246);
     cairo_set_source_rgb(cr, 1.0, 0.86, 0.40);
@@ -395,11 +404,12 @@ Raster splash() {
     return cv.to_raster();
 }
 
-Raster credits() {
-    Canvas cv(320, 329);
+Raster credits(int percent = 100) {
+    Canvas cv(scaled(320, percent), scaled(329, percent));
     cairo_t* cr = cv.cr();
     hinted(cr);
-    cv.blit(backdrop(320, 329), 0, 0);
+    cv.blit(backdrop(320, 329, percent), 0, 0);
+    scale_canvas(cv, 320, 329);
     cairo_set_source_rgb(cr, 1.0, 0.86, 0.40);
     text(cr, "DejaVu Serif", true, 24, "Lumora Solitaire", 160, 48);
     cairo_set_source_rgb(cr, 0.92, 0.95, 0.92);
@@ -429,14 +439,15 @@ Raster credits() {
 }
 
 // Three cards fanned on a dark cloth: the set's back, king and ace of diamonds.
-Raster set_thumbnail(int set_no) {
-    Canvas cv(100, 71);
+Raster set_thumbnail(int set_no, int percent = 100) {
+    Canvas cv(scaled(100, percent), scaled(71, percent));
     cairo_t* cr = cv.cr();
     cairo_set_source_rgb(cr, 0.08, 0.30, 0.16);
     cairo_paint(cr);
-    cv.blit(card_back(CardSize::Small, set_no), 3, 4);
-    cv.blit(card_face(CardSize::Small, set_no, kHearts, 12), 27, 4);
-    cv.blit(card_face(CardSize::Small, set_no, kDiamonds, 0), 52, 4);
+    auto at = [percent](int v) { return scaled(v, percent); };
+    cv.blit(card_back(CardSize::Small, set_no, percent), at(3), at(4));
+    cv.blit(card_face(CardSize::Small, set_no, kHearts, 12, percent), at(27), at(4));
+    cv.blit(card_face(CardSize::Small, set_no, kDiamonds, 0, percent), at(52), at(4));
     return cv.to_raster();
 }
 
@@ -677,15 +688,30 @@ Raster portrait(int n) {
 
 }  // namespace
 
-Raster background_tile(int n) {
+Raster background_tile(int n, int percent) {
+    const double s = percent / 100.0;
+    const int w = scaled(n == 3 || n == 4 ? 245 : 246, percent), h = scaled(n == 3 || n == 4 ? 220 : 222, percent);
     switch (n) {
-        case 0: return felt(246, 222);
-        case 1: return weave(246, 222);
-        case 2: return damask(246, 222);
-        case 3: return wood(245, 220);
-        case 4: return stone(245, 220);
-        default: return midnight(246, 222);
+        case 0: return felt(w, h);
+        case 1: {
+            // Whole threads, an even number of cells each way.
+            const int t = std::max(3, int(std::lround(3 * s))), cell = 2 * t;
+            return weave(std::max(cell, (w + t) / cell * cell), std::max(cell, (h + t) / cell * cell), t);
+        }
+        case 2: return damask(w, h, s);
+        case 3: return wood(w, h);
+        case 4: return stone(w, h);
+        default: return midnight(w, h, s);
     }
+}
+
+// A picture drawn pixel by pixel at 100 %, made larger by repeating its
+// pixels: its one-pixel bevels become lines as wide as the scale makes them.
+Raster enlarged_pixels(const Raster& r, int w, int h) {
+    Raster out(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) out.at(x, y) = r.at(x * r.width / w, y * r.height / h);
+    return out;
 }
 
 Raster message_tile() {
@@ -699,7 +725,10 @@ Raster message_tile() {
     return r;
 }
 
-std::vector<ProgramBitmap> program_bitmaps() {
+std::vector<ProgramBitmap> scaled_program_bitmaps(int percent);
+
+std::vector<ProgramBitmap> program_bitmaps(int percent) {
+    if (percent != 100) return scaled_program_bitmaps(percent);
     std::vector<ProgramBitmap> out;
     for (int i = 0; i < 6; ++i) {
         Indexed tile = quantize(background_tile(i), 16, true);
@@ -714,6 +743,30 @@ std::vector<ProgramBitmap> program_bitmaps() {
     out.push_back({"MSGAREA", "msgarea.bmp", quantize(message_tile(), 16, false)});
     out.push_back({"SPLASHIMAGE", "splash.bmp", quantize(splash(), 16, true)});
     out.push_back({"CREDITSIMAGE", "credits.bmp", quantize(credits(), 16, true)});
+    return out;
+}
+
+// The background tiles are not among them: a tile is cloth laid edge to
+// edge at its own size, sharp at every scale, and the larger pieces would
+// weigh more than all the other pictures together.
+std::vector<ProgramBitmap> scaled_program_bitmaps(int percent) {
+    std::vector<ProgramBitmap> out;
+    auto file = [percent](const std::string& name) { return name + "-" + std::to_string(percent) + ".png"; };
+    for (int i = 0; i < 6; ++i) {
+        Indexed tile = quantize(background_tile(i, percent), 16, true);
+        out.push_back({std::to_string(6000 + i), file("thumb" + std::to_string(i)),
+                       crop(tile, scaled(20, percent), scaled(20, percent), scaled(100, percent), scaled(71, percent))});
+    }
+    for (int k = 0; k < 4; ++k)
+        out.push_back({std::to_string(7000 + k), file("cardset" + std::to_string(k)),
+                       quantize(set_thumbnail(k, percent), 16, false)});
+    out.push_back({"UPBUTTONS", file("upbuttons"), quantize(buttons(false, percent), 16, false)});
+    out.push_back({"DOWNBUTTONS", file("downbuttons"), quantize(buttons(true, percent), 16, false)});
+    const int strip = scaled(32, percent);
+    out.push_back({"SCOREAREA", file("scorearea"), quantize(enlarged_pixels(score_area(), scaled(55, percent), strip), 16, false)});
+    out.push_back({"MSGAREA", file("msgarea"), quantize(enlarged_pixels(message_tile(), scaled(130, percent), strip), 16, false)});
+    out.push_back({"SPLASHIMAGE", file("splash"), quantize(splash(percent), 16, true)});
+    out.push_back({"CREDITSIMAGE", file("credits"), quantize(credits(percent), 16, true)});
     return out;
 }
 

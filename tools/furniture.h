@@ -22,9 +22,15 @@ struct ProgramIcon {
     std::vector<Raster> images;  // 32 x 32 first, then any smaller ones
 };
 
-Raster background_tile(int n);  // full colour, before reduction to 16 colours
+// Full colour, before reduction to 16 colours. Above 100 % a tile is a
+// larger piece of the same cloth (the weave keeps whole threads, so its
+// size is near, not exactly at, the scale).
+Raster background_tile(int n, int percent = 100);
 Raster message_tile();          // MSGAREA, full colour
-std::vector<ProgramBitmap> program_bitmaps();
+// The bitmaps at 100 % (file names .bmp) or at a larger scale (.png; all
+// but the background tiles, which are drawn at their own size at every
+// scale).
+std::vector<ProgramBitmap> program_bitmaps(int percent = 100);
 std::vector<ProgramIcon> program_icons();
 
 }  // namespace art

@@ -148,6 +148,8 @@ bool CardSizeAvailable(CardSize size)
     return static_cast<bool>(size == CardSize::Large ? Libraries().large : Libraries().small);
 }
 
+HMODULE CardLibrary(CardSize size) { return (size == CardSize::Large ? Libraries().large : Libraries().small).get(); }
+
 bool CardPicturesLoaded(CardSize size)
 {
     const CardImageStore& s = Store();

@@ -59,6 +59,8 @@ struct CardLibrariesFound {
 };
 CardLibrariesFound OpenCardLibraries();
 bool CardSizeAvailable(CardSize size);
+// The open library of a card size, or null.
+HMODULE CardLibrary(CardSize size);
 bool CardPicturesLoaded(CardSize size);
 // Loads every picture of a size in place of the other size's; true when they
 // are loaded (at once when they were already), false when they cannot be.

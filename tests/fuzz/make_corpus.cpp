@@ -1,6 +1,6 @@
 // Writes the seed corpus of the fuzz targets with the program's own
 // writers: saved games with and without module data, score files and
-// CurState values.
+// CurState values; and small PNG pictures as the art generator stores them.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,6 +13,8 @@
 #include "persistence/score_file.h"
 #include "tests/fuzz/module_script.h"
 #include "tests/fuzz/null_seam.h"
+
+#include <zlib.h>
 
 namespace {
 
@@ -188,13 +190,54 @@ std::vector<uint8_t> BrokenTableSaved()
 
 }  // namespace
 
+void PutBe32(std::vector<uint8_t>& b, uint32_t v)
+{
+    for (int s = 24; s >= 0; s -= 8) b.push_back(static_cast<uint8_t>(v >> s));
+}
+
+void PngChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& body)
+{
+    PutBe32(out, static_cast<uint32_t>(body.size()));
+    const size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), body.begin(), body.end());
+    PutBe32(out, static_cast<uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
+}
+
+// A w x h PNG picture of colour type 3 (palette, `depth` bits) or 2 (RGB).
+std::vector<uint8_t> Png(uint32_t w, uint32_t h, uint8_t depth, uint8_t colourType)
+{
+    std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, ihdr, rows;
+    PutBe32(ihdr, w);
+    PutBe32(ihdr, h);
+    ihdr.insert(ihdr.end(), {depth, colourType, 0, 0, 0});
+    PngChunk(out, "IHDR", ihdr);
+    if (colourType == 3) PngChunk(out, "PLTE", {255, 255, 255, 200, 20, 30, 20, 20, 24, 30, 60, 40});
+    const size_t rowBytes = colourType == 3 ? (w * depth + 7) / 8 : w * 3;
+    for (uint32_t y = 0; y < h; ++y) {
+        rows.push_back(static_cast<uint8_t>(y % 5));  // every filter
+        for (size_t i = 0; i < rowBytes; ++i) rows.push_back(static_cast<uint8_t>(colourType == 3 ? (i + y) % 4 * (depth == 4 ? 0x11 : 1) : i * 7 + y));
+    }
+    uLongf n = compressBound(static_cast<uLong>(rows.size()));
+    std::vector<uint8_t> z(n);
+    compress(z.data(), &n, rows.data(), static_cast<uLong>(rows.size()));
+    z.resize(n);
+    PngChunk(out, "IDAT", z);
+    PngChunk(out, "IEND", {});
+    return out;
+}
+
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: make_corpus <saved-game dir> <score dir> <curstate dir> <module-script dir>\n");
+    if (argc != 6) {
+        std::fprintf(stderr,
+                     "usage: make_corpus <saved-game dir> <score dir> <curstate dir> <module-script dir> <picture dir>\n");
         return 2;
     }
-    const std::string games = argv[1], scores = argv[2], states = argv[3], scripts = argv[4];
+    const std::string games = argv[1], scores = argv[2], states = argv[3], scripts = argv[4], pictures = argv[5];
+    if (!Put(pictures + "/palette4.png", Png(9, 7, 4, 3)) || !Put(pictures + "/palette8.png", Png(5, 6, 8, 3)) ||
+        !Put(pictures + "/rgb.png", Png(4, 5, 8, 2)) || !Put(pictures + "/scales.bin", {125, 0, 150, 0, 200, 0}))
+        return 1;
     bool ok = Put(games + "/empty_table.tsg", SavedGame(0, 0, 0)) && Put(games + "/no_data.tsg", SavedGame(0, 3, 0)) &&
               Put(games + "/with_data.tsg", SavedGame(16, 5, 1)) && Put(games + "/many.tsg", SavedGame(1, 13, 0));
 

@@ -7,15 +7,30 @@
 //                                       large as the program copies from it
 //   check_resources program FILE        the program: every bitmap, icon and
 //                                       sound at its size and format
+//   check_resources foreign FILE BASE   someone else's card library, with
+//                                       numbered bitmaps alone: the program
+//                                       still draws them at any size
+//
+// A library of ours also holds every picture at the larger scales its
+// SCALES list names; those are read through the program's own loader.
 //
 // Prints one line per fault and ends with a count; exits 1 on any fault.
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "table/picture_ladder.h"
+#include "table/picture_resample.h"
+#include "table/png_reader.h"
+#include "table/win/dib_bitmap.h"
+#include "table/win/png_decoder.h"
+#include "table/win/scaled_picture.h"
 
 namespace {
 
@@ -137,6 +152,157 @@ int dark_pixels(const std::vector<uint8_t>& dib, int x0, int y0, int x1, int y1)
     return dark;
 }
 
+
+// ---------------------------------------------------------------------------
+// Pictures at other sizes, made by the program's loader
+
+// A device bitmap's pixels, top row first; empty for no bitmap.
+table::PixelPicture pixels_of(const platform::Bitmap& b)
+{
+    BITMAP info{};
+    if (!b || !GetObjectA(b.get(), sizeof info, &info)) return {};
+    table::PixelPicture p{info.bmWidth, info.bmHeight, std::vector<uint32_t>(size_t(info.bmWidth) * info.bmHeight)};
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = p.width;
+    bi.bmiHeader.biHeight = -p.height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    int rows = GetDIBits(screen, b.get(), 0, UINT(p.height), p.pixels.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != p.height) return {};
+    return p;
+}
+
+int red(uint32_t p) { return int((p >> 16) & 255); }
+int green(uint32_t p) { return int((p >> 8) & 255); }
+int blue(uint32_t p) { return int(p & 255); }
+
+int count_in(const table::PixelPicture& p, int x0, int y0, int x1, int y1, bool (*test)(uint32_t))
+{
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) n += test(p.pixels[size_t(y) * p.width + x]);
+    return n;
+}
+bool is_dark(uint32_t p) { return red(p) < 80 && green(p) < 80 && blue(p) < 80; }
+bool is_red(uint32_t p) { return red(p) > 150 && green(p) < 90 && blue(p) < 110; }
+
+// The mean difference per channel between two pictures of one size.
+double mean_difference(const table::PixelPicture& a, const table::PixelPicture& b)
+{
+    if (a.pixels.size() != b.pixels.size() || a.pixels.empty()) return 1e9;
+    double sum = 0;
+    for (size_t i = 0; i < a.pixels.size(); ++i)
+        sum += std::abs(red(a.pixels[i]) - red(b.pixels[i])) + std::abs(green(a.pixels[i]) - green(b.pixels[i])) +
+               std::abs(blue(a.pixels[i]) - blue(b.pixels[i]));
+    return sum / (3.0 * double(a.pixels.size()));
+}
+
+// One card drawn at `size`: it has that size, is the right way up (ink in
+// its top-left corner, none in its bottom-left one), its red suits are red
+// (the colour channels are in their places), and shrunk back to the card
+// size it looks like the numbered bitmap.
+void check_card_at(HMODULE m, int number, bool red_suit, table::PictureSize card, table::PictureSize size,
+                   const std::string& how)
+{
+    std::string what = "picture " + std::to_string(number) + " at " + std::to_string(size.width) + " x " +
+                       std::to_string(size.height) + " (" + how + ")";
+    table::PixelPicture p = pixels_of(table::LoadPictureAtSize(m, MAKEINTRESOURCEA(number), size, nullptr, nullptr));
+    check(p.width == size.width && p.height == size.height,
+          what + ": made " + std::to_string(p.width) + " x " + std::to_string(p.height));
+    if (p.width != size.width || p.height != size.height) return;
+    int corner = size.width * 10 / 45, edge = size.width * 4 / 45;
+    int ink = count_in(p, edge / 2, edge / 2, corner, corner, red_suit ? is_red : is_dark);
+    int below = count_in(p, edge, size.height - corner, corner, size.height - edge, is_dark);
+    check(ink > 10 && below == 0, what + ": upside down, blank or in the wrong colours: " + std::to_string(ink) +
+                                      " inked pixels at the top-left corner, " + std::to_string(below) +
+                                      " dark at the bottom-left");
+    table::PixelPicture at_100 = pixels_of(table::LoadDibBitmap(m, MAKEINTRESOURCEA(number), nullptr, nullptr));
+    // Same card, same layout: the small card's pixel glyphs at 100 % against
+    // the typeface of the larger ones come to about 14; a wrong card, a
+    // picture shifted or its rows garbled to 30 and more.
+    double d = mean_difference(table::Resample(p, card.width, card.height), at_100);
+    check(d < 20, what + ": shrunk to the card size it differs from the numbered bitmap by " + std::to_string(d) +
+                      " per channel");
+}
+
+void check_scaled_pictures(HMODULE m, int base, const std::set<std::string>& numbers, table::PictureSize card,
+                           table::PictureSize outline)
+{
+    auto list_data = resource(m, "SCALES", MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+    table::ScaleList list = table::ReadScaleList(list_data.data(), list_data.size());
+    std::vector<int32_t> scales(list.percents.begin(), list.percents.begin() + list.count);
+    check(scales == std::vector<int32_t>{125, 150, 175, 200, 250, 300}, "SCALES lists " + std::to_string(list.count) +
+                                                                           " scales, not 125 150 175 200 250 300");
+    for (int32_t percent : scales)
+        for (const auto& e : numbers) {
+            int id = std::stoi(e.substr(1));
+            std::string name = table::ScaledPictureName(percent, id);
+            auto png = resource(m, name.c_str(), MAKEINTRESOURCEA(10));
+            table::PictureSize got;
+            if (!table::ReadPngSize(png.data(), png.size(), &got)) {
+                check(false, name + ": missing or not a PNG picture");
+                continue;
+            }
+            table::PictureSize base_size = id == base + 500 ? outline : card;
+            table::PictureSize want{table::ScaledLength(base_size.width, percent),
+                                    table::ScaledLength(base_size.height, percent)};
+            check(got == want, name + ": " + std::to_string(got.width) + " x " + std::to_string(got.height) + ", not " +
+                                   std::to_string(want.width) + " x " + std::to_string(want.height));
+        }
+    // The program's own PNG reader and the platform's imaging component read
+    // the same pixels from the stored copies (a pip, a court, a back, the
+    // outline, at two scales).
+    for (int32_t percent : {125, 300})
+        for (int offset : {1, 100, 302, 500}) {
+            std::string name = table::ScaledPictureName(percent, base + offset);
+            auto png = resource(m, name.c_str(), MAKEINTRESOURCEA(10));
+            table::PixelPicture own = table::ReadPng(png.data(), png.size());
+            table::PixelPicture platform = table::DecodeThroughImaging(png.data(), png.size());
+            check(!own.pixels.empty() && own.pixels == platform.pixels,
+                  name + ": the program's reader and the imaging component disagree (" +
+                      std::to_string(own.pixels.size()) + " and " + std::to_string(platform.pixels.size()) + " pixels)");
+        }
+    // Drawn through the loader: the two of clubs and the two of hearts
+    // (pictures 1 and 20) at every stored scale, between two of them, and
+    // beyond the largest.
+    for (int32_t percent : scales)
+        for (auto [number, red_suit] : {std::pair{base + 1, false}, {base + 20, true}})
+            check_card_at(m, number, red_suit, card,
+                          {table::ScaledLength(card.width, percent), table::ScaledLength(card.height, percent)},
+                          "stored at " + std::to_string(percent) + " %");
+    check_card_at(m, base + 1, false, card, {table::ScaledLength(card.width, 140), table::ScaledLength(card.height, 140)},
+                  "shrunk from 150 %");
+    check_card_at(m, base + 20, true, card, {table::ScaledLength(card.width, 400), table::ScaledLength(card.height, 400)},
+                  "enlarged from 300 %");
+    // At 100 % the loader gives exactly the numbered bitmap.
+    table::PixelPicture exact =
+        pixels_of(table::LoadPictureAtSize(m, MAKEINTRESOURCEA(base + 20), card, nullptr, nullptr));
+    check(!exact.pixels.empty() &&
+              exact.pixels == pixels_of(table::LoadDibBitmap(m, MAKEINTRESOURCEA(base + 20), nullptr, nullptr)).pixels,
+          "picture " + std::to_string(base + 20) + " at its own size is not the numbered bitmap");
+}
+
+int check_foreign_library(const char* path, int base)
+{
+    HMODULE m = open_as_data(path);
+    if (!m) return 1;
+    const bool small = base == 3000;
+    const table::PictureSize card = small ? table::PictureSize{45, 63} : table::PictureSize{67, 94};
+    check(FindResourceA(m, "SCALES", MAKEINTRESOURCEA(10)) == nullptr, "the foreign library lists scales");
+    for (int32_t percent : {150, 200, 300})
+        check_card_at(m, base + 1, false, card,
+                      {table::ScaledLength(card.width, percent), table::ScaledLength(card.height, percent)},
+                      "enlarged from the numbered bitmap");
+    check_card_at(m, base + 20, true, card, {card.width - 2, card.height - 3},
+                  "shrunk from the numbered bitmap");
+    FreeLibrary(m);
+    return 0;
+}
+
 // ---------------------------------------------------------------------------
 
 int check_library(const char* path, int base)
@@ -189,6 +355,7 @@ int check_library(const char* path, int base)
               "bitmap " + std::to_string(base + 1) + " upside down or blank: " + std::to_string(top) +
                   " dark pixels at the top-left corner, " + std::to_string(bottom) + " at the bottom-left");
     }
+    check_scaled_pictures(m, base, expected, {card_w, card_h}, {outline_w, outline_h});
     FreeLibrary(m);
     return 0;
 }
@@ -284,6 +451,34 @@ int check_program(const char* path)
                   std::to_string(b.width) + " x " + std::to_string(b.height));
         check(d.bits == 4, what + ": " + std::to_string(d.bits) + " bits per pixel, not 4");
     }
+    // Above 100 % every bitmap but the background tiles is stored at each
+    // listed scale, at the scale's size, and the loader makes it.
+    auto list_data = resource(m, "SCALES", MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+    table::ScaleList list = table::ReadScaleList(list_data.data(), list_data.size());
+    check(list.count == 6 && list.percents[0] == 125 && list.percents[5] == 300, "the program lists " +
+                                                                                    std::to_string(list.count) + " scales");
+    for (size_t i = 0; i < list.count; ++i) {
+        const int32_t percent = list.percents[i];
+        for (const Bitmap& b : bitmaps) {
+            const bool tile = !IS_INTRESOURCE(b.name) ? false : reinterpret_cast<uintptr_t>(b.name) < 6000;
+            std::string name = IS_INTRESOURCE(b.name)
+                                   ? table::ScaledPictureName(percent, int32_t(reinterpret_cast<uintptr_t>(b.name)))
+                                   : table::ScaledPictureName(percent, b.name);
+            auto png = resource(m, name.c_str(), MAKEINTRESOURCEA(10));
+            if (tile) {
+                check(png.empty(), name + ": a background tile stored at a scale");
+                continue;
+            }
+            table::PictureSize got, want{table::ScaledLength(b.width, percent), table::ScaledLength(b.height, percent)};
+            check(table::ReadPngSize(png.data(), png.size(), &got) && got == want,
+                  name + ": missing or not " + std::to_string(want.width) + " x " + std::to_string(want.height));
+        }
+        table::PixelPicture buttons =
+            pixels_of(table::LoadPictureAtScale(m, "UPBUTTONS", percent, nullptr, nullptr));
+        check(buttons.width == table::ScaledLength(165, percent) && buttons.height == table::ScaledLength(32, percent),
+              "UPBUTTONS at " + std::to_string(percent) + " %: made " + std::to_string(buttons.width) + " x " +
+                  std::to_string(buttons.height));
+    }
     for (int id = 141; id <= 149; ++id) check_icon(m, id);
     for (const char* s : {"FLIPSOUND", "SLIDESOUND", "SHUFFLESOUND", "WINSOUND", "LOSESOUND"}) check_sound(m, s);
     // The splash looks for a start sound that the program does not carry.
@@ -299,10 +494,12 @@ int main(int argc, char** argv)
     int rc;
     if (argc == 4 && std::strcmp(argv[1], "library") == 0)
         rc = check_library(argv[2], std::atoi(argv[3]));
+    else if (argc == 4 && std::strcmp(argv[1], "foreign") == 0)
+        rc = check_foreign_library(argv[2], std::atoi(argv[3]));
     else if (argc == 3 && std::strcmp(argv[1], "program") == 0)
         rc = check_program(argv[2]);
     else {
-        std::printf("usage: check_resources library FILE BASE | program FILE\n");
+        std::printf("usage: check_resources library FILE BASE | foreign FILE BASE | program FILE\n");
         return 2;
     }
     std::printf("%s: %d checks, %d faults\n", argv[2], g_checks, g_faults);
