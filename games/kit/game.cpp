@@ -350,6 +350,7 @@ void Game::dealCard(int pile, Card card, bool faceDown)
     if (offTable_) {
         CardStack* s = stacks_[pile];
         if (s->count < s->capacity) s->cards[s->count++] = CardEntry{faceDown ? 1u : 0u, 0u, static_cast<int16_t>(card), 0};
+        touch(pile);
         return;
     }
     host_.addCard(stacks_[pile], card, faceDown);
@@ -366,6 +367,8 @@ void Game::moveTop(int from, int to, bool faceDown, bool slide, bool redraw)
         CardEntry e = s->cards[--s->count];
         e.faceDown = faceDown ? 1u : 0u;
         t->cards[t->count++] = e;
+        touch(from);
+        touch(to);
         return;
     }
     host_.moveCard(stacks_[from], stacks_[to], faceDown, slide, redraw);
@@ -377,6 +380,7 @@ void Game::turnTop(int pile, bool faceDown)
     if (empty(pile)) return;
     if (offTable_) {
         stacks_[pile]->cards[count(pile) - 1].faceDown = faceDown ? 1u : 0u;
+        touch(pile);
         return;
     }
     host_.turnTop(stacks_[pile], faceDown);
@@ -394,6 +398,8 @@ void Game::moveCardAt(int from, int index, int to)
         for (int k = index + 1; k < s->count; ++k) s->cards[k - 1] = s->cards[k];
         --s->count;
         t->cards[t->count++] = CardEntry{card.faceDown, 0u, card.image, 0};
+        touch(from);
+        touch(to);
         return;
     }
     host_.removeCard(stacks_[from], index);
@@ -408,6 +414,7 @@ void Game::removeCard(int pile, int index)
         CardStack* s = stacks_[pile];
         for (int k = index + 1; k < s->count; ++k) s->cards[k - 1] = s->cards[k];
         --s->count;
+        touch(pile);
         return;
     }
     host_.removeCard(stacks_[pile], index);
@@ -418,6 +425,7 @@ void Game::clearPile(int pile)
 {
     if (offTable_) {
         stacks_[pile]->count = 0;
+        touch(pile);
         return;
     }
     host_.clearStack(stacks_[pile]);

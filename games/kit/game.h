@@ -241,6 +241,8 @@ protected:
         guessed_ = false;
     }
     bool guessed() const { return guessed_; }
+    // Off the table, each pile changed is appended to `list` (0: not recorded).
+    void recordChanges(std::vector<int>* list) { touched_ = list; }
     // The game's state record, for a search to keep and put back.
     const uint8_t* stateBytes() const { return state_; }
     size_t stateSize() const { return stateSize_; }
@@ -280,6 +282,11 @@ private:
     int dropCount_ = 0;
     bool offTable_ = false;
     bool searching_ = false;
+    std::vector<int>* touched_ = nullptr;
+    void touch(int pile)
+    {
+        if (touched_) touched_->push_back(pile);
+    }
     bool guessed_ = false;
     int kitOptions_ = 0;
     Card hintCard_ = kNoCard;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace kit {
 
@@ -10,10 +11,18 @@ namespace {
 bool IsPlayPile(Role r) { return r == Role::Waste || r == Role::Tableau || r == Role::Cell || r == Role::Reserve; }
 }  // namespace
 
-PileRules Patience::pileRules(int p) const
+const PileRules& Patience::pileRules(int p) const
 {
-    for (const auto& [pile, own] : ownRules_)
-        if (pile == p) return own;
+    if (static_cast<int>(rulesOfPiles_.size()) != pileCount()) {
+        rulesOfPiles_.clear();
+        for (int q = 0; q < pileCount(); ++q) rulesOfPiles_.push_back(defaultRules(q));
+        for (const auto& [pile, own] : ownRules_) rulesOfPiles_[static_cast<size_t>(pile)] = own;
+    }
+    return rulesOfPiles_[static_cast<size_t>(p)];
+}
+
+PileRules Patience::defaultRules(int p) const
+{
     PileRules r;
     switch (role(p)) {
     case Role::Waste:
@@ -40,6 +49,7 @@ PileRules Patience::pileRules(int p) const
 
 void Patience::setPileRules(int pile, const PileRules& rules)
 {
+    rulesOfPiles_.clear();
     for (auto& [p, own] : ownRules_) {
         if (p == pile) {
             own = rules;
@@ -51,7 +61,7 @@ void Patience::setPileRules(int pile, const PileRules& rules)
 
 void Patience::setLift(int pile, Lift lift)
 {
-    PileRules r = pileRules(pile);
+    PileRules r = pileRules(pile);  // a copy: setPileRules remakes the table
     r.lift = lift;
     setPileRules(pile, r);
 }
@@ -116,10 +126,11 @@ bool Patience::canPlay(const SolverMove& m) const
     if (m.from < 0 || m.from >= pileCount() || m.to < 0 || m.to >= pileCount() || m.to == m.from) return false;
     const int cards = liftable(m.from, m.index);
     if (cards == 0 || count(m.to) + cards > stack(m.to)->capacity) return false;
-    // Room for the most cards a pile of two decks holds.
-    std::array<uint64_t, (TS_STACK_BYTES(2 * TS_CARDS) + 7) / 8> storage{};
+    // Room for the most cards a pile of two decks holds; only the header and the cards moving are written.
+    std::array<uint64_t, (TS_STACK_BYTES(2 * TS_CARDS) + 7) / 8> storage;
     if (cards > 2 * TS_CARDS) return false;
     auto* moving = reinterpret_cast<CardStack*>(storage.data());
+    std::memset(moving, 0, TS_STACK_BYTES(0));
     moving->capacity = moving->count = static_cast<int16_t>(cards);
     for (int j = 0; j < cards; ++j) moving->cards[j] = stack(m.from)->cards[m.index + j];
     return accepts(m.from, moving, m.to);
@@ -162,7 +173,7 @@ bool Patience::accepts(int from, const CardStack* moving, int to) const
     const Card first = BottomOf(moving);
     if (covered(to)) return false;
     if (role(to) == Role::Foundation) return moving->count == 1 && foundationTakes(to, first);
-    const PileRules r = pileRules(to);
+    const PileRules& r = pileRules(to);
     if (!FitsOn(r.build, r.empty, top(to), first)) return false;
     return !rules_.runsNeedSpace || moving->count == 1 || moving->count <= longestRun(from, to);
 }

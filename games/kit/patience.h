@@ -102,7 +102,7 @@ protected:
     // `tableau`, takes `emptyTableau` when empty and turns an exposed card; a
     // foundation gives its top card back when `foundationReturns`; a cell
     // takes any card when empty.
-    PileRules pileRules(int pile) const;
+    const PileRules& pileRules(int pile) const;
     void setPileRules(int pile, const PileRules& rules);
     Lift liftOf(int pile) const { return pileRules(pile).lift; }
     void setLift(int pile, Lift lift);
@@ -186,7 +186,9 @@ private:
     SearchReport lastSearch_;
     SolverMove lastHint_;
     bool hintNamed_ = false;
+    PileRules defaultRules(int pile) const;
     std::vector<std::pair<int, PileRules>> ownRules_;  // pile, its own rules
+    mutable std::vector<PileRules> rulesOfPiles_;      // every pile's, made when first asked
 };
 
 }  // namespace kit

@@ -76,14 +76,19 @@ struct Solver::Search {
     // The piles and the game's state at one moment.
     struct Snapshot {
         std::vector<int16_t> counts;
+        std::vector<size_t> firsts;  // where each pile's cards start in `cards`
         std::vector<CardEntry> cards;
+        std::vector<uint64_t> hashes;
         std::vector<uint8_t> state;
+        uint64_t stateKey = 0;
     };
 
     Patience& g;
     std::vector<std::vector<uint64_t>> storage;
     std::vector<CardStack*> copies, real;
-    std::vector<uint64_t> pileClass;
+    std::vector<uint64_t> pileClass, pileHash;
+    uint64_t stateKey = 0;
+    std::vector<int> touched;  // the piles the last move changed
     Snapshot start;
     uint64_t key = 0;
     std::vector<uint64_t> movingStorage;
@@ -111,13 +116,18 @@ struct Solver::Search {
         wasOffTable = g.offTable();
         g.setOffTable(true);
         g.setSearching(true);
-        save(start);
         classify();
-        key = keyNow();
+        pileHash.assign(static_cast<size_t>(n), 0);
+        for (int p = 0; p < n; ++p) key += Mix(pileClass[p] ^ (pileHash[p] = hashOf(p)));
+        stateKey = Mix(g.searchState() ^ 0x5bd1e995ull);
+        key += stateKey;
+        save(start);
+        g.recordChanges(&touched);
     }
     ~Search()
     {
-        restore(start);
+        g.recordChanges(nullptr);
+        restoreAll(start);
         g.setSearching(false);
         g.setOffTable(wasOffTable);
         g.exchangeStacks(real);
@@ -127,22 +137,28 @@ struct Solver::Search {
     {
         const int n = g.pileCount();
         s.counts.resize(static_cast<size_t>(n));
+        s.firsts.resize(static_cast<size_t>(n));
         s.cards.clear();
         for (int p = 0; p < n; ++p) {
             s.counts[p] = copies[p]->count;
+            s.firsts[p] = s.cards.size();
             s.cards.insert(s.cards.end(), copies[p]->cards, copies[p]->cards + copies[p]->count);
         }
+        s.hashes = pileHash;
         s.state.assign(g.stateBytes(), g.stateBytes() + g.stateSize());
+        s.stateKey = stateKey;
     }
-    void restore(const Snapshot& s)
+    void restorePile(const Snapshot& s, int p)
     {
-        size_t next = 0;
-        for (int p = 0; p < g.pileCount(); ++p) {
-            copies[p]->count = s.counts[p];
-            std::copy_n(s.cards.begin() + static_cast<std::ptrdiff_t>(next), s.counts[p], copies[p]->cards);
-            next += static_cast<size_t>(s.counts[p]);
-        }
+        copies[p]->count = s.counts[p];
+        std::copy_n(s.cards.begin() + static_cast<std::ptrdiff_t>(s.firsts[p]), s.counts[p], copies[p]->cards);
+        pileHash[p] = s.hashes[p];
+    }
+    void restoreAll(const Snapshot& s)
+    {
+        for (int p = 0; p < g.pileCount(); ++p) restorePile(s, p);
         g.restoreState(s.state.data());
+        stateKey = s.stateKey;
     }
 
     // Piles the rules cannot tell apart share a class; their order does not count.
@@ -172,27 +188,37 @@ struct Solver::Search {
             h = (h ^ static_cast<uint64_t>(s->cards[k].image + (s->cards[k].faceDown ? 64 : 0) + 1)) * 0x100000001B3ull;
         return h;
     }
-    uint64_t keyNow() const
+    void rehash(int p)
     {
-        uint64_t k = Mix(g.searchState() ^ 0x5bd1e995ull);
-        for (int p = 0; p < g.pileCount(); ++p) k += Mix(pileClass[p] ^ hashOf(p));
-        return k;
+        key -= Mix(pileClass[p] ^ pileHash[p]);
+        pileHash[p] = hashOf(p);
+        key += Mix(pileClass[p] ^ pileHash[p]);
     }
 
     // --- Moves ---
     // Plays the move with the game's own step; false when the game refused
     // it or its outcome cannot be known (a shuffle). The caller saved the position.
-    bool apply(const SolverMove& m, bool& unknowable)
+    bool apply(const SolverMove& m, bool& unknowable, std::vector<int>& changed)
     {
         g.setSearching(true);
+        touched.clear();
         const bool played = g.play(m);
         unknowable = g.guessed();
-        key = keyNow();
+        for (int p : touched) rehash(p);
+        changed = touched;
+        if (g.stateSize() > 0) {
+            key -= stateKey;
+            stateKey = Mix(g.searchState() ^ 0x5bd1e995ull);
+            key += stateKey;
+        }
         return played && !unknowable;
     }
-    void undo(const Snapshot& before, uint64_t keyBefore)
+    // Takes back the last move, from the position saved before it.
+    void undo(const Snapshot& before, uint64_t keyBefore, const std::vector<int>& changed)
     {
-        restore(before);
+        for (int p : changed) restorePile(before, p);
+        g.restoreState(before.state.data());
+        stateKey = before.stateKey;
         key = keyBefore;
     }
 
@@ -313,6 +339,7 @@ struct Solver::Search {
     std::unique_ptr<PositionTable> seen;
     std::vector<std::vector<Step>> stepsAt;  // the moves tried at each depth, kept to spare allocations
     std::vector<Snapshot> snapshotsAt;
+    std::vector<std::vector<int>> changedAt;  // the piles each depth's move changed
     std::vector<SolverMove> line;
     std::vector<uint64_t> keys;
 
@@ -320,6 +347,7 @@ struct Solver::Search {
     {
         stepsAt.resize(static_cast<size_t>(std::max(depth, 4)) + 2);
         snapshotsAt.resize(stepsAt.size());
+        changedAt.resize(stepsAt.size());
     }
 
     bool spent()
@@ -342,12 +370,13 @@ struct Solver::Search {
         }
         std::vector<Step>& steps = stepsAt[static_cast<size_t>(depth)];
         Snapshot& here = snapshotsAt[static_cast<size_t>(depth)];
+        std::vector<int>& changed = changedAt[static_cast<size_t>(depth)];
         generate(steps, Goal::Win, true);
         save(here);
         for (const Step& st : steps) {
             const uint64_t before = key;
             bool unknowable = false;
-            if (apply(st.move, unknowable) && seen->insert(key)) {
+            if (apply(st.move, unknowable, changed) && seen->insert(key)) {
                 line.push_back(st.move);
                 keys.push_back(before);
                 if (winFrom(depth + 1)) return true;
@@ -355,7 +384,7 @@ struct Solver::Search {
                 keys.pop_back();
             }
             if (unknowable) cut = true;
-            undo(here, before);
+            undo(here, before, changed);
             if (spent()) return false;
         }
         return false;
@@ -376,13 +405,14 @@ struct Solver::Search {
         ++positions;
         std::vector<Step>& steps = stepsAt[static_cast<size_t>(depth)];
         Snapshot& here = snapshotsAt[static_cast<size_t>(depth)];
+        std::vector<int>& changed = changedAt[static_cast<size_t>(depth)];
         generate(steps, Goal::Progress, false);
         save(here);
         for (const Step& st : steps) {
             const uint64_t before = key;
             bool unknowable = false;
-            if (!apply(st.move, unknowable)) {
-                undo(here, before);
+            if (!apply(st.move, unknowable, changed)) {
+                undo(here, before, changed);
                 continue;
             }
             const Role rf = g.role(st.move.from);
@@ -392,11 +422,11 @@ struct Solver::Search {
                                   ((rf == Role::Tableau || rf == Role::Waste) && g.empty(st.move.from));
             line.push_back(st.move);
             if (progress || progressWithin(depth - 1, homeAtStart, hiddenAtStart)) {
-                undo(here, before);
+                undo(here, before, changed);
                 return true;
             }
             line.pop_back();
-            undo(here, before);
+            undo(here, before, changed);
             if (spent()) return false;
         }
         return false;
@@ -409,10 +439,11 @@ struct Solver::Search {
         save(before);
         const uint64_t k = key;
         bool unknowable = false;
-        const bool played = apply({-1, 0, -1}, unknowable);
-        const bool changed = unknowable || (played && key != k);
-        undo(before, k);
-        return changed;
+        std::vector<int> changed;
+        const bool played = apply({-1, 0, -1}, unknowable, changed);
+        const bool differs = unknowable || (played && key != k);
+        undo(before, k, changed);
+        return differs;
     }
 
     bool anyMoveLeft()
@@ -430,12 +461,13 @@ struct Solver::Search {
             // A foundation's card taken back counts when another card could then go onto it.
             bool unknowable = false;
             bool helps = false;
-            if (apply(st.move, unknowable)) {
+            std::vector<int> changed;
+            if (apply(st.move, unknowable, changed)) {
                 generate(after, Goal::Progress, false);
                 for (const Step& next : after)
                     helps = helps || (next.move.to == st.move.to && g.role(next.move.from) != Role::Foundation);
             }
-            undo(before, k);
+            undo(before, k, changed);
             if (helps) return true;
         }
         return false;
