@@ -9,13 +9,7 @@ namespace {
 
 using gametest::Session;
 
-// "AC 2C ... KC": a suit home, ace first.
-std::string SuitHome(char suit)
-{
-    std::string out;
-    for (char r : std::string("A23456789TJQK")) out += std::string(out.empty() ? "" : " ") + r + suit;
-    return out;
-}
+using gametest::SuitUp;
 
 struct HintCase {
     const char* what;
@@ -44,15 +38,15 @@ TEST(OneMoveModel, HintsNameMovesTheGameAccepts)
     // spades, which then go home by themselves, and the game is won.
     const std::string spadesDown = "KS QS JS TS 9S 8S 7S 6S 5S 4S 3S 2S";
     std::map<int, std::string> spider = {{9, spadesDown}, {10, "AS"}};
-    for (int f = 1; f <= 7; ++f) spider[f] = SuitHome('S');
+    for (int f = 1; f <= 7; ++f) spider[f] = SuitUp('S');
     // Cruel and La Belle Lucie: only top cards move (the eight of hearts
     // does not lift the seven with it).
-    const std::map<int, std::string> cruelTops = {{1, SuitHome('C')}, {2, SuitHome('D')}, {3, "AH 2H 3H 4H 5H"},
-                                                  {4, SuitHome('S')}, {5, "8H 7H"}, {6, "9H"}, {7, "6H TH"},
+    const std::map<int, std::string> cruelTops = {{1, SuitUp('C')}, {2, SuitUp('D')}, {3, "AH 2H 3H 4H 5H"},
+                                                  {4, SuitUp('S')}, {5, "8H 7H"}, {6, "9H"}, {7, "6H TH"},
                                                   {8, "JH"}, {9, "KH QH"}};
     // Cruel: no card moves, and one redeal wins.
-    const std::map<int, std::string> cruelRedeal = {{1, SuitHome('C')}, {2, SuitHome('D')}, {3, "AH 2H 3H 4H 5H"},
-                                                    {4, SuitHome('S')}, {5, "9H 8H 7H"}, {6, "6H KH QH"}, {7, "JH TH"}};
+    const std::map<int, std::string> cruelRedeal = {{1, SuitUp('C')}, {2, SuitUp('D')}, {3, "AH 2H 3H 4H 5H"},
+                                                    {4, SuitUp('S')}, {5, "9H 8H 7H"}, {6, "6H KH QH"}, {7, "JH TH"}};
     // Canfield: a pile gives its top card or moves whole, never a part.
     const std::map<int, std::string> canfield = {{2, "6C"}, {6, "2D# 3D"}, {7, "9S 8H 7C"}, {8, "9C"}, {9, "KS"}, {10, "KH"}};
     // Canfield: the stock is out, the waste turns over.
@@ -61,17 +55,17 @@ TEST(OneMoveModel, HintsNameMovesTheGameAccepts)
     const std::map<int, std::string> calculation = {{0, "AC"}, {1, "2C"}, {2, "3C"}, {3, "4C"}, {8, "2D# 3D#"}, {9, "7H"}};
     // Flower Garden: the ace in the middle of the bouquet is named and, the
     // host marking only top cards, nothing is marked.
-    const std::map<int, std::string> flowers = {{0, "KH AH QH"}, {1, SuitHome('C')}, {2, SuitHome('D')},
-                                                {3, SuitHome('S')}, {5, "JH TH 9H 8H 7H 6H 5H 4H 3H 2H"}};
+    const std::map<int, std::string> flowers = {{0, "KH AH QH"}, {1, SuitUp('C')}, {2, SuitUp('D')},
+                                                {3, SuitUp('S')}, {5, "JH TH 9H 8H 7H 6H 5H 4H 3H 2H"}};
     // Windmill: a corner's top card goes to the centre.
     const std::map<int, std::string> windmill = {{0, "AS 2H 3D 4C"}, {1, "KS 5C"}, {13, "9H#"}};
     const std::vector<HintCase> cases = {
         {"Simple Simon", SIMPSIMN_MODULE,
-         {{0, SuitHome('C')}, {1, SuitHome('D')}, {2, SuitHome('H')}, {4, spadesDown}, {5, "AS"}},
+         {{0, SuitUp('C')}, {1, SuitUp('D')}, {2, SuitUp('H')}, {4, spadesDown}, {5, "AS"}},
          "Hint: ace of spades to the 2 of spades", true},
         {"Spider", SPIDER_MODULE, spider, "Hint: ace of spades to the 2 of spades", true},
         {"Scorpion", SCORPION_MODULE,
-         {{7, SuitHome('C')}, {8, SuitHome('D')}, {9, SuitHome('H')}, {0, spadesDown}, {1, "AS"}},
+         {{7, SuitUp('C')}, {8, SuitUp('D')}, {9, SuitUp('H')}, {0, spadesDown}, {1, "AS"}},
          "Hint: ace of spades to the 2 of spades", true},
         {"Cruel: top cards", CRUEL_MODULE, cruelTops, nullptr, true},
         {"La Belle Lucie: top cards", LABELLE_MODULE, cruelTops, nullptr, true},
@@ -106,7 +100,7 @@ TEST(OneMoveModel, LaBelleLucieHintsTheRedealWhenNoCardMoves)
     // the game lost nor says nothing helps.
     Session g{LABELLE_MODULE};
     ASSERT_TRUE(g.start(1));
-    g.arrange({{1, SuitHome('C')}, {2, SuitHome('D')}, {3, "AH 2H 3H 4H 5H"}, {4, SuitHome('S')},
+    g.arrange({{1, SuitUp('C')}, {2, SuitUp('D')}, {3, "AH 2H 3H 4H 5H"}, {4, SuitUp('S')},
                {5, "9H 8H 7H"}, {6, "6H KH QH"}, {7, "JH TH"}});
     const gametest::HintMove m = gametest::AskHint(g);
     EXPECT_EQ(g->MessageText(), "Hint: redeal");
