@@ -88,6 +88,8 @@ private:
         return Patience::accepts(from, moving, to);
     }
 
+    std::string emptyPileWords(int) const override { return "a waste pile"; }
+
     bool lost() const override
     {
         if (!empty(stock_) || !empty(card_)) return false;

@@ -44,7 +44,9 @@ public:
         for (int s = 0; s < TS_SUITS; ++s)
             addPile(Role::Foundation, kX(3 + s), kGrid.margin, TS_FAN_SQUARED, TS_BASE_BUILD_UP, TS_RANKS);
         reserve_ = addPile(Role::Reserve, kX(0), kTableauY, TS_FAN_COUNTED, TS_BASE_RESERVE, kReserveSize);
-        for (int c = 0; c < 4; ++c) addPile(Role::Tableau, kX(3 + c), kTableauY, TS_FAN_DOWN, TS_BASE_EMPTY, TS_CARDS);
+        // A tableau pile moves whole, or its top card alone.
+        for (int c = 0; c < 4; ++c)
+            setLift(addPile(Role::Tableau, kX(3 + c), kTableauY, TS_FAN_DOWN, TS_BASE_EMPTY, TS_CARDS), Lift::TopOrWhole);
         keepState(s_);
     }
 
@@ -94,13 +96,6 @@ private:
     }
 
     // --- Moves ---
-    int16_t pressed(int p, int index) override
-    {
-        // A tableau pile moves whole, or its top card alone.
-        if (role(p) == Role::Tableau) return index == 0 || index == count(p) - 1 ? TS_HIT_DRAG_RUN : TS_HIT_NOTHING;
-        return Patience::pressed(p, index);
-    }
-
     bool accepts(int from, const CardStack* moving, int to) const override
     {
         if (role(to) == Role::Tableau && empty(to)) return empty(reserve_) && role(from) == Role::Waste;

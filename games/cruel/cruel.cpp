@@ -30,6 +30,7 @@ PatienceRules CruelRules()
     PatienceRules r;
     r.tableau = r.runs = r.safety = Build::DownSameSuit;
     r.emptyTableau = Empty::Nothing;
+    r.lossWhenStuck = true;  // no card moves and a redeal would change nothing
     return r;
 }
 
@@ -42,9 +43,11 @@ public:
         for (int s = 0; s < TS_SUITS; ++s)
             addPile(Role::Foundation, kWidth - kMargin - kCardWidth - kHomePitch * (3 - s), kMargin, TS_FAN_SQUARED,
                     TS_BASE_FOUNDATION_ANY, TS_RANKS);
-        for (int n = 0; n < kPiles; ++n)
-            addPile(Role::Tableau, kMargin + kColumnPitch * (n % kColumns), kPilesY + kRowPitch * (n / kColumns),
-                    TS_FAN_RIGHT, TS_BASE_EMPTY, TS_CARDS);
+        for (int n = 0; n < kPiles; ++n) {
+            const int pile = addPile(Role::Tableau, kMargin + kColumnPitch * (n % kColumns),
+                                     kPilesY + kRowPitch * (n / kColumns), TS_FAN_RIGHT, TS_BASE_EMPTY, TS_CARDS);
+            setLift(pile, Lift::Top);  // one card at a time
+        }
         keepState(s_);
     }
 
@@ -102,27 +105,11 @@ private:
         ++s_.redeals;
     }
 
-    int16_t pressed(int p, int index) override
-    {
-        if (role(p) == Role::Tableau) return index >= 0 && index == count(p) - 1 ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
-        return Patience::pressed(p, index);
-    }
+    std::string stockHint() const override { return "Hint: redeal"; }
     // A double click on the redeal pile redeals once (its first click did), not twice.
     void doubleClicked(int p, int index) override
     {
         if (role(p) != Role::Stock) Patience::doubleClicked(p, index);
-    }
-
-    bool lost() const override
-    {
-        if (!redealChangesNothing()) return false;
-        for (int p : piles(Role::Tableau)) {
-            if (empty(p)) continue;
-            if (foundationFor(top(p)) >= 0) return false;
-            for (int t : piles(Role::Tableau))
-                if (t != p && !empty(t) && Follows(Build::DownSameSuit, top(t), top(p))) return false;
-        }
-        return true;
     }
 
     std::string messageText() const override

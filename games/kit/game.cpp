@@ -332,6 +332,10 @@ std::vector<Card> Game::fullDecks(int decks)
 std::vector<Card> Game::shuffled(const std::vector<Card>& deck)
 {
     // The host shuffles bytes; we shuffle positions in `deck` and read them back.
+    if (searching_) {
+        guessed_ = true;
+        return deck;
+    }
     std::vector<uint8_t> order(deck.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint8_t>(i);
     host_.shuffle(order);
@@ -346,6 +350,7 @@ void Game::dealCard(int pile, Card card, bool faceDown)
     if (offTable_) {
         CardStack* s = stacks_[pile];
         if (s->count < s->capacity) s->cards[s->count++] = CardEntry{faceDown ? 1u : 0u, 0u, static_cast<int16_t>(card), 0};
+        touch(pile);
         return;
     }
     host_.addCard(stacks_[pile], card, faceDown);
@@ -362,6 +367,8 @@ void Game::moveTop(int from, int to, bool faceDown, bool slide, bool redraw)
         CardEntry e = s->cards[--s->count];
         e.faceDown = faceDown ? 1u : 0u;
         t->cards[t->count++] = e;
+        touch(from);
+        touch(to);
         return;
     }
     host_.moveCard(stacks_[from], stacks_[to], faceDown, slide, redraw);
@@ -371,6 +378,11 @@ void Game::moveTop(int from, int to, bool faceDown, bool slide, bool redraw)
 void Game::turnTop(int pile, bool faceDown)
 {
     if (empty(pile)) return;
+    if (offTable_) {
+        stacks_[pile]->cards[count(pile) - 1].faceDown = faceDown ? 1u : 0u;
+        touch(pile);
+        return;
+    }
     host_.turnTop(stacks_[pile], faceDown);
     tableChanged();
 }
@@ -379,6 +391,17 @@ void Game::moveCardAt(int from, int index, int to)
 {
     if (index < 0 || index >= count(from)) return;
     const CardEntry card = stacks_[from]->cards[index];
+    if (offTable_) {
+        CardStack* s = stacks_[from];
+        CardStack* t = stacks_[to];
+        if (t->count >= t->capacity) return;
+        for (int k = index + 1; k < s->count; ++k) s->cards[k - 1] = s->cards[k];
+        --s->count;
+        t->cards[t->count++] = CardEntry{card.faceDown, 0u, card.image, 0};
+        touch(from);
+        touch(to);
+        return;
+    }
     host_.removeCard(stacks_[from], index);
     host_.addCard(stacks_[to], card.image, card.faceDown != 0, true);
     tableChanged();
@@ -387,12 +410,24 @@ void Game::moveCardAt(int from, int index, int to)
 void Game::removeCard(int pile, int index)
 {
     if (index < 0 || index >= count(pile)) return;
+    if (offTable_) {
+        CardStack* s = stacks_[pile];
+        for (int k = index + 1; k < s->count; ++k) s->cards[k - 1] = s->cards[k];
+        --s->count;
+        touch(pile);
+        return;
+    }
     host_.removeCard(stacks_[pile], index);
     tableChanged();
 }
 
 void Game::clearPile(int pile)
 {
+    if (offTable_) {
+        stacks_[pile]->count = 0;
+        touch(pile);
+        return;
+    }
     host_.clearStack(stacks_[pile]);
     tableChanged();
 }
@@ -407,7 +442,7 @@ bool Game::recycle(int waste, int stock)
 
 void Game::markTop(int pile, bool marked)
 {
-    if (empty(pile)) return;
+    if (empty(pile) || offTable_) return;
     host_.markTop(stacks_[pile], marked);
     tableChanged();
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -208,7 +209,10 @@ protected:
     // Turns `waste` over onto `stock` face down, so that the stock deals its
     // cards again in the order they came; false when the waste is empty.
     bool recycle(int waste, int stock);
-    void showMessage(const std::string& text) { host_.setMessage(text); }
+    void showMessage(const std::string& text)
+    {
+        if (!offTable_) host_.setMessage(text);
+    }
     // About how many characters the message area shows with small cards: it
     // runs from 220 pixels to the window's right edge, some 6 pixels a character.
     int messageRoom() const { return (extent_.width - 224) / 6; }
@@ -227,6 +231,25 @@ protected:
         return stacks;
     }
     void setOffTable(bool off) { offTable_ = off; }
+    bool offTable() const { return offTable_; }
+    // A search plays the game's own moves on its copies: a move that would
+    // shuffle cannot be known ahead, so the deck comes back as it was and
+    // the search is told (guessed()).
+    void setSearching(bool searching)
+    {
+        searching_ = searching;
+        guessed_ = false;
+    }
+    bool guessed() const { return guessed_; }
+    // Off the table, each pile changed is appended to `list` (0: not recorded).
+    void recordChanges(std::vector<int>* list) { touched_ = list; }
+    // The game's state record, for a search to keep and put back.
+    const uint8_t* stateBytes() const { return state_; }
+    size_t stateSize() const { return stateSize_; }
+    void restoreState(const uint8_t* bytes)
+    {
+        if (state_ && bytes) std::memcpy(state_, bytes, stateSize_);
+    }
     // Does the pile cover another or lie under one (coverWith)?
     bool inCovering(int pile) const;
 
@@ -258,6 +281,13 @@ private:
     int dragIndex_ = -1;
     int dropCount_ = 0;
     bool offTable_ = false;
+    bool searching_ = false;
+    std::vector<int>* touched_ = nullptr;
+    void touch(int pile)
+    {
+        if (touched_) touched_->push_back(pile);
+    }
+    bool guessed_ = false;
     int kitOptions_ = 0;
     Card hintCard_ = kNoCard;
     bool clickArmedUndo_ = false;  // a click armed the host's undo and nothing has changed since

@@ -52,3 +52,18 @@ extern "C" __attribute__((visibility("default"))) int LumoraKitSearch(long figur
     }
     return static_cast<int>(moves.size());
 }
+
+// The move the last hint named: from, index, to (from -1: a click on the
+// stock, whose pile is then the index). Returns 1 when the hint named a
+// move, 0 when it named none, -1 when the game is not of the patience family.
+extern "C" __attribute__((visibility("default"))) int LumoraKitHint(int move[3])
+{
+    const auto* game = dynamic_cast<const kit::Patience*>(&kit::TheGame());
+    if (!game) return -1;
+    kit::SolverMove m;
+    if (!game->lastHint(m)) return 0;
+    move[0] = m.from;
+    move[1] = m.stock() ? game->stockPile() : m.index;
+    move[2] = m.to;
+    return 1;
+}

@@ -2,6 +2,8 @@
 #include "patience.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace kit {
 
@@ -9,31 +11,66 @@ namespace {
 bool IsPlayPile(Role r) { return r == Role::Waste || r == Role::Tableau || r == Role::Cell || r == Role::Reserve; }
 }  // namespace
 
-Lift Patience::liftOf(int p) const
+const PileRules& Patience::pileRules(int p) const
 {
-    for (const auto& [pile, lift] : lifts_)
-        if (pile == p) return lift;
+    if (static_cast<int>(rulesOfPiles_.size()) != pileCount()) {
+        rulesOfPiles_.clear();
+        for (int q = 0; q < pileCount(); ++q) rulesOfPiles_.push_back(defaultRules(q));
+        for (const auto& [pile, own] : ownRules_) rulesOfPiles_[static_cast<size_t>(pile)] = own;
+    }
+    return rulesOfPiles_[static_cast<size_t>(p)];
+}
+
+PileRules Patience::defaultRules(int p) const
+{
+    PileRules r;
     switch (role(p)) {
     case Role::Waste:
+    case Role::Reserve: r.lift = Lift::Top; break;
     case Role::Cell:
-    case Role::Reserve: return Lift::Top;
-    case Role::Foundation: return rules_.foundationReturns ? Lift::Top : Lift::Nothing;
-    case Role::Tableau: return rules_.anyFaceUpLifts ? Lift::FaceUpWithAbove : Lift::Run;
+        r.lift = Lift::Top;
+        r.empty = Empty::AnyCard;
+        break;
+    case Role::Foundation:
+        r.lift = rules_.foundationReturns ? Lift::Top : Lift::Nothing;
+        r.foundation = rules_.foundation;
+        break;
+    case Role::Tableau:
+        r.lift = rules_.anyFaceUpLifts ? Lift::FaceUpWithAbove : Lift::Run;
+        r.build = rules_.tableau;
+        r.empty = rules_.emptyTableau;
+        r.turnsExposed = rules_.turnExposed;
+        break;
     case Role::Stock:
     case Role::Discard: break;
     }
-    return Lift::Nothing;
+    return r;
+}
+
+void Patience::setPileRules(int pile, const PileRules& rules)
+{
+    rulesOfPiles_.clear();
+    for (auto& [p, own] : ownRules_) {
+        if (p == pile) {
+            own = rules;
+            return;
+        }
+    }
+    ownRules_.emplace_back(pile, rules);
 }
 
 void Patience::setLift(int pile, Lift lift)
 {
-    for (auto& [p, l] : lifts_) {
-        if (p == pile) {
-            l = lift;
-            return;
-        }
-    }
-    lifts_.emplace_back(pile, lift);
+    PileRules r = pileRules(pile);  // a copy: setPileRules remakes the table
+    r.lift = lift;
+    setPileRules(pile, r);
+}
+
+void Patience::setFoundationRule(int pile, const FoundationRule& rule)
+{
+    PileRules r = pileRules(pile);
+    r.foundation = rule;
+    setPileRules(pile, r);
 }
 
 int LiftedCards(Lift lift, const CardStack* s, int index, const Sequence& runs)
@@ -45,6 +82,8 @@ int LiftedCards(Lift lift, const CardStack* s, int index, const Sequence& runs)
     case Lift::Run: return IsRun(s, index, runs) ? n - index : 0;
     case Lift::FaceUpWithAbove: return n - index;
     case Lift::AnyCard: return 1;
+    case Lift::TopOrWhole: return index == n - 1 ? 1 : index == 0 ? n : 0;
+    case Lift::TopButFirst: return index == n - 1 && n >= 2 ? 1 : 0;
     case Lift::Nothing: break;
     }
     return 0;
@@ -62,61 +101,88 @@ int16_t Patience::pressed(int p, int index)
         if (index == n - 1) turnIfExposed(p);
         return TS_HIT_NOTHING;
     }
+    const int lifted = liftable(p, index);
+    if (lifted == 0) return TS_HIT_NOTHING;
     const Lift lift = liftOf(p);
-    if (LiftedCards(lift, stack(p), index, rules_.runs) == 0) return TS_HIT_NOTHING;
-    return (lift == Lift::Top || lift == Lift::AnyCard) ? TS_HIT_DRAG_CARD : TS_HIT_DRAG_RUN;
+    return lift == Lift::Top || lift == Lift::AnyCard || lift == Lift::TopButFirst ? TS_HIT_DRAG_CARD : TS_HIT_DRAG_RUN;
 }
 
-bool Patience::stockCanDeal() const
+int Patience::liftable(int p, int index) const
 {
-    for (int s : piles(Role::Stock))
-        if (!empty(s)) return true;
-    return false;
+    if (covered(p) || role(p) == Role::Stock) return 0;
+    return LiftedCards(liftOf(p), stack(p), index, rules_.runs);
+}
+
+bool Patience::onlyShifts(int from, int cards, int to) const
+{
+    // A foundation's card onto another foundation built alike changes nothing.
+    if (role(from) == Role::Foundation && role(to) == Role::Foundation) return pileRules(from) == pileRules(to);
+    return cards == count(from) && empty(to) && role(to) == role(from);
+}
+
+bool Patience::canPlay(const SolverMove& m) const
+{
+    if (m.stock()) return !piles(Role::Stock).empty();
+    if (m.from < 0 || m.from >= pileCount() || m.to < 0 || m.to >= pileCount() || m.to == m.from) return false;
+    const int cards = liftable(m.from, m.index);
+    if (cards == 0 || count(m.to) + cards > stack(m.to)->capacity) return false;
+    // Room for the most cards a pile of two decks holds; only the header and the cards moving are written.
+    std::array<uint64_t, (TS_STACK_BYTES(2 * TS_CARDS) + 7) / 8> storage;
+    if (cards > 2 * TS_CARDS) return false;
+    auto* moving = reinterpret_cast<CardStack*>(storage.data());
+    std::memset(moving, 0, TS_STACK_BYTES(0));
+    moving->capacity = moving->count = static_cast<int16_t>(cards);
+    for (int j = 0; j < cards; ++j) moving->cards[j] = stack(m.from)->cards[m.index + j];
+    return accepts(m.from, moving, m.to);
+}
+
+bool Patience::play(const SolverMove& m)
+{
+    if (!canPlay(m)) return false;
+    if (m.stock()) {
+        stockClicked();
+    } else {
+        const int cards = liftable(m.from, m.index);
+        moveCards(m.from, m.index, cards, m.to);
+        dropped(m.from, m.to, cards);
+    }
+    settle();
+    return true;
+}
+
+void Patience::moveCards(int from, int index, int cards, int to)
+{
+    if (index + cards == count(from)) {
+        // The top card slides; a run goes across card by card, bottom first.
+        if (cards == 1) {
+            moveTop(from, to, {.faceDown = !faceUp(from, index)});
+            return;
+        }
+    }
+    for (int k = 0; k < cards; ++k) moveCardAt(from, index, to);
 }
 
 bool Patience::anyMoveLeft() const
 {
-    if (stockCanDeal()) return true;
-    std::vector<uint64_t> storage;
-    for (int p = 0; p < pileCount(); ++p) {
-        if (covered(p) || empty(p)) continue;
-        const int n = count(p);
-        if (role(p) == Role::Tableau && rules_.turnExposed && !faceUp(p, n - 1)) return true;
-        const Lift lift = liftOf(p);
-        for (int i = n - 1; i >= 0; --i) {
-            const int taken = LiftedCards(lift, stack(p), i, rules_.runs);
-            if (taken == 0) continue;
-            storage.assign((TS_STACK_BYTES(taken) + 7) / 8, 0);
-            CardStack* moving = reinterpret_cast<CardStack*>(storage.data());
-            moving->capacity = moving->count = static_cast<int16_t>(taken);
-            for (int j = 0; j < taken; ++j) moving->cards[j] = stack(p)->cards[i + j];
-            for (int to = 0; to < pileCount(); ++to) {
-                if (to == p || count(to) + taken > stack(to)->capacity) continue;
-                // Moves that only shift cards between like places change nothing.
-                if (role(p) == Role::Foundation && role(to) == Role::Foundation) continue;
-                if (taken == n && empty(to) && role(to) == role(p)) continue;
-                if (accepts(p, moving, to)) return true;
-            }
-        }
-    }
-    return false;
+    // The search plays on copies of the piles and puts everything back.
+    return Solver(const_cast<Patience&>(*this)).anyMoveLeft();
 }
 
 bool Patience::accepts(int from, const CardStack* moving, int to) const
 {
     const Card first = BottomOf(moving);
     if (covered(to)) return false;
-    switch (role(to)) {
-    case Role::Foundation:
-        return moving->count == 1 && foundationTakes(to, first);
-    case Role::Cell:
-        return moving->count == 1 && empty(to);
-    case Role::Tableau:
-        if (!FitsOn(rules_.tableau, rules_.emptyTableau, top(to), first)) return false;
-        return !rules_.runsNeedSpace || moving->count == 1 || moving->count <= longestRun(from, to);
-    default:
-        return false;
-    }
+    if (role(to) == Role::Foundation) return moving->count == 1 && foundationTakes(to, first);
+    const PileRules& r = pileRules(to);
+    if (!FitsOn(r.build, r.empty, top(to), first)) return false;
+    return !rules_.runsNeedSpace || moving->count == 1 || moving->count <= longestRun(from, to);
+}
+
+std::string Patience::stockHint() const
+{
+    for (int s : piles(Role::Stock))
+        if (!empty(s)) return "Hint: deal from the stock";
+    return "Hint: turn the waste over";
 }
 
 void Patience::dropped(int from, int to, int cards)
@@ -131,14 +197,10 @@ void Patience::doubleClicked(int p, int index)
         stockClicked();
         return;
     }
-    if (!IsPlayPile(role(p)) || covered(p) || index != count(p) - 1 || !topFaceUp(p)) return;
+    if (index != count(p) - 1 || !topFaceUp(p) || liftable(p, index) == 0) return;
     if (sendHome(p) || !rules_.doubleClickToCell || role(p) != Role::Tableau) return;
-    for (int cell : piles(Role::Cell)) {
-        if (empty(cell)) {
-            moveTop(p, cell);
-            return;
-        }
-    }
+    for (int cell : piles(Role::Cell))
+        if (empty(cell) && play({p, index, cell})) return;
 }
 
 bool Patience::autoStep()
@@ -173,24 +235,6 @@ bool Patience::safeToPlay(Card c) const
     }
 }
 
-FoundationRule Patience::foundationRule(int f) const
-{
-    for (const auto& [pile, rule] : foundationRules_)
-        if (pile == f) return rule;
-    return rules_.foundation;
-}
-
-void Patience::setFoundationRule(int pile, const FoundationRule& rule)
-{
-    for (auto& [p, r] : foundationRules_) {
-        if (p == pile) {
-            r = rule;
-            return;
-        }
-    }
-    foundationRules_.emplace_back(pile, rule);
-}
-
 bool Patience::foundationTakes(int f, Card c) const
 {
     if (rules_.runsGoHome) return false;  // only whole runs, by themselves
@@ -201,6 +245,15 @@ int Patience::foundationFor(Card c) const
 {
     for (int f : piles(Role::Foundation))
         if (foundationTakes(f, c)) return f;
+    return -1;
+}
+
+int Patience::homeFor(int from) const
+{
+    if (empty(from)) return -1;
+    const int index = count(from) - 1;
+    for (int f : piles(Role::Foundation))
+        if (!onlyShifts(from, 1, f) && canPlay({from, index, f})) return f;
     return -1;
 }
 
@@ -232,12 +285,8 @@ int Patience::longestRun(int from, int to) const
 
 bool Patience::sendHome(int from)
 {
-    const int f = foundationFor(top(from));
-    if (f < 0) return false;
-    moveTop(from, f);
-    turnIfExposed(from);
-    moved(from, f, 1);
-    return true;
+    const int f = homeFor(from);
+    return f >= 0 && play({from, count(from) - 1, f});
 }
 
 bool Patience::sendRunHome(int column)
@@ -263,7 +312,7 @@ void Patience::settle()
 
 void Patience::turnIfExposed(int p)
 {
-    if (role(p) != Role::Tableau || !rules_.turnExposed || empty(p) || topFaceUp(p)) return;
+    if (empty(p) || topFaceUp(p) || !pileRules(p).turnsExposed) return;
     turnTop(p, false);
     turned(p);
 }

@@ -131,6 +131,7 @@ bool Patience::allFaceUp() const
 void Patience::showHint()
 {
     clearHintMark();
+    hintNamed_ = false;
     // A line found knowing hidden cards (a winnable deal) is followed only once every card is in sight.
     const bool open = allFaceUp();
     const uint64_t here = Solver(*this).key();
@@ -159,49 +160,48 @@ void Patience::showHint()
         showHintFor(near.line.front());
         return;
     }
-    const StockPlay sp = stockPlay();
-    if (stockCanDeal() || (sp.waste >= 0 && !empty(sp.waste))) {
+    if (Solver(*this).clickChanges()) {
         showHintFor(SolverMove{});
+        return;
+    }
+    const std::string blocked = stockBlockedHint();
+    const int stock = firstPile(Role::Stock);
+    if (stock >= 0 && !empty(stock) && !blocked.empty()) {
+        showHintMark(stock);
+        showMessage(blocked);
         return;
     }
     showMessage("Hint: no move helps");
 }
 
+std::string Patience::emptyPileWords(int pile) const
+{
+    if (role(pile) == Role::Tableau) return "an empty column";
+    if (role(pile) == Role::Cell) return "a free cell";
+    return "an empty pile";
+}
+
 void Patience::showHintFor(const SolverMove& move)
 {
+    lastHint_ = move;
+    hintNamed_ = true;
     if (move.stock()) {
-        const std::vector<int> stocks = piles(Role::Stock);
-        int stock = stockPlay().stock;
-        if (stock < 0 && !stocks.empty()) stock = stocks.front();
-        if (stock >= 0 && !empty(stock)) {
-            showHintMark(stock);
-            showMessage(stockHint());
-        } else {
-            showMessage("Hint: turn the waste over");
-        }
+        const int stock = firstPile(Role::Stock);
+        if (stock >= 0) showHintMark(stock);
+        showMessage(stockHint());
         return;
     }
-    // The solver counts the cards just turned over a waste as the waste's own.
-    int from = move.from;
-    Card card = cardAt(from, std::min(move.index, count(from) - 1));
-    const StockPlay sp = stockPlay();
-    if (from == sp.waste && sp.turned >= 0 && !empty(sp.turned)) {
-        from = sp.turned;
-        card = top(from);
-    }
-    std::string where;
+    const int from = move.from;
+    const Card card = cardAt(from, std::min(move.index, count(from) - 1));
     const int to = move.to;
-    if (role(to) == Role::Foundation) where = "a foundation";
-    else if (!empty(to)) where = "the ";
-    else if (role(to) == Role::Tableau) where = "an empty column";
-    else if (role(to) == Role::Cell) where = "a free cell";
-    else where = "an empty pile";
+    const std::string where = role(to) == Role::Foundation ? "a foundation" : !empty(to) ? "the " : emptyPileWords(to);
     const bool onCard = role(to) != Role::Foundation && !empty(to);
     std::string text = "Hint: " + CardWords(card) + " to " + where + (onCard ? CardWords(top(to)) : "");
     // A narrow table names the cards short: "Hint: 7H to the 8S".
     if (static_cast<int>(text.size()) > messageRoom())
         text = "Hint: " + CardShort(card) + " to " + where + (onCard ? CardShort(top(to)) : "");
-    showHintMark(from);
+    // The host marks only a pile's top card: the card named is marked when it is the top one.
+    if (move.index == count(from) - 1) showHintMark(from);
     showMessage(text);
 }
 

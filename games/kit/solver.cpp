@@ -65,25 +65,38 @@ std::string CardShort(Card c)
 }
 
 // The search works on copies of the game's piles, which it hands to the game
-// in place of the real ones while it asks the game's rules.
+// in place of the real ones while the game plays its moves on them. Each
+// move is taken back by putting the piles and the game's state back as they
+// were before it.
 struct Solver::Search {
     struct Step {
         SolverMove move;
-        int cards = 0;         // cards moved (stock: dealt; negative: turned back)
-        bool turned = false;   // a face-down card left on top of `from` turned up
-        int score = 0;         // ordering: higher first
+        int score = 0;  // ordering: higher first
+    };
+    // The piles and the game's state at one moment.
+    struct Snapshot {
+        std::vector<int16_t> counts;
+        std::vector<size_t> firsts;  // where each pile's cards start in `cards`
+        std::vector<CardEntry> cards;
+        std::vector<uint64_t> hashes;
+        std::vector<uint8_t> state;
+        uint64_t stateKey = 0;
     };
 
     Patience& g;
-    StockPlay stock;
     std::vector<std::vector<uint64_t>> storage;
     std::vector<CardStack*> copies, real;
     std::vector<uint64_t> pileClass, pileHash;
+    uint64_t stateKey = 0;
+    std::vector<int> touched;  // the piles the last move changed
+    Snapshot start;
     uint64_t key = 0;
     std::vector<uint64_t> movingStorage;
     CardStack* moving = nullptr;
+    bool hasStock = false;
+    bool wasOffTable = false;
 
-    explicit Search(Patience& game) : g(game), stock(game.stockPlay())
+    explicit Search(Patience& game) : g(game)
     {
         const int n = g.pileCount();
         storage.resize(static_cast<size_t>(n));
@@ -96,33 +109,69 @@ struct Solver::Search {
             for (int k = 0; k < c->count; ++k) c->cards[k].mark = 0;
             copies.push_back(c);
         }
-        // The cards just turned over the waste count as the waste's top cards.
-        if (stock.turned >= 0 && stock.waste >= 0) {
-            CardStack* w = copies[stock.waste];
-            CardStack* t = copies[stock.turned];
-            for (int k = 0; k < t->count && w->count < w->capacity; ++k) w->cards[w->count++] = t->cards[k];
-            t->count = 0;
-        }
         movingStorage.assign((TS_STACK_BYTES(TS_CARDS * 2) + 7) / 8, 0);
         moving = reinterpret_cast<CardStack*>(movingStorage.data());
+        hasStock = !g.piles(Role::Stock).empty();
         real = g.exchangeStacks(copies);
+        wasOffTable = g.offTable();
+        g.setOffTable(true);
+        g.setSearching(true);
         classify();
+        pileHash.assign(static_cast<size_t>(n), 0);
         for (int p = 0; p < n; ++p) key += Mix(pileClass[p] ^ (pileHash[p] = hashOf(p)));
+        stateKey = Mix(g.searchState() ^ 0x5bd1e995ull);
+        key += stateKey;
+        save(start);
+        g.recordChanges(&touched);
     }
-    ~Search() { g.exchangeStacks(real); }
+    ~Search()
+    {
+        g.recordChanges(nullptr);
+        restoreAll(start);
+        g.setSearching(false);
+        g.setOffTable(wasOffTable);
+        g.exchangeStacks(real);
+    }
+
+    void save(Snapshot& s) const
+    {
+        const int n = g.pileCount();
+        s.counts.resize(static_cast<size_t>(n));
+        s.firsts.resize(static_cast<size_t>(n));
+        s.cards.clear();
+        for (int p = 0; p < n; ++p) {
+            s.counts[p] = copies[p]->count;
+            s.firsts[p] = s.cards.size();
+            s.cards.insert(s.cards.end(), copies[p]->cards, copies[p]->cards + copies[p]->count);
+        }
+        s.hashes = pileHash;
+        s.state.assign(g.stateBytes(), g.stateBytes() + g.stateSize());
+        s.stateKey = stateKey;
+    }
+    void restorePile(const Snapshot& s, int p)
+    {
+        copies[p]->count = s.counts[p];
+        std::copy_n(s.cards.begin() + static_cast<std::ptrdiff_t>(s.firsts[p]), s.counts[p], copies[p]->cards);
+        pileHash[p] = s.hashes[p];
+    }
+    void restoreAll(const Snapshot& s)
+    {
+        for (int p = 0; p < g.pileCount(); ++p) restorePile(s, p);
+        g.restoreState(s.state.data());
+        stateKey = s.stateKey;
+    }
 
     // Piles the rules cannot tell apart share a class; their order does not count.
     void classify()
     {
         const int n = g.pileCount();
         pileClass.assign(static_cast<size_t>(n), 0);
-        pileHash.assign(static_cast<size_t>(n), 0);
         for (int p = 0; p < n; ++p) {
             pileClass[p] = Mix(static_cast<uint64_t>(p) + 1000);
             if (!Interchangeable(g.role(p)) || g.inCovering(p)) continue;
             for (int q = 0; q < p; ++q) {
                 if (g.role(q) == g.role(p) && !g.inCovering(q) && g.pile(q).capacity == g.pile(p).capacity &&
-                    g.liftOf(q) == g.liftOf(p) &&
+                    g.pileRules(q) == g.pileRules(p) &&
                     (g.role(p) != Role::Foundation || g.foundationRule(q) == g.foundationRule(p))) {
                     pileClass[p] = pileClass[q];
                     break;
@@ -147,85 +196,30 @@ struct Solver::Search {
     }
 
     // --- Moves ---
-    void push(int p, CardEntry e) { copies[p]->cards[copies[p]->count++] = e; }
-    CardEntry pop(int p) { return copies[p]->cards[--copies[p]->count]; }
-
-    void apply(Step& st)
+    // Plays the move with the game's own step; false when the game refused
+    // it or its outcome cannot be known (a shuffle). The caller saved the position.
+    bool apply(const SolverMove& m, bool& unknowable, std::vector<int>& changed)
     {
-        const SolverMove& m = st.move;
-        st.turned = false;
-        if (m.stock()) {
-            if (copies[stock.stock]->count > 0) {
-                st.cards = std::min(stock.draw, static_cast<int>(copies[stock.stock]->count));
-                for (int i = 0; i < st.cards; ++i) {
-                    CardEntry e = pop(stock.stock);
-                    e.faceDown = 0;
-                    push(stock.waste, e);
-                }
-            } else {
-                st.cards = -copies[stock.waste]->count;
-                while (copies[stock.waste]->count > 0) {
-                    CardEntry e = pop(stock.waste);
-                    e.faceDown = 1;
-                    push(stock.stock, e);
-                }
-            }
-            rehash(stock.stock);
-            rehash(stock.waste);
-            return;
+        g.setSearching(true);
+        touched.clear();
+        const bool played = g.play(m);
+        unknowable = g.guessed();
+        for (int p : touched) rehash(p);
+        changed = touched;
+        if (g.stateSize() > 0) {
+            key -= stateKey;
+            stateKey = Mix(g.searchState() ^ 0x5bd1e995ull);
+            key += stateKey;
         }
-        CardStack* from = copies[m.from];
-        const int n = from->count;
-        st.cards = m.index + st.cards > n ? n - m.index : st.cards;
-        for (int k = 0; k < st.cards; ++k) push(m.to, from->cards[m.index + k]);
-        for (int k = m.index + st.cards; k < n; ++k) from->cards[k - st.cards] = from->cards[k];
-        from->count = static_cast<int16_t>(n - st.cards);
-        if (g.role(m.from) == Role::Tableau && g.rules().turnExposed && from->count > 0 &&
-            from->cards[from->count - 1].faceDown) {
-            from->cards[from->count - 1].faceDown = 0;
-            st.turned = true;
-        }
-        rehash(m.from);
-        rehash(m.to);
+        return played && !unknowable;
     }
-
-    void undo(const Step& st)
+    // Takes back the last move, from the position saved before it.
+    void undo(const Snapshot& before, uint64_t keyBefore, const std::vector<int>& changed)
     {
-        const SolverMove& m = st.move;
-        if (m.stock()) {
-            if (st.cards > 0) {
-                for (int i = 0; i < st.cards; ++i) {
-                    CardEntry e = pop(stock.waste);
-                    e.faceDown = 1;
-                    push(stock.stock, e);
-                }
-            } else {
-                for (int i = 0; i < -st.cards; ++i) {
-                    CardEntry e = pop(stock.stock);
-                    e.faceDown = 0;
-                    push(stock.waste, e);
-                }
-            }
-            rehash(stock.stock);
-            rehash(stock.waste);
-            return;
-        }
-        CardStack* from = copies[m.from];
-        CardStack* to = copies[m.to];
-        if (st.turned) from->cards[from->count - 1].faceDown = 1;
-        const int n = from->count;
-        for (int k = n - 1; k >= m.index; --k) from->cards[k + st.cards] = from->cards[k];
-        to->count = static_cast<int16_t>(to->count - st.cards);
-        for (int k = 0; k < st.cards; ++k) from->cards[m.index + k] = to->cards[to->count + k];
-        from->count = static_cast<int16_t>(n + st.cards);
-        rehash(m.from);
-        rehash(m.to);
-    }
-
-    bool stockPlayable() const
-    {
-        return stock.stock >= 0 && stock.waste >= 0 &&
-               (copies[stock.stock]->count > 0 || copies[stock.waste]->count > 0);
+        for (int p : changed) restorePile(before, p);
+        g.restoreState(before.state.data());
+        stateKey = before.stateKey;
+        key = keyBefore;
     }
 
     // A safe card to a foundation, played as the game's auto-play would.
@@ -233,11 +227,10 @@ struct Solver::Search {
     {
         for (int p = 0; p < g.pileCount(); ++p) {
             if (!IsPlayPile(g.role(p)) || g.covered(p) || !g.topFaceUp(p)) continue;
-            const Card c = g.top(p);
-            if (!g.safeToPlay(c)) continue;
-            const int f = g.foundationFor(c);
+            if (!g.safeToPlay(g.top(p))) continue;
+            const int f = g.homeFor(p);
             if (f < 0) continue;
-            st = Step{{p, g.count(p) - 1, f}, 1, false, 0};
+            st = Step{{p, g.count(p) - 1, f}, 0};
             return true;
         }
         return false;
@@ -268,7 +261,7 @@ struct Solver::Search {
         if (rt != Role::Foundation && wanted[to] >= 0) s -= 150;
         // A card that lies on a card it builds on goes sideways: worth little.
         if (rf == Role::Tableau && index > 0 && g.faceUp(from, index - 1) &&
-            Follows(g.rules().tableau, g.cardAt(from, index - 1), g.cardAt(from, index)))
+            Follows(g.pileRules(from).build, g.cardAt(from, index - 1), g.cardAt(from, index)))
             s -= 150;
         if (rt == Role::Foundation) s += 1000;
         if (rf == Role::Foundation) s -= 400;
@@ -286,7 +279,9 @@ struct Solver::Search {
         return s;
     }
 
-    void generate(std::vector<Step>& out, Goal goal)
+    // Every drag the game allows from here (one empty pile standing for the
+    // alike ones), best first; with `clicks`, the click on the stock last.
+    void generate(std::vector<Step>& out, Goal goal, bool clicks)
     {
         out.clear();
         if (goal == Goal::Win) {
@@ -306,36 +301,32 @@ struct Solver::Search {
             const CardStack* s = g.stack(p);
             const int n = s->count;
             for (int i = n - 1; i >= 0; --i) {
-                const int taken = LiftedCards(lift, s, i, g.rules().runs);
-                if (taken == 0) {
-                    if (lift == Lift::AnyCard) continue;
+                const int cards = g.liftable(p, i);
+                if (cards == 0) {
+                    if (lift == Lift::AnyCard || lift == Lift::TopOrWhole) continue;
                     break;
                 }
-                const int cards = lift == Lift::AnyCard ? 1 : taken;
                 moving->capacity = moving->count = static_cast<int16_t>(cards);
                 for (int j = 0; j < cards; ++j) moving->cards[j] = s->cards[i + j];
                 uint64_t emptyTried[4] = {0, 0, 0, 0};
                 int emptyCount = 0;
                 for (int to = 0; to < piles; ++to) {
                     if (to == p || g.count(to) + cards > g.stack(to)->capacity) continue;
-                    const Role rt = g.role(to);
-                    if (rp == Role::Foundation && rt == Role::Foundation) continue;
+                    if (g.onlyShifts(p, cards, to)) continue;
                     const bool toEmpty = g.empty(to);
-                    if (cards == n && toEmpty && rt == rp) continue;
                     if (toEmpty) {
-                        // One empty pile stands for all the alike ones.
                         bool seen = false;
                         for (int e = 0; e < emptyCount; ++e) seen = seen || emptyTried[e] == pileClass[to];
                         if (seen) continue;
                     }
                     if (!g.accepts(p, moving, to)) continue;
                     if (toEmpty && emptyCount < 4) emptyTried[emptyCount++] = pileClass[to];
-                    out.push_back(Step{{p, i, to}, cards, false, scoreOf(p, i, cards, to)});
+                    out.push_back(Step{{p, i, to}, scoreOf(p, i, cards, to)});
                 }
-                if (lift == Lift::Top) break;
+                if (lift == Lift::Top || lift == Lift::TopButFirst) break;
             }
         }
-        if (goal == Goal::Win && stockPlayable()) out.push_back(Step{{-1, 0, -1}, 0, false, 0});
+        if (clicks && hasStock) out.push_back(Step{{-1, 0, -1}, 0});
         // Best first, in the order found among equals (no allocation, unlike stable_sort).
         for (size_t i = 1; i < out.size(); ++i)
             for (size_t j = i; j > 0 && out[j - 1].score < out[j].score; --j) std::swap(out[j - 1], out[j]);
@@ -347,9 +338,17 @@ struct Solver::Search {
     bool cut = false;  // the answer is not complete: some line was not searched to its end
     std::unique_ptr<PositionTable> seen;
     std::vector<std::vector<Step>> stepsAt;  // the moves tried at each depth, kept to spare allocations
-    std::vector<Step>& stepsFor(int depth) { return stepsAt[static_cast<size_t>(depth)]; }
+    std::vector<Snapshot> snapshotsAt;
+    std::vector<std::vector<int>> changedAt;  // the piles each depth's move changed
     std::vector<SolverMove> line;
     std::vector<uint64_t> keys;
+
+    void prepare(int depth)
+    {
+        stepsAt.resize(static_cast<size_t>(std::max(depth, 4)) + 2);
+        snapshotsAt.resize(stepsAt.size());
+        changedAt.resize(stepsAt.size());
+    }
 
     bool spent()
     {
@@ -369,43 +368,107 @@ struct Solver::Search {
             cut = true;
             return false;
         }
-        std::vector<Step>& steps = stepsFor(depth);
-        generate(steps, Goal::Win);
-        for (Step& st : steps) {
+        std::vector<Step>& steps = stepsAt[static_cast<size_t>(depth)];
+        Snapshot& here = snapshotsAt[static_cast<size_t>(depth)];
+        std::vector<int>& changed = changedAt[static_cast<size_t>(depth)];
+        generate(steps, Goal::Win, true);
+        save(here);
+        for (const Step& st : steps) {
             const uint64_t before = key;
-            apply(st);
-            if (seen->insert(key)) {
+            bool unknowable = false;
+            if (apply(st.move, unknowable, changed) && seen->insert(key)) {
                 line.push_back(st.move);
                 keys.push_back(before);
                 if (winFrom(depth + 1)) return true;
                 line.pop_back();
                 keys.pop_back();
             }
-            undo(st);
+            if (unknowable) cut = true;
+            undo(here, before, changed);
             if (spent()) return false;
         }
         return false;
     }
 
-    // A line of at most `depth` moves to a card home, a card turned or a pile emptied.
-    bool progressWithin(int depth, int homeAtStart)
+    int faceDownCards() const
+    {
+        int n = 0;
+        for (int p = 0; p < g.pileCount(); ++p)
+            for (int k = 0; k < copies[p]->count; ++k) n += copies[p]->cards[k].faceDown ? 1 : 0;
+        return n;
+    }
+
+    // A line of at most `depth` moves to a card home, a card turned or a column or waste emptied.
+    bool progressWithin(int depth, int homeAtStart, int hiddenAtStart)
     {
         if (depth == 0 || spent()) return false;
         ++positions;
-        std::vector<Step>& steps = stepsFor(depth);
-        generate(steps, Goal::Progress);
-        for (Step& st : steps) {
-            apply(st);
-            const bool progress = st.turned || g.cardsIn(Role::Foundation) > homeAtStart ||
-                                  (g.role(st.move.from) == Role::Tableau && g.empty(st.move.from));
+        std::vector<Step>& steps = stepsAt[static_cast<size_t>(depth)];
+        Snapshot& here = snapshotsAt[static_cast<size_t>(depth)];
+        std::vector<int>& changed = changedAt[static_cast<size_t>(depth)];
+        generate(steps, Goal::Progress, false);
+        save(here);
+        for (const Step& st : steps) {
+            const uint64_t before = key;
+            bool unknowable = false;
+            if (!apply(st.move, unknowable, changed)) {
+                undo(here, before, changed);
+                continue;
+            }
+            const Role rf = g.role(st.move.from);
+            // A card onto a foundation counts, also from another kind of foundation (Windmill's corners).
+            const bool progress = faceDownCards() < hiddenAtStart || g.cardsIn(Role::Foundation) > homeAtStart ||
+                                  (st.move.to >= 0 && g.role(st.move.to) == Role::Foundation) ||
+                                  ((rf == Role::Tableau || rf == Role::Waste) && g.empty(st.move.from));
             line.push_back(st.move);
-            if (progress || progressWithin(depth - 1, homeAtStart)) {
-                undo(st);
+            if (progress || progressWithin(depth - 1, homeAtStart, hiddenAtStart)) {
+                undo(here, before, changed);
                 return true;
             }
             line.pop_back();
-            undo(st);
+            undo(here, before, changed);
             if (spent()) return false;
+        }
+        return false;
+    }
+
+    bool clickChanges()
+    {
+        if (!hasStock) return false;
+        Snapshot before;
+        save(before);
+        const uint64_t k = key;
+        bool unknowable = false;
+        std::vector<int> changed;
+        const bool played = apply({-1, 0, -1}, unknowable, changed);
+        const bool differs = unknowable || (played && key != k);
+        undo(before, k, changed);
+        return differs;
+    }
+
+    bool anyMoveLeft()
+    {
+        for (int p = 0; p < g.pileCount(); ++p)
+            if (g.pileRules(p).turnsExposed && !g.covered(p) && !g.empty(p) && !g.topFaceUp(p)) return true;
+        if (clickChanges()) return true;
+        std::vector<Step> steps, after;
+        generate(steps, Goal::Progress, false);
+        Snapshot before;
+        save(before);
+        const uint64_t k = key;
+        for (const Step& st : steps) {
+            if (g.role(st.move.from) != Role::Foundation) return true;
+            // A foundation's card taken back counts when another card could then go onto it.
+            bool unknowable = false;
+            bool helps = false;
+            std::vector<int> changed;
+            if (apply(st.move, unknowable, changed)) {
+                generate(after, Goal::Progress, false);
+                for (const Step& next : after)
+                    helps = helps || (next.move.to == st.move.to && g.role(next.move.from) != Role::Foundation);
+            }
+            undo(before, k, changed);
+            if (helps) return true;
         }
         return false;
     }
@@ -420,12 +483,25 @@ uint64_t Solver::key()
     return s.key;
 }
 
+bool Solver::clickChanges()
+{
+    Search s(game_);
+    return s.clickChanges();
+}
+
+bool Solver::anyMoveLeft()
+{
+    Search s(game_);
+    s.seen = std::make_unique<PositionTable>(8);
+    return s.anyMoveLeft();
+}
+
 Solution Solver::solve(const SolverBudget& budget, Goal goal)
 {
     Search s(game_);
     s.budget = budget;
     s.seen = std::make_unique<PositionTable>(budget.tableBits);
-    s.stepsAt.resize(static_cast<size_t>(std::max(budget.depth, 4)) + 2);
+    s.prepare(budget.depth);
     Solution out;
     if (goal == Goal::Win) {
         s.seen->insert(s.key);
@@ -437,10 +513,10 @@ Solution Solver::solve(const SolverBudget& budget, Goal goal)
             out.verdict = s.cut ? Verdict::Unknown : Verdict::Lost;
         }
     } else {
-        const int home = game_.cardsIn(Role::Foundation);
+        const int home = game_.cardsIn(Role::Foundation), hidden = s.faceDownCards();
         for (int depth = 1; depth <= 4 && !s.spent(); ++depth) {
             s.line.clear();
-            if (s.progressWithin(depth, home)) {
+            if (s.progressWithin(depth, home, hidden)) {
                 out.verdict = Verdict::Won;
                 out.line = s.line;
                 break;

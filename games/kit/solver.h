@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 //
 // A solver for the games of the patience family. It plays the game's own
-// legal moves (what a press lifts, what a pile accepts) on copies of the
-// piles, so a game that declares its rules gets it for nothing. It searches
+// moves with the game's own step (what a press lifts, what a pile accepts,
+// what the game then does by itself) on copies of the piles, so every move
+// it finds is one the player can make, and a game that declares its rules
+// gets it for nothing. It searches
 // depth first, foundation moves first and safe moves to the foundations
 // played as forced, remembers every position it has seen (alike piles, as
 // free cells or columns, count as a set), and stops at a budget of positions
@@ -46,15 +48,6 @@ struct Solution {
     long positions = 0;            // positions expanded; never more than the budget
 };
 
-// How the stock deals, for a game whose stock the solver may play: `draw`
-// cards at a time from `stock` face up onto `waste`, the waste turned back
-// face down when the stock is empty, as often as the player likes. Cards on
-// `turned` (fanned over the waste) count as the waste's top cards.
-struct StockPlay {
-    int stock = -1, waste = -1, turned = -1;
-    int draw = 1;
-};
-
 // What the solver looks for.
 enum class Goal {
     Win,       // every card home
@@ -73,6 +66,10 @@ public:
     Solution solve(const SolverBudget& budget, Goal goal = Goal::Win);
     // The key of the position on the game's piles (the one Solution::keys holds).
     uint64_t key();
+    // Does a click on the stock change the position?
+    bool clickChanges();
+    // Is a move left that changes something (Patience::anyMoveLeft)?
+    bool anyMoveLeft();
 
 private:
     struct Search;

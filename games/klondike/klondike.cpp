@@ -71,8 +71,6 @@ private:
         while (next < cards.size()) dealCard(stock_, cards[next++], Face::Down);
     }
 
-    StockPlay stockPlay() const override { return {stock_, waste_, turned_, s_.draw}; }
-
     void stockClicked() override
     {
         // The cards turned before go under the new ones, in their order.

@@ -48,7 +48,8 @@ public:
         for (int s = 0; s < TS_SUITS; ++s)
             addPile(Role::Foundation, kWidth - kMargin - kCardWidth - kHomePitch * (3 - s), kMargin, TS_FAN_SQUARED,
                     TS_BASE_FOUNDATION_ANY, TS_RANKS);
-        for (int n = 0; n < kFans; ++n) addPile(Role::Tableau, FanX(n), FanY(n), TS_FAN_RIGHT, TS_BASE_EMPTY, TS_CARDS);
+        for (int n = 0; n < kFans; ++n)
+            setLift(addPile(Role::Tableau, FanX(n), FanY(n), TS_FAN_RIGHT, TS_BASE_EMPTY, TS_CARDS), Lift::Top);
         keepState(s_);
     }
 
@@ -83,11 +84,8 @@ private:
         --s_.redealsLeft;
     }
 
-    int16_t pressed(int p, int index) override
-    {
-        if (role(p) == Role::Tableau) return index >= 0 && index == count(p) - 1 ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
-        return Patience::pressed(p, index);
-    }
+    std::string stockHint() const override { return "Hint: redeal"; }
+    uint64_t searchState() const override { return static_cast<uint64_t>(s_.redealsLeft * 2 + s_.merciUsed); }
 
     // A double click on a buried card is the merci. One on the redeal pile
     // redeals once (its first click did), not twice.

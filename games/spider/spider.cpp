@@ -94,13 +94,7 @@ private:
 
     // A player's move; a run going home is none.
     void moved(int, int, int) override { ++s_.moves; }
-    std::string stockHint() const override
-    {
-        const std::vector<int>& columns = piles(Role::Tableau);
-        if (std::any_of(columns.begin(), columns.end(), [&](int c) { return empty(c); }))
-            return "Hint: fill every column, then deal";
-        return Patience::stockHint();
-    }
+    std::string stockBlockedHint() const override { return "Hint: fill every column, then deal"; }
 
     int runsHome() const { return cardsIn(Role::Foundation) / TS_RANKS; }
     int points() const override { return 500 - s_.moves + 100 * runsHome(); }

@@ -43,7 +43,7 @@ const GameCase kGames[] = {
     {"CALCULAT", CALCULAT_MODULE, "Calculation", 10, 52},
     {"BISLEY", BISLEY_MODULE, "Bisley", 21, 52},
     {"WINDMILL", WINDMILL_MODULE, "Windmill", 15, 104},
-    {"EXAMPLE", EXAMPLE_MODULE, "Eight Off", 20, 52},
+    {"EXAMPLE", EXAMPLE_MODULE, "Kit Example", 20, 52},
     {"EIGHTOFF", EIGHTOFF_MODULE, "Eight Off", 20, 52},
     {"SEAHAVEN", SEAHAVEN_MODULE, "Seahaven Towers", 18, 52},
     {"STREETS", STREETS_MODULE, "Streets and Alleys", 12, 52},
@@ -72,6 +72,20 @@ TEST(GameList, EveryBuiltGameShowsItsListedNameAndIsCheckedBelow)
         });
         EXPECT_TRUE(checked) << built.stem << " needs a row in kGames";
     }
+}
+
+// Saved games and scores are kept by the game's name: no two modules, the
+// kit's example among them, may report the same one.
+TEST(GameList, EveryModuleReportsANameOfItsOwn)
+{
+    for (const GameCase& a : kGames)
+        for (const GameCase& b : kGames)
+            if (std::strcmp(a.stem, b.stem) != 0) {
+                EXPECT_STRNE(a.name, b.name) << a.stem << " and " << b.stem;
+            }
+    Session g(EXAMPLE_MODULE);
+    ASSERT_TRUE(g.loaded());
+    EXPECT_STREQ(g->Module(0).name, "Kit Example");
 }
 
 class EveryGame : public ::testing::TestWithParam<GameCase> {};

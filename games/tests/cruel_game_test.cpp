@@ -3,6 +3,7 @@
 #include <array>
 #include <unordered_set>
 
+#include "depth_first.h"
 #include "move_table.h"
 
 namespace {
@@ -101,71 +102,58 @@ TEST_F(CruelGame, AutoPlaySendsCardsHomeAndWins)
     EXPECT_EQ(g->GamesWon(), 1);
 }
 
-// A way through a real deal, found by depth-first search: top cards home or
-// onto the next higher card of their suit, and the redeal.
-class CruelSearch {
-public:
-    struct Step {
-        int pile, to;  // pile == -1: redeal; to == -1: home
-    };
+// Cruel's moves, for the search: top cards home or onto the next higher
+// card of their suit, and the redeal.
+struct CruelStep {
+    int pile, to;  // pile == -1: redeal; to == -1: home
+};
+struct CruelPosition {
+    std::array<std::string, 12> piles;
+    std::array<char, 4> home = {1, 1, 1, 1};
 
-    explicit CruelSearch(Session& g)
+    explicit CruelPosition(Session& g)
     {
         for (int n = 0; n < 12; ++n)
-            for (int k = 0; k < g.count(P(n)); ++k) piles_[n] += static_cast<char>(g->Stack(P(n)).cards[k].image);
-        home_.fill(1);
+            for (int k = 0; k < g.count(P(n)); ++k) piles[n] += static_cast<char>(g->Stack(P(n)).cards[k].image);
     }
-    bool solve(std::vector<Step>& path) { return search(path); }
-
-private:
-    using Card = gametest::Card;
-    bool tryStep(Step step, std::vector<Step>& path)
+    bool won() const { return std::all_of(home.begin(), home.end(), [](char n) { return n == 13; }); }
+    std::string key() const
     {
-        const auto piles = piles_;
-        const auto home = home_;
-        if (step.pile < 0) {
-            std::string all;
-            for (const std::string& p : piles_) all += p;
-            for (size_t n = 0; n < 12; ++n) piles_[n] = all.substr(std::min(all.size(), n * 4), 4);
-        } else {
-            const Card c = piles_[step.pile].back();
-            piles_[step.pile].pop_back();
-            if (step.to < 0) ++home_[static_cast<size_t>(kit::Suit(c))];
-            else piles_[step.to] += c;
-        }
-        path.push_back(step);
-        if (search(path)) return true;
-        path.pop_back();
-        piles_ = piles, home_ = home;
-        return false;
+        std::string k;
+        for (const std::string& p : piles) k += p + '|';
+        return k;
     }
-    bool search(std::vector<Step>& path)
+    std::vector<CruelStep> moves() const
     {
-        if (std::all_of(home_.begin(), home_.end(), [](char n) { return n == 13; })) return true;
-        std::string key;
-        for (const std::string& p : piles_) key += p + '|';
-        if (++nodes_ > 300000 || path.size() > 400 || !seen_.insert(key).second) return false;
+        for (int n = 0; n < 12; ++n)  // a card home goes at once
+            if (!piles[n].empty() && home[static_cast<size_t>(kit::Suit(piles[n].back()))] == kit::Rank(piles[n].back()))
+                return {{n, -1}};
+        std::vector<CruelStep> out;
         for (int n = 0; n < 12; ++n) {
-            if (piles_[n].empty()) continue;
-            const Card c = piles_[n].back();
-            if (home_[static_cast<size_t>(kit::Suit(c))] == kit::Rank(c)) return tryStep({n, -1}, path);
-        }
-        for (int n = 0; n < 12; ++n) {
-            if (piles_[n].empty()) continue;
-            const Card c = piles_[n].back();
+            if (piles[n].empty()) continue;
+            const gametest::Card c = piles[n].back();
             for (int to = 0; to < 12; ++to) {
-                if (to == n || piles_[to].empty()) continue;
-                const Card t = piles_[to].back();
-                if (kit::Suit(t) == kit::Suit(c) && kit::Rank(t) == kit::Rank(c) + 1 && tryStep({n, to}, path)) return true;
+                if (to == n || piles[to].empty()) continue;
+                const gametest::Card t = piles[to].back();
+                if (kit::Suit(t) == kit::Suit(c) && kit::Rank(t) == kit::Rank(c) + 1) out.push_back({n, to});
             }
         }
-        return tryStep({-1, 0}, path);
+        out.push_back({-1, 0});
+        return out;
     }
-
-    std::array<std::string, 12> piles_;
-    std::array<char, 4> home_ = {};
-    std::unordered_set<std::string> seen_;
-    int nodes_ = 0;
+    void play(const CruelStep& step)
+    {
+        if (step.pile < 0) {
+            std::string all;
+            for (const std::string& p : piles) all += p;
+            for (size_t n = 0; n < 12; ++n) piles[n] = all.substr(std::min(all.size(), n * 4), 4);
+            return;
+        }
+        const gametest::Card c = piles[step.pile].back();
+        piles[step.pile].pop_back();
+        if (step.to < 0) ++home[static_cast<size_t>(kit::Suit(c))];
+        else piles[step.to] += c;
+    }
 };
 
 TEST_F(CruelGame, PlaysRealDealsFromStartToWin)
@@ -173,9 +161,9 @@ TEST_F(CruelGame, PlaysRealDealsFromStartToWin)
     for (uint32_t seed : {1u, 2u, 4u}) {  // deals that can be won
         ASSERT_TRUE(g.start(seed));
         const int wonBefore = g->GamesWon();
-        std::vector<CruelSearch::Step> path;
-        ASSERT_TRUE(CruelSearch(g).solve(path)) << "seed " << seed;
-        for (const CruelSearch::Step& s : path) {
+        std::vector<CruelStep> path;
+        ASSERT_TRUE((gametest::DepthFirst<CruelPosition, CruelStep>(300000, 400).solve(CruelPosition(g), path))) << "seed " << seed;
+        for (const CruelStep& s : path) {
             if (s.pile < 0) {
                 redeal();
                 continue;

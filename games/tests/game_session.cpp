@@ -27,6 +27,22 @@ std::string CardName(Card c)
     return std::string{kRanks[kit::Rank(c)], kSuits[kit::Suit(c)]};
 }
 
+Card CardFromWords(const std::string& words)
+{
+    static const std::string kShortRanks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    static const std::string kRankWords[] = {"ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king"};
+    static const std::string kSuitWords[] = {"clubs", "diamonds", "hearts", "spades"};
+    const size_t of = words.find(" of ");
+    for (int r = 0; r < 13; ++r) {
+        for (int s = 0; s < 4; ++s) {
+            if (of == std::string::npos ? words == kShortRanks[r] + kSuits[s]
+                                        : words == kRankWords[r] + " of " + kSuitWords[s])
+                return kit::MakeCard(s, r);
+        }
+    }
+    return kit::kNoCard;
+}
+
 Session::Session(const std::string& modulePath) : path_(modulePath), host_(std::make_unique<headless::HeadlessHost>())
 {
     loaded_ = host_->LoadModule(path_);

@@ -20,11 +20,15 @@ using kit::Card;
 
 Card ParseCard(const std::string& name);  // "AS", "TD", "KH"; -1 when not a card
 std::string CardName(Card c);
+// The names the games' messages use: "7 of hearts" or, on a narrow table,
+// "7H" and "10D"; -1 when not a card.
+Card CardFromWords(const std::string& words);
 
 class Session {
 public:
     explicit Session(const std::string& modulePath);
     bool loaded() const { return loaded_; }
+    const std::string& modulePath() const { return path_; }
     const std::string& loadError() const { return error_; }
     headless::HeadlessHost& host() { return *host_; }
     headless::HeadlessHost* operator->() { return host_.get(); }

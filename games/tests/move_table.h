@@ -51,6 +51,14 @@ inline std::vector<std::string> AlternatingRuns()
             "KC QD JC TD 9C 8D 7C 6D 5C 4D 3C 2D AC", "KD QC JD TC 9D 8C 7D 6C 5D 4C 3D 2C AD"};
 }
 
+// A suit home, from ace to king.
+inline std::string SuitUp(char suit)
+{
+    std::string out;
+    for (char r : std::string("A23456789TJQK")) out += std::string(out.empty() ? "" : " ") + r + suit;
+    return out;
+}
+
 // A run in one suit from king to ace.
 inline std::string SuitRun(char suit)
 {

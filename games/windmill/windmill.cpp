@@ -56,7 +56,9 @@ public:
     {
         centre_ = addPile(Role::Foundation, kX(2), kY(2), TS_FAN_SQUARED, TS_BASE_FOUNDATION_ANY, kCentreCards);
         setFoundationRule(centre_, {TS_RANK_ACE, Sequence(Direction::Up, SuitRule::Any, 1, true), kCentreCards});
-        for (Cell c : kCorners) addPile(Role::Foundation, kX(c.x), kY(c.y), TS_FAN_SQUARED, TS_BASE_KING_ONLY, TS_RANKS);
+        // A corner's top card (never its king) may be lifted, for the centre.
+        for (Cell c : kCorners)
+            setLift(addPile(Role::Foundation, kX(c.x), kY(c.y), TS_FAN_SQUARED, TS_BASE_KING_ONLY, TS_RANKS), Lift::TopButFirst);
         for (Cell c : kSails) addPile(Role::Reserve, kX(c.x), kY(c.y), TS_FAN_SQUARED, TS_BASE_EMPTY, 1);
         stock_ = addPile(Role::Stock, kStockX, kY(0), TS_FAN_COUNTED, TS_BASE_STOCK_DONE, 2 * TS_CARDS);
         waste_ = addPile(Role::Waste, kStockX, kY(1), TS_FAN_SQUARED, TS_BASE_WASTE, 2 * TS_CARDS);
@@ -83,12 +85,7 @@ private:
 
     bool isCorner(int p) const { return role(p) == Role::Foundation && p != centre_; }
 
-    // A corner's top card (never its king) may be lifted, for the centre.
-    int16_t pressed(int p, int index) override
-    {
-        if (isCorner(p)) return count(p) >= 2 && index == count(p) - 1 ? TS_HIT_DRAG_CARD : TS_HIT_NOTHING;
-        return Patience::pressed(p, index);
-    }
+    uint64_t searchState() const override { return static_cast<uint64_t>(state_.lastFromCorner); }
     bool accepts(int from, const CardStack* moving, int to) const override
     {
         if (isCorner(from)) return to == centre_ && !state_.lastFromCorner && Patience::accepts(from, moving, to);

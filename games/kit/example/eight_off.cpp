@@ -36,7 +36,9 @@ PatienceRules EightOffRules()
 class EightOff : public Patience {
 public:
     // 2. The name, the table's size and the piles: role, place, fan, base, capacity.
-    EightOff() : Patience("Eight Off", {kX(8) + 20 + kCardWidth + kGrid.margin, kGrid.below(kTableauY + 3 * kFoundationStep, 1)}, EightOffRules())
+    //    Saved games and scores are kept by the name: a game of your own
+    //    needs one no other game uses.
+    EightOff() : Patience("Kit Example", {kX(8) + 20 + kCardWidth + kGrid.margin, kGrid.below(kTableauY + 3 * kFoundationStep, 1)}, EightOffRules())
     {
         for (int i = 0; i < 8; ++i) addPile(Role::Cell, kX(i), kGrid.margin, TS_FAN_SQUARED, TS_BASE_FREE_CELL, 1);
         for (int c = 0; c < 8; ++c) addPile(Role::Tableau, kX(c), kTableauY, TS_FAN_DOWN, TS_BASE_KING_ONLY, 19);

@@ -64,7 +64,6 @@ private:
             recycle(waste_, stock_);
         }
     }
-    bool stockCanDeal() const override { return !empty(stock_) || !empty(waste_); }
 
     void addOptions() override
     {
