@@ -107,6 +107,7 @@ bool HeadlessHost::LoadModule(const std::string& path)
         dlclose(library);
         return false;
     }
+    core::ResolveOptionalEntryPoints(row.optional, &LookUp, library);
     libraries_.push_back(library);
     return true;
 }
