@@ -4,6 +4,7 @@
 #include "core/win/app.h"
 #include "furniture/win/furniture.h"
 #include "interaction/dragging.h"
+#include "interaction/key_focus.h"
 #include "shell/win/main_window.h"
 #include "shell/win/win32_seam.h"
 #include "shell/win/window_state.h"
@@ -24,6 +25,7 @@ void OnLeftButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
         s.buttonTracking = true;
         return;
     }
+    interaction::MousePressedOnTable(core::TheCore());
     if (!GameInPlay()) return;
     s.buttonTracking = false;
     if (doubleClick)

@@ -4,6 +4,7 @@
 #include "core/win/handles.h"
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
+#include "shell/win/key_frame.h"
 #include "table/win/draw_stack.h"
 
 namespace shell {
@@ -28,6 +29,7 @@ void RedrawArea(HDC target, const RECT& area)
     const core::HostCore& core = core::TheCore();
     table::DrawStacksInRect(target, core.table.live(), core.drawing(),
                             table::Rect{area.left, area.top, area.right, area.bottom});
+    DrawKeyFocus(target, area);
     furniture::DrawStrip(target, area);
     SelectClipRgn(target, nullptr);
 }
@@ -46,6 +48,7 @@ void PaintTable(HWND window)
 
     if (!buffered || flags.tableDirty || flags.fullRepaint) {
         RedrawArea(target, AreaToRedraw(windowDC.area(), client, flags.fullRepaint));
+        RedrawMovedKeyFocus(target);
         flags.tableDirty = false;
         flags.fullRepaint = false;
     }
