@@ -21,6 +21,8 @@ int64_t Gap(int32_t lowA, int32_t highA, int32_t lowB, int32_t highB)
     return 0;
 }
 
+constexpr int64_t kAcrossAGap = int64_t{1} << 40;
+
 bool Horizontal(Direction d) { return d == Direction::Left || d == Direction::Right; }
 
 void RedrawArea(core::HostCore& core, bool drawn, const table::Rect& area)
@@ -146,21 +148,29 @@ int16_t NearestStack(const table::StackTable& stacks, const table::TableView& vi
     for (int16_t i = 0; i < stacks.count; ++i) {
         if (i == from) continue;
         const table::Rect r = table::StackRect(*stacks[i], view);
-        int64_t along = 0;  // twice the distance of the centres along the way
-        int64_t gap = 0;    // across the way, between the two stacks
-        int64_t offset = 0; // across the way, between their leading edges
+        int64_t along = 0;   // twice the distance of the centres along the way
+        int64_t gap = 0;     // across the way, between the two stacks
+        int64_t offset = 0;  // across the way, between their first edges
+        bool beyond = false; // both its edges lie further that way
+        switch (direction) {
+        case Direction::Left: beyond = r.left < c.left && r.right < c.right; break;
+        case Direction::Right: beyond = r.left > c.left && r.right > c.right; break;
+        case Direction::Up: beyond = r.top < c.top && r.bottom < c.bottom; break;
+        case Direction::Down: beyond = r.top > c.top && r.bottom > c.bottom; break;
+        }
+        if (!beyond) continue;
         if (Horizontal(direction)) {
-            along = Centre2(r.left, r.right) - Centre2(c.left, c.right);
+            along = std::llabs(Centre2(r.left, r.right) - Centre2(c.left, c.right));
             gap = Gap(c.top, c.bottom, r.top, r.bottom);
             offset = std::llabs(int64_t{r.top} - c.top);
         } else {
-            along = Centre2(r.top, r.bottom) - Centre2(c.top, c.bottom);
+            along = std::llabs(Centre2(r.top, r.bottom) - Centre2(c.top, c.bottom));
             gap = Gap(c.left, c.right, r.left, r.right);
             offset = std::llabs(int64_t{r.left} - c.left);
         }
-        if (direction == Direction::Left || direction == Direction::Up) along = -along;
-        if (along <= 0 || 2 * gap > along) continue;
-        const int64_t score = along + 4 * offset;
+        if (2 * gap > along) continue;
+        // A stack in the same row (or column) comes before any across a gap.
+        const int64_t score = along + 2 * offset + (gap > 0 ? kAcrossAGap + 8 * gap : 0);
         if (best < 0 || score < bestScore) {
             best = i;
             bestScore = score;
@@ -212,7 +222,7 @@ bool FocusFrameRect(const core::HostCore& core, table::Rect& frame)
 
 const CardStack* HeldCards(const core::HostCore& core) { return Holding(core) ? core.drag.dragStack : nullptr; }
 
-table::Point HeldCardsLift(const table::TableView& view) { return {view.cards.fanX / 2, -view.cards.fanY}; }
+table::Point HeldCardsLift(const table::TableView& view) { return {view.cards.fanX, -view.cards.fanY}; }
 
 bool PressTableKey(core::HostCore& core, TableKey key)
 {

@@ -16,10 +16,12 @@ int32_t FocusFrameWidth(const table::TableView& view);
 
 enum class Direction { Left, Right, Up, Down };
 
-// The stack nearest to `from` in a direction on screen: its centre lies
-// that way, it lies within 45 degrees of it, and it is the closest along
-// the way with the least offset across it. -1 when there is none (at an
-// edge).
+// The stack nearest to `from` in a direction on screen: both its edges
+// lie further that way (a long column beside a short one lies neither
+// above nor below it) and it lies within 45 degrees. Stacks in the same
+// row (for Left and Right; the same column for Up and Down) come first;
+// among them, and failing them, the one closest along the way with the
+// least offset across it. -1 when there is none (at an edge).
 int16_t NearestStack(const table::StackTable& stacks, const table::TableView& view, int16_t from,
                      Direction direction);
 

@@ -94,7 +94,8 @@ TEST_F(KeyFocus, ArrowsGoToTheNearestStackThatWayAndStayAtAnEdge)
         {0, Direction::Up, -1},    {0, Direction::Down, 4},  {1, Direction::Down, 5},   {2, Direction::Down, 6},
         {3, Direction::Down, 6},   {4, Direction::Up, 0},    {5, Direction::Up, 1},     {6, Direction::Up, 2},
         {4, Direction::Right, 5},  {6, Direction::Left, 5},  {4, Direction::Left, -1},  {4, Direction::Down, -1},
-        {2, Direction::Left, 1},   {5, Direction::Left, 4},
+        {2, Direction::Left, 1},   {5, Direction::Left, 4},  {5, Direction::Down, -1}, // the long column beside
+                                                                                   // lies neither below nor above
     };
     for (const Case& c : cases)
         EXPECT_EQ(interaction::NearestStack(core.table.live(), core.view, c.from, c.to), c.expected)
