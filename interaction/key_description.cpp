@@ -8,8 +8,8 @@ namespace interaction {
 
 namespace {
 
-constexpr std::array<const char*, TS_RANKS> kRanks = {"Ace",   "Two",   "Three", "Four", "Five",  "Six", "Seven",
-                                                      "Eight", "Nine",  "Ten",   "Jack", "Queen", "King"};
+constexpr std::array<const char*, TS_RANKS> kRanks = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+                                                      "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
 constexpr std::array<const char*, TS_SUITS> kSuits = {"Clubs", "Diamonds", "Hearts", "Spades"};
 
 std::string Cards(int n) { return std::to_string(n) + (n == 1 ? " card" : " cards"); }

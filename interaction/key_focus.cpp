@@ -25,6 +25,25 @@ constexpr int64_t kAcrossAGap = int64_t{1} << 40;
 
 bool Horizontal(Direction d) { return d == Direction::Left || d == Direction::Right; }
 
+bool Inside(const table::Rect& inner, const table::Rect& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// A stack whose top card (or empty place) lies wholly under the cards of a
+// stack made after it, as the waste under the cards just turned in Draw
+// Three: the player sees the later stack there.
+bool Hidden(const table::StackTable& stacks, const table::TableView& view, int16_t i)
+{
+    const CardStack& s = *stacks[i];
+    const int16_t count = table::ReadableCount(s);
+    const table::Rect place = table::CardRect(s, view, count > 0 ? static_cast<int16_t>(count - 1) : int16_t{0});
+    for (int16_t j = static_cast<int16_t>(i + 1); j < stacks.count; ++j)
+        if (table::ReadableCount(*stacks[j]) > 0 && Inside(place, table::StackRect(*stacks[j], view))) return true;
+    return false;
+}
+
 void RedrawArea(core::HostCore& core, bool drawn, const table::Rect& area)
 {
     if (drawn) core::InvalidateTable(core, area);
@@ -148,10 +167,10 @@ int16_t NearestStack(const table::StackTable& stacks, const table::TableView& vi
     for (int16_t i = 0; i < stacks.count; ++i) {
         if (i == from) continue;
         const table::Rect r = table::StackRect(*stacks[i], view);
-        int64_t along = 0;   // twice the distance of the centres along the way
-        int64_t gap = 0;     // across the way, between the two stacks
-        int64_t offset = 0;  // across the way, between their first edges
-        bool beyond = false; // both its edges lie further that way
+        int64_t along = 0;    // twice the distance of the centres along the way
+        int64_t gap = 0;      // across the way, between the two stacks
+        int64_t offset = 0;   // across the way, between their first edges
+        bool beyond = false;  // both its edges lie further that way
         switch (direction) {
         case Direction::Left: beyond = r.left < c.left && r.right < c.right; break;
         case Direction::Right: beyond = r.left > c.left && r.right > c.right; break;
@@ -171,7 +190,7 @@ int16_t NearestStack(const table::StackTable& stacks, const table::TableView& vi
         if (2 * gap > along) continue;
         // A stack in the same row (or column) comes before any across a gap.
         const int64_t score = along + 2 * offset + (gap > 0 ? kAcrossAGap + 8 * gap : 0);
-        if (best < 0 || score < bestScore) {
+        if ((best < 0 || score < bestScore) && !Hidden(stacks, view, i)) {
             best = i;
             bestScore = score;
         }

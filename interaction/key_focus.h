@@ -21,9 +21,10 @@ enum class Direction { Left, Right, Up, Down };
 // above nor below it) and it lies within 45 degrees. Stacks in the same
 // row (for Left and Right; the same column for Up and Down) come first;
 // among them, and failing them, the one closest along the way with the
-// least offset across it. -1 when there is none (at an edge).
-int16_t NearestStack(const table::StackTable& stacks, const table::TableView& view, int16_t from,
-                     Direction direction);
+// least offset across it. A stack that lies wholly under the cards of a
+// later one is passed over: the player sees the later one. -1 when there
+// is none (at an edge).
+int16_t NearestStack(const table::StackTable& stacks, const table::TableView& view, int16_t from, Direction direction);
 
 // The lowest card the focus may take on a stack: the lowest of the face-up
 // cards lying in one run up to the top card, the top card when that is face

@@ -64,7 +64,8 @@ void DrawKeyFocus(HDC target, const RECT& area)
     const core::HostCore& core = core::TheCore();
     const table::Rect a{area.left, area.top, area.right, area.bottom};
     const DrawnFrame frame = CurrentFrame();
-    if (frame.shown && table::Meet(frame.rect, a)) DrawFrame(target, frame.rect, interaction::FocusFrameWidth(core.view));
+    if (frame.shown && table::Meet(frame.rect, a))
+        DrawFrame(target, frame.rect, interaction::FocusFrameWidth(core.view));
     if (const CardStack* held = interaction::HeldCards(core))
         if (table::Meet(table::StackRect(*held, core.view), a)) table::DrawStack(target, *held, core.drawing());
 }

@@ -37,8 +37,9 @@ protected:
     void SetUp() override
     {
         for (int i = 0; i < 4; ++i)
-            cells.push_back(AddStack(10 + 50 * i, 10, TS_FAN_SQUARED, 5, i == 1 ? std::initializer_list<testing_core::Card>{{kSevenOfHearts}}
-                                                                               : std::initializer_list<testing_core::Card>{}));
+            cells.push_back(AddStack(10 + 50 * i, 10, TS_FAN_SQUARED, 5,
+                                     i == 1 ? std::initializer_list<testing_core::Card>{{kSevenOfHearts}}
+                                            : std::initializer_list<testing_core::Card>{}));
         column = AddStack(10, 100, TS_FAN_DOWN, 20, {{40, 1}, {41, 1}, {0}, {1}, {2}, {3}});
         other = AddStack(60, 100, TS_FAN_DOWN, 20, {{kEightOfDiamonds}});
         empty = AddStack(110, 100, TS_FAN_DOWN, 20);
@@ -90,12 +91,12 @@ TEST_F(KeyFocus, ArrowsGoToTheNearestStackThatWayAndStayAtAnEdge)
         int16_t expected;
     };
     const Case cases[] = {
-        {0, Direction::Right, 1},  {1, Direction::Right, 2}, {3, Direction::Right, -1}, {0, Direction::Left, -1},
-        {0, Direction::Up, -1},    {0, Direction::Down, 4},  {1, Direction::Down, 5},   {2, Direction::Down, 6},
-        {3, Direction::Down, 6},   {4, Direction::Up, 0},    {5, Direction::Up, 1},     {6, Direction::Up, 2},
-        {4, Direction::Right, 5},  {6, Direction::Left, 5},  {4, Direction::Left, -1},  {4, Direction::Down, -1},
-        {2, Direction::Left, 1},   {5, Direction::Left, 4},  {5, Direction::Down, -1}, // the long column beside
-                                                                                   // lies neither below nor above
+        {0, Direction::Right, 1}, {1, Direction::Right, 2}, {3, Direction::Right, -1}, {0, Direction::Left, -1},
+        {0, Direction::Up, -1},   {0, Direction::Down, 4},  {1, Direction::Down, 5},   {2, Direction::Down, 6},
+        {3, Direction::Down, 6},  {4, Direction::Up, 0},    {5, Direction::Up, 1},     {6, Direction::Up, 2},
+        {4, Direction::Right, 5}, {6, Direction::Left, 5},  {4, Direction::Left, -1},  {4, Direction::Down, -1},
+        {2, Direction::Left, 1},  {5, Direction::Left, 4},  {5, Direction::Down, -1},  // the long column beside
+                                                                                       // lies neither below nor above
     };
     for (const Case& c : cases)
         EXPECT_EQ(interaction::NearestStack(core.table.live(), core.view, c.from, c.to), c.expected)
@@ -118,6 +119,25 @@ TEST(KeyFocusGeometry, TiesGoToTheStackMadeFirstAndFarStacksAcrossTheWayAreLeftO
         << "within 45 degrees of the way";
     EXPECT_EQ(interaction::NearestStack(f.core.table.live(), f.core.view, 0, Direction::Right), 2);
     EXPECT_EQ(interaction::NearestStack(f.core.table.live(), f.core.view, 3, Direction::Up), 2);
+}
+
+// The waste and the cards just turned over it (Draw Three) share a place:
+// the arrows lead to what lies on top there.
+TEST(KeyFocusGeometry, AStackWhollyUnderALaterOneIsPassedOver)
+{
+    CoreFixture f;
+    f.AddStack(10, 10, TS_FAN_SQUARED, 24, {{1, 1}});                       // 0 stock
+    CardStack* waste = f.AddStack(65, 10, TS_FAN_SQUARED, 24, {{2}, {3}});  // 1 waste
+    CardStack* turned = f.AddStack(65, 10, TS_FAN_RIGHT, 3);                // 2 turned, over the waste
+    const auto right = [&] { return interaction::NearestStack(f.core.table.live(), f.core.view, 0, Direction::Right); };
+    EXPECT_EQ(right(), 1) << "nothing turned: the waste";
+    for (const int16_t n : {int16_t{1}, int16_t{3}}) {
+        turned->count = n;
+        EXPECT_EQ(right(), 2) << n << " turned";
+    }
+    waste->count = 0;
+    turned->count = 0;
+    EXPECT_EQ(right(), 1) << "both empty: the first made";
 }
 
 TEST_F(KeyFocus, TheFirstKeyShowsTheFrameOnTheFirstStackAndAMousePressHidesIt)
@@ -162,7 +182,7 @@ TEST_F(KeyFocus, PlusAndMinusWalkTheFaceUpCardsOnly)
         int16_t card;  // the focused card after the key
     };
     const Step steps[] = {
-        {TableKey::Higher, false, 5}, {TableKey::Deeper, true, 4}, {TableKey::Deeper, true, 3},
+        {TableKey::Higher, false, 5}, {TableKey::Deeper, true, 4},  {TableKey::Deeper, true, 3},
         {TableKey::Deeper, true, 2},  {TableKey::Deeper, false, 2}, {TableKey::Higher, true, 3},
     };
     for (const Step& s : steps) {
@@ -194,8 +214,8 @@ TEST_F(KeyFocus, EnterLiftsWhatThePressAllowsAndDropsItOnTheFocusedStack)
     ASSERT_NE(held, nullptr);
     EXPECT_EQ(held->count, 3);
     const table::Point lift = interaction::HeldCardsLift(core.view);
-    EXPECT_EQ(table::StackRect(*held, core.view),
-              (Rect{10 + lift.x, 162 + lift.y, 55 + lift.x, 245 + lift.y})) << "lifted over their place";
+    EXPECT_EQ(table::StackRect(*held, core.view), (Rect{10 + lift.x, 162 + lift.y, 55 + lift.x, 245 + lift.y}))
+        << "lifted over their place";
     EXPECT_EQ(seam.Count(SeamCall::MakeDragImage), 0) << "held cards are drawn with the table";
     EXPECT_EQ(seam.Count(SeamCall::CaptureMouse), 0);
     EXPECT_EQ(interaction::CurrentFocus(core).card, 2) << "the focus goes to the top of what is left";
@@ -445,11 +465,9 @@ TEST_F(KeyFocus, AGameThatNamesItsPilesIsHeardByThoseNames)
         std::string words;
     };
     const Case cases[] = {
-        {1, "Seven of Hearts, Free Cell 2"},
-        {2, "empty stack, Stack 3"},  // the game gives it no name
-        {3, "empty stack, Stack 4"},  // nothing but blanks
-        {6, "empty stack, Column 3"},
-        {5, "Eight of Diamonds, " + std::string(TS_NAME_BYTES - 1, 'L')},
+        {1, "Seven of Hearts, Free Cell 2"}, {2, "empty stack, Stack 3"},  // the game gives it no name
+        {3, "empty stack, Stack 4"},                                       // nothing but blanks
+        {6, "empty stack, Column 3"},        {5, "Eight of Diamonds, " + std::string(TS_NAME_BYTES - 1, 'L')},
     };
     for (const Case& c : cases) {
         FocusOn(c.stack);

@@ -118,7 +118,7 @@ void Exit(Program& program)
 // A rank and suit read back from words: 0..51, or -1.
 int CardFromWords(const std::string& words)
 {
-    static const char* const ranks[] = {"Ace",  "Two",  "Three", "Four", "Five",  "Six", "Seven",
+    static const char* const ranks[] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
                                         "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
     static const char* const suits[] = {"Clubs", "Diamonds", "Hearts", "Spades"};
     for (int s = 0; s < 4; ++s)
