@@ -12,6 +12,7 @@
 #include "core/host_random.h"
 #include "core/host_seam.h"
 #include "core/host_state.h"
+#include "core/key_focus.h"
 #include "core/module_table.h"
 #include "core/table_extent.h"
 #include "table/card_drawing.h"
@@ -57,6 +58,7 @@ struct HostCore {
     Extent tableExtent;
     PaintFlags paint;
     DragState drag;
+    KeyFocus keys;
     GameFlow flow;
     ModuleTable modules;
     HostRandom random;

@@ -29,4 +29,10 @@ bool ResolveEntryPoints(ModuleEntryPoints& e, EntryPointLookup lookup, void* con
            Resolve(e.undo, i++, lookup, context) && Resolve(e.getScore, i++, lookup, context);
 }
 
+void ResolveOptionalEntryPoints(OptionalEntryPoints& e, EntryPointLookup lookup, void* context)
+{
+    void* address = lookup(context, "TSGetStackName");
+    std::memcpy(&e.getStackName, &address, sizeof e.getStackName);
+}
+
 }  // namespace core

@@ -51,6 +51,12 @@ constexpr std::array<const char*, kEntryPoints> kEntryPointNames = {
 using EntryPointLookup = void* (*)(void* context, const char* name);
 bool ResolveEntryPoints(ModuleEntryPoints& entry, EntryPointLookup lookup, void* context);
 
+// Entry points a module may lack; older modules have none of them.
+struct OptionalEntryPoints {
+    TSGetStackNameProc getStackName = nullptr;
+};
+void ResolveOptionalEntryPoints(OptionalEntryPoints& entry, EntryPointLookup lookup, void* context);
+
 struct ModuleEntry {
     char name[TS_NAME_BYTES] = {};
     int32_t tableWidth = 0;  // followed by tableHeight: TSInitModule writes both
@@ -58,6 +64,7 @@ struct ModuleEntry {
     void* library = nullptr;
     ScoreRecord score;
     ModuleEntryPoints entry;
+    OptionalEntryPoints optional;
 };
 
 }  // namespace core

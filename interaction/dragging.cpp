@@ -35,9 +35,9 @@ void ReleaseDragStack(core::HostCore& core)
     }
 }
 
-// Lifts the grabbed cards into a new drag stack. False when the drag cannot
-// start now.
-bool StartDrag(core::HostCore& core)
+}  // namespace
+
+bool LiftGrabbedCards(core::HostCore& core, bool withImage)
 {
     core::DragState& d = core.drag;
     CardStack* source = GrabbedCardStack(core);
@@ -67,7 +67,7 @@ bool StartDrag(core::HostCore& core)
     const table::Rect image = table::StackRect(*drag, core.view);
     d.imageWidth = image.Width();
     d.imageHeight = image.Height();
-    d.hasDragImage = core.seam.MakeDragImage(*drag, core.drawing(), d.imageWidth, d.imageHeight);
+    d.hasDragImage = withImage && core.seam.MakeDragImage(*drag, core.drawing(), d.imageWidth, d.imageHeight);
 
     // The carried cards start where the grabbed card lies, not at the frame
     // drawn around it.
@@ -79,8 +79,6 @@ bool StartDrag(core::HostCore& core)
     d.dragging = true;
     return true;
 }
-
-}  // namespace
 
 void CancelDrag(core::HostCore& core)
 {
@@ -125,10 +123,16 @@ void PickUpCards(core::HostCore& core, int32_t x, int32_t y)
 
     const table::Hit hit = table::HitTest(core.table.live(), core.view, {x, y});
     if (!hit.found) return;
-    d.grabbedStack = core.table[hit.stack];
-    d.grabbedIndex = hit.card;
     d.lastX = x;
     d.lastY = y;
+    PressStackCard(core, hit.stack, hit.card);
+}
+
+void PressStackCard(core::HostCore& core, int16_t stack, int16_t card)
+{
+    core::DragState& d = core.drag;
+    d.grabbedStack = core.table[stack];
+    d.grabbedIndex = card;
     d.armed = d.dragging = d.singleCard = false;
 
     ArmUndo(core);
@@ -154,7 +158,7 @@ void DragCards(core::HostCore& core, int32_t x, int32_t y)
     if (d.viewing || !d.armed) return;
     if (!d.dragging) {
         if (std::abs(x - d.lastX) < kDragThreshold && std::abs(y - d.lastY) < kDragThreshold) return;
-        if (!StartDrag(core)) return;
+        if (!LiftGrabbedCards(core, true)) return;
     } else {
         if (!d.dragStack) {  // the table was discarded under the drag
             d.armed = d.dragging = d.singleCard = false;
@@ -189,6 +193,64 @@ bool OkToDrop(core::HostCore& core, const CardStack& drag, CardStack& offer, Car
     return core::CallOkToDropCards(core, &offer, candidate) != 0;
 }
 
+
+// Offers the cards in the air to the candidates in order (their source is
+// skipped) until one takes them, and takes the undo snapshot for the move.
+// The module may change the table while it is asked (a message sent from
+// TSOkToDropCards or TSPrepareForUndo): the table only grows meanwhile, so
+// the indices stay good, and room is checked again right before the cards
+// are placed.
+CardStack* AcceptingStack(core::HostCore& core, const CardStack& drag, const CardStack* source,
+                          const table::DropTargets& targets)
+{
+    CardStack* offer = table::NewStack(drag.count);  // none: the drop is refused
+    CardStack* accepted = nullptr;
+    for (int16_t i = 0; i < targets.count && offer && !accepted; ++i) {
+        CardStack* candidate = core.table[targets.stack[static_cast<size_t>(i)]];
+        if (candidate == source) continue;
+        if (!OkToDrop(core, drag, *offer, candidate)) continue;
+        if (!HasRoom(*candidate, drag.count)) break;  // no room
+        accepted = candidate;
+    }
+    table::FreeStack(offer);
+    if (accepted) {
+        TakeUndoSnapshot(core);  // shows the lifted cards on their source
+        if (!HasRoom(*accepted, drag.count)) accepted = nullptr;
+    }
+    return accepted;
+}
+
+// Ends the drop: the cards go onto the stack that took them, or back onto
+// their source; `shown` is where they were drawn last. The module hears of
+// an accepted drop.
+bool LandCards(core::HostCore& core, CardStack& drag, CardStack& source, CardStack* accepted, const table::Rect& shown)
+{
+    core::DragState& d = core.drag;
+    table::Rect t;
+    if (accepted) {
+        for (int16_t i = 0; i < drag.count; ++i) accepted->cards[accepted->count++] = drag.cards[i];
+        t = table::StackRect(*accepted, core.view);
+    } else {
+        table::ReturnDraggedCards(source, d.grabbedIndex, Mode(d), drag);
+        t = table::StackRect(source, core.view);
+    }
+    drag.count = 0;
+    core.paint.tableDirty = true;
+    core.seam.Invalidate(shown, false);
+    core.seam.Invalidate(t, false);
+    core.seam.RepaintNow();
+    ReleaseDragStack(core);
+    d.singleCard = false;
+    if (accepted) core::CallStackChanged(core, accepted);
+    return accepted != nullptr;
+}
+
+// The stack the cards in the air came from, when it is still on the table.
+CardStack* DragSource(core::HostCore& core)
+{
+    return core.table.IndexOf(core.drag.grabbedStack) >= 0 ? core.drag.grabbedStack : nullptr;
+}
+
 }  // namespace
 
 bool DropCards(core::HostCore& core, int32_t x, int32_t y)
@@ -202,7 +264,7 @@ bool DropCards(core::HostCore& core, int32_t x, int32_t y)
     if (!d.dragging) return false;
     d.dragging = false;
     CardStack* drag = d.dragStack;
-    CardStack* source = core.table.IndexOf(d.grabbedStack) >= 0 ? d.grabbedStack : nullptr;
+    CardStack* source = DragSource(core);
     if (!drag || !source) {  // the table was discarded under the drag
         ReleaseDragStack(core);
         d.singleCard = false;
@@ -213,46 +275,38 @@ bool DropCards(core::HostCore& core, int32_t x, int32_t y)
     const table::Rect r = table::Offset(table::CardRect(*drag, core.view, 0), x - d.lastX, y - d.lastY);
     core::PlayTableSound(core, core::Sound::Flip, core::SoundMode::Async);
 
-    // The module may change the table while it is asked (a message sent
-    // from TSOkToDropCards or TSPrepareForUndo): the table only grows
-    // meanwhile, so the ranked indices stay good, and room is checked again
-    // right before the cards are placed.
     d.dropping = true;
     table::DropTargets targets;
     table::RankDropTargets(core.table.live(), core.view, r, targets);
-    CardStack* offer = table::NewStack(drag->count);  // none: the drop is refused
-    CardStack* accepted = nullptr;
-    for (int16_t i = 0; i < targets.count && offer && !accepted; ++i) {
-        CardStack* candidate = core.table[targets.stack[static_cast<size_t>(i)]];
-        if (candidate == source) continue;
-        if (!OkToDrop(core, *drag, *offer, candidate)) continue;
-        if (!HasRoom(*candidate, drag->count)) break;  // no room
-        accepted = candidate;
-    }
-    table::FreeStack(offer);
-    if (accepted) {
-        TakeUndoSnapshot(core);  // shows the lifted cards on their source
-        if (!HasRoom(*accepted, drag->count)) accepted = nullptr;
-    }
+    CardStack* accepted = AcceptingStack(core, *drag, source, targets);
     d.dropping = false;
+    return LandCards(core, *drag, *source, accepted, a);
+}
 
-    table::Rect t;
-    if (accepted) {
-        for (int16_t i = 0; i < drag->count; ++i) accepted->cards[accepted->count++] = drag->cards[i];
-        t = table::StackRect(*accepted, core.view);
-    } else {
-        table::ReturnDraggedCards(*source, d.grabbedIndex, Mode(d), *drag);
-        t = table::StackRect(*source, core.view);
+DropOutcome DropHeldCardsOn(core::HostCore& core, int16_t target)
+{
+    core::DragState& d = core.drag;
+    CardStack* drag = d.dragStack;
+    CardStack* source = DragSource(core);
+    if (!d.dragging || !drag || !source) {  // nothing in the air, or the table was discarded
+        if (d.dragging) CancelDrag(core);
+        return DropOutcome::NothingHeld;
     }
-    drag->count = 0;
-    core.paint.tableDirty = true;
-    core.seam.Invalidate(a, false);
-    core.seam.Invalidate(t, false);
-    core.seam.RepaintNow();
-    ReleaseDragStack(core);
-    d.singleCard = false;
-    if (accepted) core::CallStackChanged(core, accepted);
-    return accepted != nullptr;
+    core::PlayTableSound(core, core::Sound::Flip, core::SoundMode::Async);
+    const table::Rect shown = table::StackRect(*drag, core.view);
+    if (core.table[target] == source) {  // offered back to their own stack: they go back
+        d.armed = d.dragging = false;
+        LandCards(core, *drag, *source, nullptr, shown);
+        return DropOutcome::PutBack;
+    }
+    table::DropTargets targets;
+    targets.count = 1;
+    targets.stack[0] = target;
+    CardStack* accepted = AcceptingStack(core, *drag, source, targets);
+    if (!accepted) return DropOutcome::Refused;
+    d.armed = d.dragging = false;
+    LandCards(core, *drag, *source, accepted, shown);
+    return DropOutcome::Accepted;
 }
 
 void DoubleClickCards(core::HostCore& core, int32_t x, int32_t y)

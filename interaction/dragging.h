@@ -12,9 +12,22 @@ namespace interaction {
 constexpr int32_t kDragThreshold = 5;
 
 void PickUpCards(core::HostCore& core, int32_t x, int32_t y);
+// What a left press on a card does once it is found (the keyboard presses
+// this way too): the module is asked, and the card is marked or may be lifted.
+void PressStackCard(core::HostCore& core, int16_t stack, int16_t card);
+// Starts the drag the last press allowed: the cards leave their stack into
+// the drag stack, whose top-left corner then lies on the grabbed card's
+// place. withImage: the cards are drawn once into a drag image to carry.
+// False when they cannot be lifted now.
+bool LiftGrabbedCards(core::HostCore& core, bool withImage);
 void DragCards(core::HostCore& core, int32_t x, int32_t y);
 // True when a stack accepted the cards.
 bool DropCards(core::HostCore& core, int32_t x, int32_t y);
+// A drop of the cards in the air onto one stack, as the keyboard offers
+// them: a refusal leaves them in the air; offered to their own stack they
+// go back.
+enum class DropOutcome { NothingHeld, Accepted, Refused, PutBack };
+DropOutcome DropHeldCardsOn(core::HostCore& core, int16_t target);
 void DoubleClickCards(core::HostCore& core, int32_t x, int32_t y);
 // Puts lifted cards back on their stack and ends the drag, as a refused
 // drop does but without asking the module. A press that arrives while a drag

@@ -112,6 +112,13 @@ typedef void(TS_CALL* TSPrepareForUndoProc)(void);
 typedef void(TS_CALL* TSUndoProc)(void);
 typedef int16_t(TS_CALL* TSGetScoreProc)(void);
 
+/* Optional: the name of a pile as the player knows it ("Foundation 2",
+ * "Column 5", "Stock"), written zero-terminated into name (size bytes);
+ * nonzero when the pile has one. The host reads it to describe the
+ * keyboard's focus; without it the host numbers the stacks in creation
+ * order. */
+typedef int32_t(TS_CALL* TSGetStackNameProc)(CardStack* stack, char* name, int32_t size);
+
 /* Declarations a module implements. TSInitModule writes the game's name
  * (at most 63 characters) and its table width and height in small-card
  * pixels, and returns nonzero to be accepted. */
@@ -131,6 +138,7 @@ void TS_CALL TSStackChanged(CardStack* target);
 void TS_CALL TSPrepareForUndo(void);
 void TS_CALL TSUndo(void);
 int16_t TS_CALL TSGetScore(void);
+int32_t TS_CALL TSGetStackName(CardStack* stack, char* name, int32_t size); /* optional */
 
 #ifdef __cplusplus
 } /* extern "C" */

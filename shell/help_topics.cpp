@@ -14,7 +14,8 @@ constexpr char kHowToPlay[] =
     "release the button to drop it there. A pile that does not take the "
     "cards sends them back. Double-click a card to send it where the game "
     "plays it by itself, usually a foundation. Hold the right button on a "
-    "card that others cover to see that card whole until you let go.\n\n"
+    "card that others cover to see that card whole until you let go. Every "
+    "game can also be played from the keyboard alone: see Keys.\n\n"
     "The message area above the table tells what the game wants, and the "
     "score box its score. When a game is won or lost, \"Game Over\" is "
     "shown; choose New Game or Replay Game to play again.";
@@ -37,6 +38,28 @@ constexpr char kMenusAndKeys[] =
     "Help menu\n"
     "  Contents (F1) and Search: this window. Type a word in the Search "
     "box to list only the topics that hold it.";
+
+constexpr char kKeys[] =
+    "Every game can be played from the keyboard alone. A frame on the table "
+    "shows the keyboard's place: one card, or an empty pile. It appears "
+    "with the first of these keys and goes away when you press the mouse "
+    "on the table.\n\n"
+    "  Left, Right, Up and Down arrows: the nearest pile that way on the "
+    "table. The first key puts the frame on the game's first pile.\n"
+    "  + or Shift+Up: one face-up card lower in the pile, to take the cards "
+    "above it with it.\n"
+    "  - or Shift+Down: one card back toward the top.\n"
+    "  Enter or Space: what a click on the framed card does. Cards the game "
+    "lets you carry are lifted and held; move the frame to another pile "
+    "and press Enter or Space again to put them there. A pile that does not "
+    "take them leaves them held.\n"
+    "  Esc: puts held cards back where they came from.\n"
+    "  Shift+Enter: what a double-click on the framed card does.\n\n"
+    "The menu keys work as always: ctrl+N, ctrl+R, ctrl+Z, ctrl+O, ctrl+S, "
+    "ctrl+Q and F1, and Alt with a menu's letter.\n\n"
+    "A screen reader says where the frame is and what is held, for "
+    "example \"Seven of Hearts, Column 3, 7 cards; holding 2 cards from "
+    "Column 5\", and reads the score box and the message area.";
 
 constexpr char kSavedGames[] =
     "Save Game writes the game on the table to a file (\".tsg\"), with "
@@ -123,6 +146,7 @@ std::vector<HelpTopic> HostHelpTopics()
     return {
         {"How to play", ForEditControl(kHowToPlay)},
         {"Menus and keys", ForEditControl(kMenusAndKeys)},
+        {"Keys", ForEditControl(kKeys)},
         {"Saved games and scores", ForEditControl(kSavedGames)},
     };
 }

@@ -30,7 +30,7 @@ get_filename_component(LUMORA_KIT_DIR ${CMAKE_CURRENT_LIST_DIR} ABSOLUTE)
 get_filename_component(LUMORA_TREE_DIR ${LUMORA_KIT_DIR}/../.. ABSOLUTE)
 set(LUMORA_KIT_INCLUDE_DIRS ${LUMORA_KIT_DIR} ${LUMORA_TREE_DIR}/module_interface)
 
-set(LUMORA_KIT_SOURCES game.cpp host.cpp patience.cpp patience_solving.cpp solver.cpp pairing.cpp module_entry.cpp)
+set(LUMORA_KIT_SOURCES game.cpp host.cpp patience.cpp patience_solving.cpp solver.cpp pairing.cpp module_entry.cpp pile_names.cpp)
 if(WIN32)
   list(APPEND LUMORA_KIT_SOURCES link_win32.cpp)
   enable_language(RC)

@@ -94,6 +94,9 @@ public:
     void prepareForUndo();
     void undo();
     int16_t score() const;
+    // The pile's name as the player knows it, from its role: "Stock",
+    // "Foundation 2", "Column 5" (numbered when the role has several).
+    std::string pileName(const CardStack* s) const;
     // Brackets every call that may change the table, so that an undo
     // snapshot taken in the middle of it saves the state from before it.
     void enterCall();

@@ -110,4 +110,21 @@ int16_t TS_CALL TSGetScore(void)
     return Guarded<int16_t>(0, [] { return kit::TheGame().score(); });
 }
 
+// Optional: older hosts never ask. Exported beside the sixteen of the .def file.
+#ifdef _WIN32
+__declspec(dllexport)
+#endif
+int32_t TS_CALL TSGetStackName(CardStack* stack, char* name, int32_t size)
+{
+    return Guarded<int32_t>(0, [&] {
+        if (!name || size <= 0) return 0;
+        const std::string text = kit::TheGame().pileName(stack);
+        if (text.empty()) return 0;
+        const size_t n = text.size() < static_cast<size_t>(size) ? text.size() : static_cast<size_t>(size) - 1;
+        text.copy(name, n);
+        name[n] = '\0';
+        return 1;
+    });
+}
+
 }  // extern "C"

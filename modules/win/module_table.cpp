@@ -55,6 +55,7 @@ bool LoadModule(HWND mainWindow, const char* stem)
         return false;  // the library is freed with its owner
     }
     row.name[sizeof row.name - 1] = '\0';  // a module may fill all 64 bytes
+    core::ResolveOptionalEntryPoints(row.optional, LookUpExport, library.get());
     AppendGameListItem(mainWindow, table.count, row.name);
     Libraries()[static_cast<size_t>(table.count)] = std::move(library);
     ++table.count;

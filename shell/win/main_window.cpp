@@ -11,6 +11,7 @@
 #include "persistence/win/folder_report.h"
 #include "persistence/win/saved_game.h"
 #include "resources/resource.h"
+#include "shell/win/key_window.h"
 #include "shell/win/paint_table.h"
 #include "shell/win/startup_trace.h"
 #include "shell/win/window_state.h"
@@ -24,6 +25,7 @@ constexpr UINT kMainClassStyle = 0x300B;  // redraw on resize, double-clicks, by
 BOOL OnCreate(HWND window, LPCREATESTRUCT)
 {
     CreateSurfaces(window);
+    CreateKeyWindows(window);
     return TRUE;  // start-up checks the back buffer afterwards
 }
 
@@ -37,6 +39,20 @@ void OnPaint(HWND window)
 {
     PaintTable(window);
     TraceStartupPaint();
+    UpdateReadableTexts();
+}
+
+void OnSetFocus(HWND, HWND) { FocusKeyWindow(); }
+
+// Keys sent to the main window itself play as those its child passes on.
+void OnKeyDown(HWND window, UINT key, BOOL down, int repeats, UINT flags)
+{
+    if (!OnTableKeyDown(key)) FORWARD_WM_KEYDOWN(window, key, repeats, flags, DefWindowProcA);
+}
+
+void OnChar(HWND window, TCHAR character, int repeats)
+{
+    if (!OnTableChar(static_cast<UINT>(character))) FORWARD_WM_CHAR(window, character, repeats, DefWindowProcA);
 }
 
 BOOL OnEraseBackground(HWND window, HDC dc)
@@ -117,6 +133,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         HANDLE_MSG(window, WM_QUERYENDSESSION, OnQueryEndSession);
         HANDLE_MSG(window, WM_ENDSESSION, OnEndSession);
     case persistence::kShowFolderReportMessage: persistence::ShowFolderReport(); return 0;
+        HANDLE_MSG(window, WM_SETFOCUS, OnSetFocus);
+        HANDLE_MSG(window, WM_KEYDOWN, OnKeyDown);
+        HANDLE_MSG(window, WM_CHAR, OnChar);
     case WM_CAPTURECHANGED: OnCaptureChanged(window, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));

@@ -5,6 +5,7 @@
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
 #include "interaction/dragging.h"
+#include "interaction/key_focus.h"
 #include "shell/win/main_window.h"
 #include "shell/win/win32_seam.h"
 #include "shell/win/window_state.h"
@@ -25,6 +26,7 @@ void OnLeftButtonDown(HWND window, BOOL doubleClick, int x, int y, UINT)
         s.buttonTracking = true;
         return;
     }
+    interaction::MousePressedOnTable(core::TheCore());
     if (!GameInPlay()) return;
     s.buttonTracking = false;
     if (doubleClick)

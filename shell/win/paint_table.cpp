@@ -4,6 +4,7 @@
 #include "platform/win/handles.h"
 #include "core/win/surfaces.h"
 #include "furniture/win/furniture.h"
+#include "shell/win/key_frame.h"
 #include "table/win/draw_stack.h"
 
 namespace shell {
@@ -29,6 +30,7 @@ void RedrawArea(HDC target, const RECT& area)
     furniture::DrawBackground(target, area, core.state.background, surface);
     table::DrawStacksInRect(target, surface, core.table.live(), core.drawing(),
                             table::Rect{area.left, area.top, area.right, area.bottom});
+    DrawKeyFocus(target, area);
     furniture::DrawStrip(target, area, {core.state.scoreText, core.state.messageText, core.clientWidth}, surface);
     SelectClipRgn(target, nullptr);
 }
@@ -47,6 +49,7 @@ void PaintTable(HWND window)
 
     if (!buffered || flags.tableDirty || flags.fullRepaint) {
         RedrawArea(target, AreaToRedraw(windowDC.area(), client, flags.fullRepaint));
+        RedrawMovedKeyFocus(target);
         flags.tableDirty = false;
         flags.fullRepaint = false;
     }

@@ -2,10 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "interaction/card_motion.h"
 #include "interaction/dragging.h"
+#include "interaction/key_focus.h"
 #include "modules/card_choice.h"
 #include "interaction/undo.h"
 #include "modules/game_flow.h"
@@ -66,6 +68,7 @@ HeadlessHost::HeadlessHost() : seam_(*this), core_(seam_)
     bridge_.send = &HeadlessHost::Send;
     bridge_.host = this;
     core::WindowMade(core_, 400, 400 + core::kStripHeight);
+    byKeys_ = std::getenv("LUMORA_PLAY_BY_KEYS") != nullptr;
 }
 
 HeadlessHost::~HeadlessHost()
@@ -108,6 +111,7 @@ bool HeadlessHost::LoadModule(const std::string& path)
         dlclose(library);
         return false;
     }
+    core::ResolveOptionalEntryPoints(row.optional, &LookUp, library);
     libraries_.push_back(library);
     return true;
 }
@@ -286,8 +290,84 @@ void HeadlessHost::RightPress(int32_t x, int32_t y) { interaction::ShowCard(core
 
 void HeadlessHost::RightRelease(int32_t x, int32_t y) { interaction::HideCard(core_, x, y); }
 
+bool HeadlessHost::Key(interaction::TableKey key)
+{
+    const bool acted = interaction::PressTableKey(core_, key);
+    RunPostedCommands();
+    return acted;
+}
+
+bool HeadlessHost::KeysTo(int stack, int card)
+{
+    using interaction::Direction;
+    if (stack < 0 || stack >= StackCount()) return false;
+    if (!core_.keys.shown) Key(interaction::TableKey::Left);  // the first key shows the focus
+    // The shortest way of arrow keys, by the stacks each one leads to.
+    const int16_t start = interaction::CurrentFocus(core_).stack;
+    std::vector<int> cameBy(static_cast<size_t>(StackCount()), -2), cameFrom(static_cast<size_t>(StackCount()), -1);
+    std::vector<int> queue{start};
+    cameBy[static_cast<size_t>(start)] = -1;
+    const Direction ways[] = {Direction::Left, Direction::Right, Direction::Up, Direction::Down};
+    for (size_t next = 0; next < queue.size(); ++next)
+        for (int w = 0; w < 4; ++w) {
+            const int16_t to =
+                interaction::NearestStack(core_.table.live(), core_.view, static_cast<int16_t>(queue[next]), ways[w]);
+            if (to < 0 || cameBy[static_cast<size_t>(to)] != -2) continue;
+            cameBy[static_cast<size_t>(to)] = w;
+            cameFrom[static_cast<size_t>(to)] = queue[next];
+            queue.push_back(to);
+        }
+    if (cameBy[static_cast<size_t>(stack)] == -2) return false;
+    std::vector<int> path;
+    for (int at = stack; at != start; at = cameFrom[static_cast<size_t>(at)])
+        path.push_back(cameBy[static_cast<size_t>(at)]);
+    const interaction::TableKey arrows[] = {interaction::TableKey::Left, interaction::TableKey::Right,
+                                            interaction::TableKey::Up, interaction::TableKey::Down};
+    for (auto w = path.rbegin(); w != path.rend(); ++w) Key(arrows[*w]);
+    if (interaction::CurrentFocus(core_).stack != stack) return false;
+    if (card < 0) return true;
+    while (interaction::CurrentFocus(core_).card < card)
+        if (!Key(interaction::TableKey::Higher)) return false;
+    while (interaction::CurrentFocus(core_).card > card)
+        if (!Key(interaction::TableKey::Deeper)) return false;
+    return interaction::CurrentFocus(core_).card == card;
+}
+
+bool HeadlessHost::ClickByKeys(int stack, int card)
+{
+    if (!KeysTo(stack, card)) return false;
+    Key(interaction::TableKey::Act);
+    if (interaction::HeldCards(core_)) Key(interaction::TableKey::PutBack);  // a click lifts nothing
+    return true;
+}
+
+bool HeadlessHost::DoubleClickByKeys(int stack, int card)
+{
+    if (!KeysTo(stack, card)) return false;
+    Key(interaction::TableKey::DoubleAct);
+    return true;
+}
+
+bool HeadlessHost::DragCardByKeys(int from, int card, int to)
+{
+    if (to < 0 || to >= StackCount() || !KeysTo(from, card)) return false;
+    Key(interaction::TableKey::Act);
+    if (!interaction::HeldCards(core_)) return false;
+    if (!KeysTo(to)) {
+        Key(interaction::TableKey::PutBack);
+        return false;
+    }
+    Key(interaction::TableKey::Act);
+    if (interaction::HeldCards(core_)) {  // refused: they go back, as a refused drop's do
+        Key(interaction::TableKey::PutBack);
+        return false;
+    }
+    return to != from;  // offered to their own stack, they went back
+}
+
 bool HeadlessHost::Click(int stack, int card)
 {
+    if (byKeys_) return ClickByKeys(stack, card);
     table::Point p;
     if (!PointOn(stack, card, p)) return false;
     Press(p.x, p.y);
@@ -297,6 +377,7 @@ bool HeadlessHost::Click(int stack, int card)
 
 bool HeadlessHost::DoubleClick(int stack, int card)
 {
+    if (byKeys_) return DoubleClickByKeys(stack, card);
     table::Point p;
     if (!PointOn(stack, card, p)) return false;
     Press(p.x, p.y);
@@ -308,6 +389,7 @@ bool HeadlessHost::DoubleClick(int stack, int card)
 
 bool HeadlessHost::DragCard(int from, int card, int to)
 {
+    if (byKeys_) return DragCardByKeys(from, card, to);
     table::Point p;
     if (to < 0 || to >= StackCount() || !PointOn(from, card, p)) return false;
     // Bring the grabbed card onto the place the next card of `to` takes.

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "core/host_core.h"
+#include "interaction/key_focus.h"
 #include "persistence/game_file.h"
 #include "recording_seam.h"
 #include "tessel_native.h"
@@ -82,6 +83,21 @@ public:
     void DoubleClickAt(int32_t x, int32_t y);
     void RightPress(int32_t x, int32_t y);
     void RightRelease(int32_t x, int32_t y);
+
+    // --- The keyboard ------------------------------------------------------
+    // One key on the table, as the keyboard window passes it on.
+    bool Key(interaction::TableKey key);
+    // Moves the keyboard's focus to a card with the arrow keys, + and -
+    // alone (-1: the top card or an empty stack); false when no way of keys
+    // leads there.
+    bool KeysTo(int stack, int card = -1);
+    // When set, Click, DoubleClick and DragCard play by keys instead of the
+    // mouse: the arrows to the card, Enter to press (Esc when that lifted
+    // cards a click would not have), Shift+Enter to double-click, Enter on
+    // the target to drop. Set from the start when the environment variable
+    // LUMORA_PLAY_BY_KEYS is there, so every game test can run by keys.
+    void PlayByKeys(bool on) { byKeys_ = on; }
+    bool PlaysByKeys() const { return byKeys_; }
 
     // Press and release on a card (stack's card index, -1 for an empty stack).
     bool Click(int stack, int card);
@@ -156,6 +172,10 @@ private:
     persistence::LoadError lastLoadError_ = persistence::LoadError::None;
     int won_ = 0;
     int lost_ = 0;
+    bool byKeys_ = false;
+    bool ClickByKeys(int stack, int card);
+    bool DoubleClickByKeys(int stack, int card);
+    bool DragCardByKeys(int from, int card, int to);
 };
 
 }  // namespace headless

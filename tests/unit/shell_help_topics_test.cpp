@@ -1,6 +1,7 @@
 // The help window's topics and its search.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ TEST(HelpTopics, TheProgramsTopicsThenTheRulesOfEachGame)
     std::vector<shell::HelpTopic> topics = shell::HostHelpTopics();
     std::vector<std::string> titles;
     for (const auto& t : topics) titles.push_back(t.title);
-    EXPECT_EQ(titles, (std::vector<std::string>{"How to play", "Menus and keys", "Saved games and scores"}));
+    EXPECT_EQ(titles, (std::vector<std::string>{"How to play", "Menus and keys", "Keys", "Saved games and scores"}));
     for (const auto& t : topics) {
         EXPECT_FALSE(t.text.empty());
         EXPECT_EQ(t.text.find("\n"), t.text.find("\r\n") + 1);  // every line break is \r\n
@@ -28,6 +29,20 @@ TEST(HelpTopics, TheProgramsTopicsThenTheRulesOfEachGame)
         const shell::HelpTopic t = shell::GameRulesTopic("Bare", none, none ? std::char_traits<char>::length(none) : 0);
         EXPECT_EQ(t.text, "There are no rules for this game in its module.");
     }
+}
+
+TEST(HelpTopics, TheKeysTopicNamesEveryKeyOfTheTable)
+{
+    const std::vector<shell::HelpTopic> topics = shell::HostHelpTopics();
+    const auto keys =
+        std::find_if(topics.begin(), topics.end(), [](const shell::HelpTopic& t) { return t.title == "Keys"; });
+    ASSERT_NE(keys, topics.end());
+    for (const char* key : {"Left", "Right", "Up", "Down", "+ or Shift+Up", "- or Shift+Down", "Enter or Space",
+                            "Esc", "Shift+Enter", "ctrl+Z", "Alt"})
+        EXPECT_NE(keys->text.find(key), std::string::npos) << key;
+    const std::vector<size_t> found = shell::MatchingTopics(topics, "keyboard");
+    EXPECT_NE(std::find(found.begin(), found.end(), static_cast<size_t>(keys - topics.begin())), found.end())
+        << "the search finds it";
 }
 
 // The window deletes the Card sizes menu, and the right button shows one

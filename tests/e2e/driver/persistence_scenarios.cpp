@@ -584,10 +584,11 @@ SCENARIO(help_window_lists_topics_and_searches)
     REQUIRE(help != nullptr);
     HWND topics = GetDlgItem(help, 1021);
     const std::vector<std::string> all = ListLines(topics);
-    REQUIRE(all.size() == 5u);
+    REQUIRE(all.size() == 6u);
     CHECK_EQ(all[0], std::string("How to play"));
-    CHECK_EQ(all[3], std::string(kProbeGame));
-    CHECK_EQ(all[4], std::string("Klondike"));
+    CHECK_EQ(all[2], std::string("Keys"));
+    CHECK_EQ(all[4], std::string(kProbeGame));
+    CHECK_EQ(all[5], std::string("Klondike"));
     auto shown = [&] {
         char text[4096] = {};
         SendMessageA(GetDlgItem(help, 1022), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -617,7 +618,7 @@ SCENARIO(help_window_lists_topics_and_searches)
     gui.cbSize = sizeof gui;
     CHECK(GetGUIThreadInfo(GetWindowThreadProcessId(help, nullptr), &gui));
     CHECK(gui.hwndFocus == GetDlgItem(help, 1020));
-    CHECK_EQ(ListLines(GetDlgItem(help, 1021)).size(), 5u);
+    CHECK_EQ(ListLines(GetDlgItem(help, 1021)).size(), 6u);
     e2e::ClickButton(help, IDCANCEL);
     CHECK(e2e::WaitGone(help));
     Exit(program);
