@@ -110,6 +110,9 @@ int16_t Patience::pressed(int p, int index)
 int Patience::liftable(int p, int index) const
 {
     if (covered(p) || role(p) == Role::Stock) return 0;
+    // A squared pile shows only its top card: a press can reach no other.
+    const int fan = pile(p).fan;
+    if ((fan == TS_FAN_SQUARED || fan == TS_FAN_COUNTED) && index != count(p) - 1) return 0;
     return LiftedCards(liftOf(p), stack(p), index, rules_.runs);
 }
 
