@@ -123,11 +123,23 @@ LRESULT SendHost(UINT message, WPARAM wParam, const void* lParam)
     return SendMessageA(g_host, message, wParam, reinterpret_cast<LPARAM>(lParam));
 }
 
+// Counts the key releases the program's thread takes from its queue,
+// whichever of its windows holds the keyboard focus (the main window or
+// the table's keyboard window).
+HHOOK g_keySpy = nullptr;
+
+LRESULT CALLBACK KeySpy(int code, WPARAM removal, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_KEYUP && msg->wParam < 256)
+        ++g_keyUps[msg->wParam];
+    return CallNextHookEx(g_keySpy, code, removal, lParam);
+}
+
 // Watches the commands the main window receives, then hands them on.
 LRESULT CALLBACK HostSpy(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND) ++g_commands[LOWORD(wParam)];
-    if (message == WM_KEYUP && wParam < 256) ++g_keyUps[wParam];
     return CallWindowProcA(g_hostProc, window, message, wParam, lParam);
 }
 
@@ -355,12 +367,15 @@ int32_t TS_CALL TSInitModule(TSWindow host, char* name, int32_t* extent)
     WatchSounds();
     g_hostProc =
         reinterpret_cast<WNDPROC>(SetWindowLongPtrA(g_host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSpy)));
+    g_keySpy = SetWindowsHookExA(WH_GETMESSAGE, KeySpy, nullptr, GetCurrentThreadId());
     return 1;
 }
 
 void TS_CALL TSCloseModule(void)
 {
     Called(probe::kCloseModule);
+    if (g_keySpy) UnhookWindowsHookEx(g_keySpy);
+    g_keySpy = nullptr;
     if (g_probe) DestroyWindow(g_probe);
 }
 
